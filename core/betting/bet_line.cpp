@@ -1,0 +1,47 @@
+#include "betting/bet_line.h"
+
+namespace galloria {
+
+namespace {
+
+void AppendPadded(std::string& line, std::string_view field, std::size_t width)
+{
+    line += field;
+    if (field.size() < width)
+        line.append(width - field.size(), ' ');
+}
+
+} // namespace
+
+std::string ComposeBetLine(const BetLineFields& fields)
+{
+    std::string line;
+    AppendPadded(line, fields.playerName, 14);
+    AppendPadded(line, fields.amount, 8);
+    AppendPadded(line, fields.type, 7);
+    AppendPadded(line, fields.boxedMark, 5);
+    AppendPadded(line, fields.leg1, 4);
+    AppendPadded(line, fields.leg2, 4);
+    line += fields.leg3;
+    return line;
+}
+
+std::string BetLineOf(std::string_view playerName, const Bet& bet)
+{
+    const std::string amount = bet.amount > 0 ? std::to_string(bet.amount) : std::string();
+    std::string legs[3];
+    for (int i = 0; i < LegCount(bet.type); ++i)
+        legs[i] = HorseSelectorText(bet.horse[i]);
+
+    return ComposeBetLine({
+        .playerName = playerName,
+        .amount = amount,
+        .type = bet.type == BetType::Bad ? std::string_view() : BetTypeText(bet.type),
+        .boxedMark = bet.boxed ? kBoxedMark : std::string_view(),
+        .leg1 = legs[0],
+        .leg2 = legs[1],
+        .leg3 = legs[2],
+    });
+}
+
+} // namespace galloria

@@ -1,0 +1,331 @@
+// One runner's step within a tick: look around, decide pace and lane, move,
+// tire. The runner sees the others as they stand at that moment: those with
+// lower numbers have already moved in this tick.
+
+#include "race/race_engine.h"
+
+#include "game/game_random.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace galloria {
+
+namespace {
+
+constexpr int kSlipstreamFrom = 2000; // no drafting in the scramble out of the gate
+constexpr int kGateStretch = 3000;    // below: acceleration, early cap, drift to the rail
+constexpr int kHalfLanesFrom = 7000;  // from here lane changes go half a lane at a time
+constexpr int kLaneClearance = 60;    // a runner this close along the course blocks a lane change
+constexpr int kOutermostLane = CRaceEngine::kLaneCount - 1;
+
+int Draw(GameRandom& random, int n)
+{
+    return random.Next() % n;
+}
+
+// A runner far behind may find it in itself to raise its effort: once on its
+// spontaneity and, having done so, once more on its sprint.
+int ChaseEffort(int spontaneity, int sprint, int spontaneityIn, int sprintIn, GameRandom& random)
+{
+    if (spontaneity <= Draw(random, spontaneityIn))
+        return 0;
+    return sprint > Draw(random, sprintIn) ? 2 : 1;
+}
+
+} // namespace
+
+void CRaceEngine::StepRunner(int r, GameRandom& random)
+{
+    currentRunner = r;
+    LookAround(r);
+
+    closingLevel = 0;
+    if (speed[r] > aheadSpeed)
+        closingLevel = gapAhead < 80 ? 3 : gapAhead < 100 ? 2 : gapAhead < 120 ? 1 : 0;
+
+    if (position[r] < kGateStretch) {
+        DecideEarlyPace(r);
+    } else {
+        DecideRacingPace(r, random);
+        --laneCooldown[r];
+        if (!speedHandled)
+            FollowUpReevaluation(r, random);
+        RunStrategyClock(r, random);
+    }
+    MoveLane(r);
+    UpdateSpeed(r, random);
+    LimitSpeed(r);
+
+    floatPosition[r] += speed[r];
+    position[r] = static_cast<int>(floatPosition[r]);
+    savedFloatPosition[r] = floatPosition[r];
+
+    SpendEnergy(r, random);
+    nosePosition[r] = position[r] + gaitOffset[(gaitPhase[r] + tickCount) % kStrideFrames];
+    leaderPosition = std::max(leaderPosition, position[r]);
+}
+
+// One pass over the others: the nearest runners ahead and behind in the same
+// lane (level runners count neither way), and whether a runner alongside,
+// within kLaneClearance along the course, occupies the lanes a move inward or
+// outward would cross. This is the engine's hot loop.
+void CRaceEngine::LookAround(int r)
+{
+    const int here = position[r];
+    const int ownLane = lane[r];
+    // Two units below 7000, one from there, none from 14000 on; the floor at 0
+    // keeps a winner running on far past the line (from 21000) on the course.
+    const int step = std::max(0, 2 - here / kHalfLanesFrom);
+
+    // Locals rather than the members, so that the compiler need not assume a
+    // write to them changes the positions being read.
+    int ahead = kNoGap;
+    int behind = kNoGap;
+    int nearestAhead = -1;
+    bool insideTaken = false;
+    bool outsideTaken = false;
+    for (int j = 0; j < fieldSize; ++j) {
+        if (j == r)
+            continue;
+        const int gap = position[j] - here;
+        const int laneOffset = lane[j] - ownLane;
+        if (laneOffset == 0) {
+            if (gap > 0 && gap < ahead) {
+                ahead = gap;
+                nearestAhead = j;
+            } else if (gap < 0 && -gap < behind) {
+                behind = -gap;
+            }
+        }
+        if (std::abs(gap) <= kLaneClearance) {
+            insideTaken |= laneOffset >= -step && laneOffset <= 0;
+            outsideTaken |= laneOffset >= 0 && laneOffset <= step;
+        }
+    }
+    laneStep = step;
+    gapAhead = ahead;
+    gapBehind = behind;
+    aheadSpeed = nearestAhead >= 0 ? speed[nearestAhead] : 0.0;
+
+    draftLevel = 0;
+    if (here >= kSlipstreamFrom)
+        draftLevel = gapAhead < 90 ? 3 : gapAhead < 110 ? 2 : gapAhead < 140 ? 1 : 0;
+
+    // No new move while the drawn lane is still gliding to the last one.
+    const bool gliding = moving[r] && !nearLane[r];
+    inwardStep = gliding || ownLane == 0 || insideTaken ? 0 : laneStep;
+    outwardStep = gliding || ownLane == kOutermostLane || outsideTaken ? 0 : laneStep;
+    behindLeader = leaderPosition - here;
+}
+
+// Out of the gate: make for the rail whenever the inside is clear, otherwise
+// check up behind a slower runner. The speed is settled here either way.
+void CRaceEngine::DecideEarlyPace(int r)
+{
+    accelerationMode = true;
+    speedHandled = true;
+    if (inwardStep > 0) {
+        targetLane[r] = lane[r] - inwardStep;
+        return;
+    }
+    if (closingLevel == 0)
+        return;
+    accelerationMode = false;
+    if (closingLevel == 3) {
+        targetSpeed[r] = aheadSpeed - 0.5;
+        speed[r] = targetSpeed[r];
+    } else {
+        EaseBehindSlowerRunner(r);
+    }
+}
+
+// Closing gently: shave the target by a share of the speed difference.
+void CRaceEngine::EaseBehindSlowerRunner(int r)
+{
+    targetSpeed[r] -= (speed[r] - aheadSpeed) / (4 - closingLevel) * 0.1;
+}
+
+// In the race proper a runner closing on a slower one looks for a gap, first
+// outward, then inward, and checks up only when it takes neither.
+void CRaceEngine::DecideRacingPace(int r, GameRandom& random)
+{
+    speedHandled = false;
+    if (closingLevel == 0)
+        return;
+    if (effort[r] > 2 && outwardStep > 0 && TryTakeGap(r, outwardStep, 70, random))
+        return;
+    if (effort[r] > 2 && inwardStep > 0 && TryTakeGap(r, -inwardStep, 30, random))
+        return;
+
+    speedHandled = true;
+    if (closingLevel == 3) {
+        if (gapAhead >= 60) {
+            targetSpeed[r] = aheadSpeed;
+        } else {
+            speed[r] = aheadSpeed - 0.25;
+            targetSpeed[r] = aheadSpeed - 0.5;
+        }
+    } else {
+        EaseBehindSlowerRunner(r);
+    }
+}
+
+// The chance of taking a free gap is the runner's spontaneity in chanceIn;
+// the chance is drawn even while the lane cooldown forbids the move.
+bool CRaceEngine::TryTakeGap(int r, int laneOffset, int chanceIn, GameRandom& random)
+{
+    if (spontaneity[r] <= Draw(random, chanceIn) || laneCooldown[r] >= 1)
+        return false;
+    targetLane[r] = lane[r] + laneOffset;
+    laneCooldown[r] = 25 + Draw(random, 15);
+    return true;
+}
+
+// After an effort re-decision: set the new target speed, and perhaps a lane:
+// late in the race swing out round a runner ahead, earlier cut in when the
+// lane ahead is empty.
+void CRaceEngine::FollowUpReevaluation(int r, GameRandom& random)
+{
+    if (!reevaluate[r])
+        return;
+    reevaluate[r] = false;
+
+    if (gapBehind < 100)
+        ++effort[r]; // pressed from behind
+    targetSpeed[r] = baseSpeed[r] - (effort[r] < 4 ? effortOffset[effort[r]] : 0.0);
+
+    if (position[r] > kHalfLanesFrom && gapAhead < 120 && behindLeader > 300) {
+        targetLane[r] = lane[r] + outwardStep;
+        ++effort[r];
+        return;
+    }
+    if (position[r] < kHalfLanesFrom && lane[r] > 3) {
+        const int draw = Draw(random, 60);
+        if (sprint[r] < draw && gapAhead == kNoGap && behindLeader > 200) {
+            targetSpeed[r] += 0.5;
+            targetLane[r] = lane[r] - inwardStep;
+            return;
+        }
+    }
+    if (position[r] < 5000 && gapAhead == kNoGap)
+        targetLane[r] = lane[r] - inwardStep;
+}
+
+// Every 40 to 100 ticks the runner re-decides its effort: drifting early,
+// pressing on late, and chasing harder the further it trails the leader.
+void CRaceEngine::RunStrategyClock(int r, GameRandom& random)
+{
+    if (--strategyCountdown[r] != 0)
+        return;
+    accelerationMode = false; // for the whole field; runners still in the gate set it again
+    reevaluate[r] = true;
+    strategyCountdown[r] = 50 + Draw(random, 50) - spontaneity[r] / 10;
+
+    int change;
+    if (position[r] < 6000)
+        change = Draw(random, 3) - 1;
+    else if (position[r] < 8000)
+        change = Draw(random, 2);
+    else
+        change = 1;
+
+    if (change < 1) {
+        if (behindLeader > 500)
+            change += ChaseEffort(spontaneity[r], sprint[r], 30, 120, random);
+        else if (behindLeader > 300)
+            change += ChaseEffort(spontaneity[r], sprint[r], 60, 160, random);
+        else if (behindLeader > 100 && spontaneity[r] > Draw(random, 90))
+            change += 1;
+    }
+    effort[r] = std::clamp(effort[r] + change, 1, 4);
+}
+
+// The lane changes at once; the drawn lane glides after it a pixel a tick
+// (every other tick once past the gate). A new lane is taken only when the
+// glide has ended.
+void CRaceEngine::MoveLane(int r)
+{
+    if (moving[r]) {
+        if (tickCount % 2 == 1 && position[r] > kGateStretch)
+            return;
+        const int goal = 6 * lane[r];
+        nearLane[r] = std::abs(drawnLane[r] - goal) < 2;
+        if (drawnLane[r] == goal)
+            moving[r] = false;
+        else
+            drawnLane[r] += drawnLane[r] < goal ? 1 : -1;
+        return;
+    }
+    if (targetLane[r] > lane[r]) {
+        targetSpeed[r] += 1.5; // going round costs ground: push on
+        lane[r] = targetLane[r];
+        moving[r] = true;
+    } else if (targetLane[r] < lane[r]) {
+        lane[r] = targetLane[r];
+        moving[r] = true;
+    }
+}
+
+void CRaceEngine::UpdateSpeed(int r, GameRandom& random)
+{
+    if (accelerationMode) {
+        speed[r] += acceleration[r];
+        if (sprint[r] > Draw(random, 100))
+            speed[r] += 0.01;
+        if (behindLeader > 600)
+            acceleration[r] += 0.01; // left behind at the start: kick harder
+        return;
+    }
+
+    // Steer towards the target speed; a good sprinter gains and brakes harder.
+    const double shortfall = targetSpeed[r] - speed[r];
+    if (shortfall > 0.1) {
+        speed[r] += sprint[r] / 3000.0 + 0.02;
+    } else if (shortfall > 0.05) {
+        speed[r] += sprint[r] / 3000.0 + 0.01;
+    } else {
+        const double excess = speed[r] - targetSpeed[r];
+        if (excess > 0.1)
+            speed[r] -= 0.005 * sprint[r] + 0.45;
+        else if (excess > 0.05)
+            speed[r] -= sprint[r] / 600.0 + 0.15;
+    }
+}
+
+void CRaceEngine::LimitSpeed(int r)
+{
+    if (speed[r] > maxSpeed[r])
+        speed[r] = maxSpeed[r];
+    else if (speed[r] > earlyCap[r] && position[r] < kGateStretch)
+        speed[r] = earlyCap[r];
+    else if (speed[r] < 7.0)
+        speed[r] = 7.0;
+    if (targetSpeed[r] > maxSpeed[r])
+        targetSpeed[r] = maxSpeed[r];
+}
+
+// Running drains energy by the square of the speed, less in a slipstream;
+// trailing the leader by far lets a runner get its breath back. With energy
+// spent the maximum speed falls, more slowly for a stayer.
+void CRaceEngine::SpendEnergy(int r, GameRandom& random)
+{
+    const double effortSpeed = speed[r] - 3 * draftLevel;
+    energy[r] -= effortSpeed * effortSpeed;
+    if (behindLeader > 300)
+        energy[r] += 70.0;
+    if (energy[r] >= 0.0)
+        return;
+
+    static constexpr double kDrops[2][3] = {{0.012, 0.02, 0.025}, {0.025, 0.04, 0.05}};
+    const double* drop = kDrops[hardFatigue ? 1 : 0];
+    if (stamina[r] > 75 + Draw(random, 10))
+        maxSpeed[r] -= drop[0];
+    else if (stamina[r] > 50 + Draw(random, 10))
+        maxSpeed[r] -= drop[1];
+    else
+        maxSpeed[r] -= drop[2];
+    maxSpeed[r] = std::max(maxSpeed[r], baseSpeed[r] - 6.0);
+}
+
+} // namespace galloria

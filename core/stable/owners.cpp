@@ -1,0 +1,177 @@
+#include "stable/owners.h"
+
+#include "io/file_io.h"
+#include "halloffame/fixed_text.h"
+
+#include <algorithm>
+#include <fstream>
+#include <unordered_map>
+
+namespace galloria {
+namespace {
+
+constexpr std::string_view kNoOwner = " ";
+
+std::string_view TrimLeadingSpaces(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    return first == std::string_view::npos ? std::string_view() : text.substr(first);
+}
+
+std::string_view TrimSpaces(std::string_view text)
+{
+    text = TrimLeadingSpaces(text);
+    return text.substr(0, text.find_last_not_of(' ') + 1);
+}
+
+bool HasLineBreak(std::string_view text)
+{
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+bool HasTabOrLineBreak(std::string_view text)
+{
+    return text.find_first_of("\t\r\n") != std::string_view::npos;
+}
+
+// A relation field as read: without leading spaces, at most 49 bytes.
+std::string_view RelationField(std::string_view text)
+{
+    return CutToBytes(TrimLeadingSpaces(text), OwnerBook::kMaxRelationField);
+}
+
+// A horse name a relation can hold: the tab ends the horse field, and a name
+// read back loses its leading spaces and is cut to the field length.
+bool IsStorableHorse(std::string_view horse)
+{
+    return !horse.empty() && !HasTabOrLineBreak(horse) && RelationField(horse) == horse;
+}
+
+} // namespace
+
+std::string OwnerNameProblem(std::string_view owner)
+{
+    owner = TrimSpaces(owner);
+    if (HasTabOrLineBreak(owner))
+        return "An owner's name cannot contain a tab or a line break.";
+    if (owner.size() > OwnerBook::kMaxOwnerLength)
+        return "An owner's name can have at most " + std::to_string(OwnerBook::kMaxOwnerLength) +
+               " characters.";
+    return {};
+}
+
+bool OwnerBook::ReadOwners()
+{
+    std::ifstream in(OwnerFilePath(), std::ios::binary);
+    if (!in)
+        return false;
+    ownerNames.clear();
+    std::string line;
+    while (ownerNames.size() < kMaxOwners && ReadTextLine(in, line) && !line.empty())
+        ownerNames.emplace_back(CutToBytes(line, kMaxOwnerLength));
+    return true;
+}
+
+bool OwnerBook::WriteOwners() const
+{
+    std::string text;
+    for (const std::string& owner : ownerNames) {
+        // A blank line would end the list when it is read again.
+        if (TrimSpaces(owner).empty() || HasLineBreak(owner))
+            continue;
+        text += owner;
+        text += kLineEnd;
+    }
+    return ReplaceFile(OwnerFilePath(), text);
+}
+
+AddOwnerResult OwnerBook::AddOwner(std::string_view owner)
+{
+    owner = TrimSpaces(owner);
+    if (owner.empty())
+        return AddOwnerResult::kBlank;
+    if (!OwnerNameProblem(owner).empty())
+        return AddOwnerResult::kNotStorable;
+    if (std::find(ownerNames.begin(), ownerNames.end(), owner) != ownerNames.end())
+        return AddOwnerResult::kAlreadyListed;
+    if (ownerNames.size() >= kMaxOwners)
+        return AddOwnerResult::kListFull;
+    ownerNames.emplace_back(owner);
+    WriteOwners();
+    return AddOwnerResult::kAdded;
+}
+
+bool OwnerBook::ReadRelations()
+{
+    relations.clear();
+    std::ifstream in(RelationFilePath(), std::ios::binary);
+    if (!in)
+        return false;
+    std::string line;
+    while (ReadTextLine(in, line)) {
+        const std::string_view text = line;
+        const std::size_t tab = text.find('\t');
+        if (tab == std::string_view::npos)
+            break; // a line without its owner field ends the list
+        const std::string_view horse = RelationField(text.substr(0, tab));
+        const std::string_view owner = RelationField(text.substr(tab + 1));
+        if (horse.empty() || owner.empty())
+            break;
+        relations.push_back({std::string(horse), std::string(owner)});
+    }
+    return true;
+}
+
+bool OwnerBook::AddRelation(std::string_view horse, std::string_view owner)
+{
+    owner = TrimSpaces(owner);
+    if (!IsStorableHorse(horse) || owner.empty() || !OwnerNameProblem(owner).empty())
+        return false;
+    relations.push_back({std::string(horse), std::string(owner)});
+    return true;
+}
+
+bool OwnerBook::WriteRelations() const
+{
+    std::string text;
+    for (const OwnerRelation& relation : relations) {
+        // A pair that could not be read back would end the list there.
+        if (!IsStorableHorse(relation.horse) || TrimSpaces(relation.owner).empty() ||
+            HasLineBreak(relation.owner))
+            continue;
+        if (relation.horse.size() < kHorseFieldWidth)
+            text.append(kHorseFieldWidth - relation.horse.size(), ' ');
+        text += relation.horse;
+        text += '\t';
+        text += relation.owner;
+        text += kLineEnd;
+    }
+    return ReplaceFile(RelationFilePath(), text);
+}
+
+void OwnerBook::FillOwnerNames(std::span<const std::string> horseNames)
+{
+    ReadRelations();
+    ownerOfHorse.assign(horseNames.size(), std::string(kNoOwner));
+
+    // A relation names the first horse of that name in stable order.
+    std::unordered_map<std::string_view, std::size_t> firstHorseNamed;
+    for (std::size_t horse = 0; horse < horseNames.size(); ++horse)
+        firstHorseNamed.emplace(horseNames[horse], horse);
+
+    std::vector<OwnerRelation> kept;
+    kept.reserve(relations.size());
+    for (OwnerRelation& relation : relations) {
+        const auto found = firstHorseNamed.find(relation.horse);
+        if (found == firstHorseNamed.end())
+            continue;
+        ownerOfHorse[found->second] = relation.owner;
+        kept.push_back(std::move(relation));
+    }
+    const bool dropped = kept.size() != relations.size();
+    relations = std::move(kept);
+    if (dropped)
+        WriteRelations();
+}
+
+} // namespace galloria

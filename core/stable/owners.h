@@ -1,0 +1,79 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace galloria {
+
+// One line of the relation file: the owner of a horse, found by its name.
+struct OwnerRelation {
+    std::string horse;
+    std::string owner;
+};
+
+enum class AddOwnerResult {
+    kAdded,
+    kAlreadyListed,
+    kListFull,   // the list holds 100 owners; the new one is not kept
+    kBlank,      // no owner given: nothing to add
+    kNotStorable // see OwnerNameProblem
+};
+
+// Why `owner` cannot be kept in the owner files, as a message for the player,
+// or an empty text when it can (a blank name is no problem: it means "no
+// owner"). Spaces around the name do not count.
+std::string OwnerNameProblem(std::string_view owner);
+
+// The optional owners of the stable's horses: the list of known owner names
+// ("data/owner.txt") and the relations between horse names and owners
+// ("data/relation.txt"). The horse record holds no owner; both lists are read
+// fresh from their files whenever they are used.
+class OwnerBook {
+public:
+    static constexpr std::size_t kMaxOwners = 100;
+    static constexpr std::size_t kMaxOwnerLength = 29;
+    // A relation field is read up to this length.
+    static constexpr std::size_t kMaxRelationField = 49;
+    // The horse name is written right-aligned in this many characters.
+    static constexpr std::size_t kHorseFieldWidth = 20;
+
+    // Base folder of the data folder; "." is the current directory, as the game uses it.
+    std::filesystem::path folder = ".";
+
+    std::vector<std::string> ownerNames; // at most kMaxOwners
+    // Several relations may name the same horse; the last one counts.
+    std::vector<OwnerRelation> relations;
+    // The owner of each horse of the stable by its index, " " for none (FillOwnerNames).
+    std::vector<std::string> ownerOfHorse;
+
+    std::filesystem::path OwnerFilePath() const { return folder / "data" / "owner.txt"; }
+    std::filesystem::path RelationFilePath() const { return folder / "data" / "relation.txt"; }
+
+    // Reads the owner list: one name a line, up to the first empty line or 100
+    // names. A missing file leaves the list as it was and returns false.
+    bool ReadOwners();
+    bool WriteOwners() const;
+
+    // Adds a new owner to the list and writes the owner file at once.
+    AddOwnerResult AddOwner(std::string_view owner);
+
+    // Empties the relations and reads them from the relation file, up to the
+    // first line whose horse or owner is missing. False when there is no file.
+    bool ReadRelations();
+
+    // Appends one relation in memory; false, adding nothing, when the horse or
+    // the owner is blank or cannot be stored.
+    bool AddRelation(std::string_view horse, std::string_view owner);
+    bool WriteRelations() const;
+
+    // Reads the relations and gives each horse of the stable the owner its
+    // relations name. Relations of horses no longer in the stable are dropped
+    // and the relation file is written again without them.
+    void FillOwnerNames(std::span<const std::string> horseNames);
+};
+
+} // namespace galloria

@@ -1,0 +1,178 @@
+#include "stable/stable.h"
+
+#include "game/game_random.h"
+#include "io/file_io.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <vector>
+
+namespace galloria {
+
+StableFileResult ReadStableFile(const std::filesystem::path& path, Stable& stable)
+{
+    stable.count = 0;
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return {StableFileResult::Status::CannotOpen, "cannot open the stable file " + path.string()};
+
+    std::uint8_t bytes[kHorseRecordSize];
+    while (stable.count < Stable::kMaxHorses &&
+           file.read(reinterpret_cast<char*>(bytes), static_cast<std::streamsize>(kHorseRecordSize)))
+        stable.records[stable.count++] = DecodeHorseRecord(bytes);
+    if (stable.count == 0)
+        return {StableFileResult::Status::NoCompleteRecord,
+                "the stable file " + path.string() + " holds no complete horse record"};
+    return {StableFileResult::Status::Read, {}};
+}
+
+bool WriteStableFile(const std::filesystem::path& path, std::span<const HorseRecord> horses)
+{
+    std::string contents(horses.size() * kHorseRecordSize, '\0');
+    for (std::size_t i = 0; i < horses.size(); ++i)
+        EncodeHorseRecord(horses[i], reinterpret_cast<std::uint8_t*>(&contents[i * kHorseRecordSize]));
+    return ReplaceFile(path, contents);
+}
+
+Stable::Stable() : records{}, statistics{}
+{
+    std::fill(std::begin(nextRaceSelection), std::end(nextRaceSelection), -1);
+}
+
+Stable::LoadResult Stable::Load(GameRandom& random)
+{
+    loadedFromBackup = false;
+    backupRefreshPending = true;
+    StableFileResult read = ReadStableFile(StablePath(), *this);
+    if (!read.ok()) {
+        // A missing or empty stable file is restored from the backup.
+        loadedFromBackup = true;
+        backupRefreshPending = false;
+        read = ReadStableFile(BackupPath(), *this);
+        if (read.status == StableFileResult::Status::CannotOpen)
+            return LoadResult::BackupMissing;
+    }
+    ComputeStatistics(random);
+    Save();
+    return loadedFromBackup ? LoadResult::FromBackup : LoadResult::FromStable;
+}
+
+void Stable::LoadOrExit(GameRandom& random)
+{
+    if (Load(random) == LoadResult::BackupMissing)
+        std::exit(kBackupMissingExitCode);
+}
+
+void Stable::Save()
+{
+    const std::filesystem::path target = backupRefreshPending ? BackupPath() : StablePath();
+    backupRefreshPending = false;
+    WriteStableFile(target, {records, static_cast<std::size_t>(count)});
+}
+
+Stable::AddHorseError Stable::AddHorse(std::string_view name, std::uint8_t speed, std::uint8_t sprint,
+                                       std::uint8_t stamina, std::uint8_t spontaneity, std::uint32_t colour,
+                                       GameRandom& random)
+{
+    HorseRecord horse{};
+    if (name.empty())
+        return "A horse needs a name.";
+    if (!SetHorseName(horse, name))
+        return "A horse's name can have at most 29 characters.";
+    if (count == 0)
+        Load(random);
+    if (count >= kMaxHorses)
+        return "The stable is full: it holds 2000 horses, the most it can.";
+
+    horse.speed = speed;
+    horse.sprint = sprint;
+    horse.stamina = stamina;
+    horse.spontaneity = spontaneity;
+    horse.colour = colour;
+    records[count++] = horse;
+
+    const std::filesystem::path target = backupRefreshPending ? BackupPath() : StablePath();
+    backupRefreshPending = false;
+    std::uint8_t bytes[kHorseRecordSize];
+    EncodeHorseRecord(horse, bytes);
+    std::error_code error;
+    std::filesystem::create_directories(target.parent_path(), error);
+    std::ofstream file(target, std::ios::binary | std::ios::app);
+    if (file)
+        file.write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(kHorseRecordSize));
+    return {};
+}
+
+void Stable::DeleteHorses(std::span<const int> numbers, GameRandom& random)
+{
+    std::vector<HorseRecord> kept;
+    for (int i = 0; i < count; ++i) {
+        if (std::find(numbers.begin(), numbers.end(), i + 1) == numbers.end())
+            kept.push_back(records[i]);
+    }
+    if (WriteStableFile(StablePath(), kept))
+        Load(random);
+}
+
+void Stable::ComputeStatistics(GameRandom& random)
+{
+    for (int h = 0; h < count; ++h) {
+        const HorseRecord& horse = records[h];
+        HorseStatistics s;
+        int bestTime = 1000;  // times of 1000 fifths (200 seconds) or more never count
+        double oddsSum = 0.0;
+        int oddsCount = 0;
+        for (int i = 0; i < kHistoryLength; ++i) {
+            if (horse.timeHistory[i] != 0 && horse.timeHistory[i] < bestTime)
+                bestTime = horse.timeHistory[i];
+            s.totalEarnings += horse.earningsHistory[i];
+            s.hiWin = std::max(s.hiWin, horse.earningsHistory[i]);
+            s.firsts += horse.finishHistory[i] == 1;
+            s.seconds += horse.finishHistory[i] == 2;
+            s.thirds += horse.finishHistory[i] == 3;
+            if (horse.oddsHistory[i] > 0.0f) {
+                oddsSum += horse.oddsHistory[i];
+                ++oddsCount;
+            }
+        }
+        s.bestTime = bestTime == 1000 ? 0 : bestTime;
+        s.ratingOdds = oddsCount > 0 ? oddsSum / oddsCount : 9 + random.Next() % 4;
+        s.lastFinish = horse.finishHistory[0];
+        s.lastPurse = horse.lastPurse;
+        statistics[h] = s;
+    }
+}
+
+void Stable::RecordRaceResult(std::span<const int> stableIndexByPlace, std::span<const int> finishTimeByPlace,
+                              int purse)
+{
+    const std::size_t runners = std::min(stableIndexByPlace.size(), finishTimeByPlace.size());
+    const auto unsignedPurse = static_cast<std::uint32_t>(purse);
+    for (std::size_t k = 0; k < runners; ++k) {
+        const int index = stableIndexByPlace[k];
+        if (index < 0 || index >= count)
+            continue;
+        HorseRecord& horse = records[index];
+        std::copy_backward(horse.oddsHistory, horse.oddsHistory + kHistoryLength - 1,
+                           horse.oddsHistory + kHistoryLength);
+        std::copy_backward(horse.earningsHistory, horse.earningsHistory + kHistoryLength - 1,
+                           horse.earningsHistory + kHistoryLength);
+        std::copy_backward(horse.finishHistory, horse.finishHistory + kHistoryLength - 1,
+                           horse.finishHistory + kHistoryLength);
+        std::copy_backward(horse.timeHistory, horse.timeHistory + kHistoryLength - 1,
+                           horse.timeHistory + kHistoryLength);
+
+        const std::uint32_t shares[3] = {unsignedPurse * 6 / 10, unsignedPurse * 3 / 10, unsignedPurse / 10};
+        horse.earningsHistory[0] = k < 3 ? shares[k] : 0;
+        horse.finishHistory[0] = static_cast<std::uint8_t>(k + 1);
+        horse.timeHistory[0] = static_cast<std::uint16_t>(finishTimeByPlace[k] & 0xFFFF);
+
+        double& odds = statistics[index].ratingOdds;
+        odds = k == 0 ? (odds + 1.0) * 0.5 : odds + 1.0;
+        horse.oddsHistory[0] = static_cast<float>(odds);
+        horse.lastPurse = purse;
+    }
+}
+
+}  // namespace galloria

@@ -1,0 +1,30 @@
+# Shared by scripts/play and scripts/test: installs what is missing and builds.
+
+# The Debian packages every build needs.
+GALLORIA_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev)
+
+# Installs the packages among "$@" that are not installed yet.
+ensure_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
+}
+
+# Configures and builds the tree into the folder $1 with the extra cmake arguments after it.
+build_into() {
+    local folder=$1
+    shift
+    cmake -S . -B "$folder" -G Ninja "$@" >/dev/null
+    cmake --build "$folder"
+}

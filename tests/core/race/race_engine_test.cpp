@@ -1,0 +1,418 @@
+#include "race/race_engine.h"
+
+#include "game/game_random.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <set>
+#include <vector>
+
+namespace galloria {
+namespace {
+
+constexpr int kLine = CRaceEngine::kFinishLine;
+
+struct Horse {
+    int speed = 50;
+    int sprint = 50;
+    int stamina = 50;
+    int spontaneity = 50;
+    int gaitPhase = 0;
+};
+
+void LoadField(CRaceEngine& engine, const std::vector<Horse>& field, int tippedRunner = -1)
+{
+    engine.fieldSize = static_cast<int>(field.size());
+    for (int k = 0; k < engine.fieldSize; ++k) {
+        engine.speedRating[k] = field[k].speed;
+        engine.sprint[k] = field[k].sprint;
+        engine.stamina[k] = field[k].stamina;
+        engine.spontaneity[k] = field[k].spontaneity;
+        engine.gaitPhase[k] = field[k].gaitPhase;
+    }
+    engine.tippedRunner = tippedRunner;
+}
+
+// A field of n horses whose characteristics come from the generator.
+std::vector<Horse> DrawField(int n, GameRandom& random)
+{
+    std::vector<Horse> field(n);
+    for (Horse& horse : field)
+        horse = {random.Next() % 101, random.Next() % 101, random.Next() % 101, random.Next() % 101,
+                 random.Next() % 11};
+    return field;
+}
+
+// Puts the started field a few units before the line in a state in which a
+// tick draws nothing and changes no speed: every runner in a lane of its own,
+// cruising at exactly its maximum speed of 10, fresh, its effort decided long
+// ago. Each then moves exactly 10 units per tick, so a test can place noses
+// precisely.
+void PrepareStretch(CRaceEngine& engine, const std::vector<double>& floatPositions)
+{
+    engine.accelerationMode = false;
+    int leader = 0;
+    for (int k = 0; k < engine.fieldSize; ++k) {
+        engine.floatPosition[k] = engine.savedFloatPosition[k] = floatPositions[k];
+        engine.position[k] = engine.nosePosition[k] = static_cast<int>(floatPositions[k]);
+        engine.speed[k] = engine.targetSpeed[k] = engine.maxSpeed[k] = 10.0;
+        engine.energy[k] = 1e9;
+        engine.strategyCountdown[k] = 1000;
+        leader = std::max(leader, engine.position[k]);
+    }
+    engine.leaderPosition = leader;
+}
+
+void RunToEnd(CRaceEngine& engine, GameRandom& random)
+{
+    engine.StartRace(random);
+    while (!engine.raceOver)
+        engine.AdvanceTick(random);
+}
+
+// gaitPhase giving a nose offset of `offset` in the first tick.
+int PhaseForOffset(int offset)
+{
+    return offset == 3 ? 0 : offset == 2 ? 2 : offset == 1 ? 3 : 7;
+}
+
+TEST(RaceEngineStart, LinesUpTheFieldFromIdle)
+{
+    const CRaceEngine idle;
+    EXPECT_EQ(idle.tickCount, -1);
+    EXPECT_EQ(idle.tippedRunner, -1);
+    EXPECT_FALSE(idle.raceOver);
+    EXPECT_EQ(idle.finishOrder[0], CRaceEngine::kNoRunner);
+
+    GameRandom random;
+    random.Seed(99);
+    CRaceEngine engine;
+    std::vector<Horse> field(12);
+    for (int k = 0; k < 12; ++k)
+        field[k].sprint = 5 * k;
+    field[0].speed = 100;
+    LoadField(engine, field, 0);
+    engine.StartRace(random);
+
+    // The top speed rating, and the tipster's extra energy.
+    EXPECT_EQ(engine.baseSpeed[0], 16.0);
+    EXPECT_TRUE(engine.earlyCap[0] == 12.0 || engine.earlyCap[0] == 13.0) << engine.earlyCap[0];
+    EXPECT_EQ(engine.energy[0], (16.0 - 6.0) * 9992.0 + 15000.0);
+    EXPECT_EQ(engine.energy[1], (15.0 - 6.0) * 9992.0);
+
+    const std::set<double> pool = {0.03, 0.035, 0.04, 0.045, 0.05, 0.055,
+                                   0.06, 0.065, 0.07, 0.075, 0.09, 0.11};
+    std::set<double> handedOut;
+    for (int k = 0; k < 12; ++k) {
+        EXPECT_EQ(engine.lane[k], 2 * k);
+        EXPECT_EQ(engine.drawnLane[k], 12 * k);
+        EXPECT_EQ(engine.speed[k], 4.0);
+        EXPECT_EQ(engine.targetSpeed[k], engine.baseSpeed[k] - 3.0);
+        EXPECT_EQ(engine.maxSpeed[k], engine.baseSpeed[k]);
+        EXPECT_TRUE(engine.strategyCountdown[k] >= 10 && engine.strategyCountdown[k] <= 39);
+        handedOut.insert(engine.acceleration[k] - 0.0002 * field[k].sprint);
+    }
+    // Every runner has its own pool entry (taking the sprint bonus off again may cost the last bit).
+    ASSERT_EQ(handedOut.size(), 12u);
+    auto entry = pool.begin();
+    for (double acceleration : handedOut)
+        EXPECT_NEAR(acceleration, *entry++, 1e-12);
+}
+
+TEST(RaceEngineStart, ClampsBadInputsIntoRange)
+{
+    GameRandom random;
+    random.Seed(3);
+    CRaceEngine engine;
+    engine.fieldSize = 0;
+    engine.StartRace(random);
+    EXPECT_EQ(engine.fieldSize, 1);
+    engine.fieldSize = 13;
+    engine.gaitPhase[5] = -1;
+    engine.gaitPhase[6] = 11;
+    engine.StartRace(random);
+    EXPECT_EQ(engine.fieldSize, 12);
+    EXPECT_EQ(engine.gaitPhase[5], 10);
+    EXPECT_EQ(engine.gaitPhase[6], 0);
+}
+
+// A reused engine must carry nothing over from the race before.
+TEST(RaceEngineStart, ReusedEngineRunsLikeANewOne)
+{
+    GameRandom setup;
+    setup.Seed(41);
+    const std::vector<Horse> first = DrawField(12, setup);
+    const std::vector<Horse> second = DrawField(7, setup);
+    CRaceEngine reused;
+    LoadField(reused, first, 3);
+    RunToEnd(reused, setup);
+
+    CRaceEngine fresh;
+    LoadField(reused, second);
+    LoadField(fresh, second);
+    GameRandom a;
+    GameRandom b;
+    a.Seed(77);
+    b.Seed(77);
+    RunToEnd(reused, a);
+    RunToEnd(fresh, b);
+    EXPECT_EQ(a.state, b.state);
+    EXPECT_EQ(reused.tickCount, fresh.tickCount);
+    for (int k = 0; k < 7; ++k) {
+        EXPECT_EQ(reused.finishOrder[k], fresh.finishOrder[k]);
+        EXPECT_EQ(reused.floatPosition[k], fresh.floatPosition[k]);
+    }
+}
+
+// One seeded race pinned to the bit: any change to the engine's arithmetic or
+// to the order of its draws shows here.
+TEST(RaceEngineRace, SeededTwelveRunnerRaceIsPinned)
+{
+    // speed, sprint, stamina, spontaneity, gait phase
+    const std::vector<Horse> field = {{72, 40, 65, 15, 0},  {55, 85, 30, 70, 3},  {90, 22, 88, 45, 7},
+                                      {38, 61, 52, 92, 10}, {64, 93, 19, 33, 5},  {81, 10, 77, 60, 1},
+                                      {47, 57, 95, 8, 8},   {100, 74, 44, 51, 2}, {59, 35, 70, 79, 9},
+                                      {23, 88, 58, 27, 4},  {76, 49, 26, 99, 6},  {68, 66, 83, 40, 0}};
+    CRaceEngine engine;
+    LoadField(engine, field, 4);
+
+    GameRandom random;
+    random.Seed(20240607);
+    RunToEnd(engine, random);
+
+    const int order[12] = {2, 7, 11, 10, 4, 1, 5, 0, 8, 9, 3, 6};
+    const int times[12] = {369, 370, 370, 371, 372, 372, 374, 377, 385, 390, 391, 402};
+    ASSERT_EQ(engine.finishedCount, 12);
+    for (int place = 0; place < 12; ++place) {
+        EXPECT_EQ(engine.finishOrder[place], order[place]) << "place " << place + 1;
+        EXPECT_EQ(engine.finishTime[engine.finishOrder[place]], times[place]) << "place " << place + 1;
+    }
+    EXPECT_FALSE(engine.hardFatigue);
+    EXPECT_EQ(engine.lastFinishTick, 804);
+    EXPECT_EQ(engine.tickCount, 835);
+    EXPECT_EQ(random.state, 2491263207u) << "the number of draws changed";
+}
+
+// A signature of forty seeded races of every field size: finishes, times,
+// race lengths and the final positions to the bit folded into one number, so
+// that a change in a branch the one pinned race never takes shows too.
+TEST(RaceEngineRace, SignatureOfFortySeededRacesIsPinned)
+{
+    GameRandom random;
+    random.Seed(777);
+    CRaceEngine engine;
+    std::uint32_t signature = 2166136261u;
+    const auto fold = [&signature](int value) {
+        signature = (signature ^ static_cast<std::uint32_t>(value)) * 16777619u;
+    };
+    for (int race = 0; race < 40; ++race) {
+        const int fieldSize = 1 + race % 12;
+        const std::vector<Horse> field = DrawField(fieldSize, random);
+        LoadField(engine, field, random.Next() % (fieldSize + 1) - 1);
+        RunToEnd(engine, random);
+        for (int place = 0; place < fieldSize; ++place) {
+            fold(engine.finishOrder[place]);
+            fold(engine.finishTime[engine.finishOrder[place]]);
+        }
+        fold(engine.tickCount);
+        for (int k = 0; k < fieldSize; ++k) {
+            std::uint64_t bits;
+            std::memcpy(&bits, &engine.floatPosition[k], sizeof bits);
+            fold(static_cast<int>(bits & 0xFFFFFFFFu));
+            fold(static_cast<int>(bits >> 32));
+        }
+    }
+    EXPECT_EQ(signature, 4289812081u);
+    EXPECT_EQ(random.state, 2015609872u);
+}
+
+TEST(RaceEngineRace, SingleRunnerKeepsTheRailAndFinishesAlone)
+{
+    GameRandom random;
+    random.Seed(8);
+    CRaceEngine engine;
+    LoadField(engine, {{60, 60, 60, 60, 4}});
+    engine.StartRace(random);
+    int topThree = 0;
+    int finishTick = -1;
+    while (!engine.raceOver) {
+        const int placed = engine.AdvanceTick(random);
+        topThree += placed;
+        if (placed)
+            finishTick = engine.tickCount;
+        ASSERT_EQ(engine.lane[0], 0);
+        ASSERT_EQ(engine.drawnLane[0], 0);
+        ASSERT_EQ(engine.draftLevel, 0);
+        ASSERT_EQ(engine.closingLevel, 0);
+        ASSERT_EQ(engine.inwardStep, 0);
+    }
+    EXPECT_EQ(topThree, 1);
+    EXPECT_EQ(finishTick, engine.lastFinishTick);
+    EXPECT_EQ(engine.finishOrder[0], 0);
+    EXPECT_EQ(engine.finishedCount, 1);
+}
+
+// What the rest of the game relies on, checked after every tick of many races.
+TEST(RaceEngineRace, HoldsItsInvariantsThroughManyRaces)
+{
+    GameRandom random;
+    random.Seed(2024);
+    CRaceEngine engine;
+    for (int race = 0; race < 120; ++race) {
+        const int fieldSize = 1 + race % 12;
+        const std::vector<Horse> field = DrawField(fieldSize, random);
+        LoadField(engine, field, random.Next() % (fieldSize + 1) - 1);
+        engine.StartRace(random);
+        double previousMax[12];
+        std::copy(engine.maxSpeed, engine.maxSpeed + 12, previousMax);
+        int previousLeader = 0;
+        int topThree = 0;
+        while (!engine.raceOver) {
+            topThree += engine.AdvanceTick(random);
+            // A finish tick is a real tick: the clock never steps back.
+            ASSERT_EQ(engine.raceTime, (engine.tickCount + 1) / 2);
+            ASSERT_TRUE(engine.finishThisTick || engine.leaderPosition >= previousLeader);
+            previousLeader = engine.leaderPosition;
+            for (int k = 0; k < fieldSize; ++k) {
+                ASSERT_LE(engine.maxSpeed[k], previousMax[k]);
+                ASSERT_GE(engine.maxSpeed[k], engine.baseSpeed[k] - 6.0);
+                ASSERT_GE(engine.speed[k], 7.0);
+                ASSERT_GE(engine.lane[k], 0);
+                ASSERT_LE(engine.lane[k], 22);
+                previousMax[k] = engine.maxSpeed[k];
+            }
+            if (engine.raceOver)
+                ASSERT_EQ(engine.tickCount, engine.lastFinishTick + 31);
+            else
+                ASSERT_TRUE(engine.lastFinishTick == CRaceEngine::kStillRunning ||
+                            engine.tickCount <= engine.lastFinishTick + 30);
+        }
+        ASSERT_EQ(engine.finishedCount, fieldSize);
+        ASSERT_EQ(topThree, std::min(3, fieldSize));
+        std::set<int> runners(engine.finishOrder, engine.finishOrder + fieldSize);
+        ASSERT_EQ(runners.size(), static_cast<std::size_t>(fieldSize));
+        ASSERT_LT(*runners.rbegin(), fieldSize);
+        for (int place = 1; place < fieldSize; ++place)
+            ASSERT_LE(engine.finishTime[engine.finishOrder[place - 1]],
+                      engine.finishTime[engine.finishOrder[place]]);
+    }
+}
+
+TEST(RaceEngineRace, ExhaustedRunnersSlowToTheFloorAndNoFurther)
+{
+    GameRandom random;
+    random.Seed(12);
+    CRaceEngine engine;
+    LoadField(engine, {{0, 0, 0, 0, 0}, {100, 100, 0, 100, 5}, {40, 20, 0, 90, 9}});
+    engine.StartRace(random);
+    for (int k = 0; k < 3; ++k)
+        engine.energy[k] = -1e12;
+    while (!engine.raceOver) {
+        engine.AdvanceTick(random);
+        for (int k = 0; k < 3; ++k) {
+            ASSERT_GE(engine.maxSpeed[k], engine.baseSpeed[k] - 6.0);
+            ASSERT_GE(engine.speed[k], 7.0);
+        }
+    }
+    for (int k = 0; k < 3; ++k)
+        EXPECT_EQ(engine.maxSpeed[k], engine.baseSpeed[k] - 6.0);
+    EXPECT_EQ(engine.finishedCount, 3);
+}
+
+// A winner that runs on long after its finish must not step off the course:
+// from position 21000 the lane step would otherwise turn negative.
+TEST(RaceEngineRace, RunnersFarPastTheLineKeepToTheCourse)
+{
+    GameRandom random;
+    random.Seed(1);
+    CRaceEngine engine;
+    LoadField(engine, {{}, {}, {}});
+    engine.StartRace(random);
+    PrepareStretch(engine, {21500.0, 21600.0, 21900.0});
+    // Runner 0 re-decides right behind runner 1 in the rail lane, 400 behind the leader.
+    engine.lane[1] = engine.targetLane[1] = engine.drawnLane[1] = 0;
+    engine.reevaluate[0] = true;
+    engine.AdvanceTick(random);
+    EXPECT_EQ(engine.lane[0], 0);
+    EXPECT_EQ(engine.targetLane[0], 0);
+}
+
+TEST(RaceEngineFinish, NosesLevelAfterTheShiftDeadHeatInRunnerOrder)
+{
+    GameRandom random;
+    random.Seed(1);
+    CRaceEngine engine;
+    // Runner 0 is a unit behind runner 1 but one stride unit further forward
+    // with its nose: both noses reach 9995.
+    LoadField(engine, {{.gaitPhase = PhaseForOffset(3)}, {.gaitPhase = PhaseForOffset(2)}, {}});
+    engine.StartRace(random);
+    PrepareStretch(engine, {9982.0, 9983.0, 9000.0});
+    const std::uint32_t before = random.state;
+
+    EXPECT_EQ(engine.AdvanceTick(random), 2);
+    EXPECT_EQ(random.state, before) << "the prepared stretch should draw nothing";
+    EXPECT_TRUE(engine.finishThisTick);
+    EXPECT_EQ(engine.finishedCount, 2);
+    EXPECT_EQ(engine.finishOrder[0], 0);
+    EXPECT_EQ(engine.finishOrder[1], 1);
+    EXPECT_EQ(engine.finishTime[0], engine.finishTime[1]);
+    EXPECT_EQ(engine.finishState[2], 0);
+
+    // The photo frame shows the field shifted back by the excess of 3 ...
+    EXPECT_EQ(engine.nosePosition[0], kLine);
+    EXPECT_EQ(engine.nosePosition[1], kLine);
+    EXPECT_EQ(engine.position[0], 9989);
+    EXPECT_EQ(engine.position[1], 9990);
+    EXPECT_EQ(engine.position[2], 9007);
+    EXPECT_EQ(engine.leaderPosition, kLine) << "a finish lifts the leader to the line";
+    // ... while the race goes on from the true positions.
+    EXPECT_EQ(engine.floatPosition[2], 9010.0);
+    EXPECT_EQ(engine.AdvanceTick(random), 0);
+    EXPECT_EQ(engine.position[2], 9020);
+    EXPECT_EQ(engine.floatPosition[1], 10003.0);
+}
+
+TEST(RaceEngineFinish, OnlyPlacesUpToThirdCountTowardsTheTopThree)
+{
+    GameRandom random;
+    random.Seed(1);
+    CRaceEngine engine;
+    LoadField(engine, {{.gaitPhase = 7}, {.gaitPhase = 7}, {.gaitPhase = 7}, {.gaitPhase = 7}});
+    engine.StartRace(random);
+    PrepareStretch(engine, {9988.0, 9988.0, 9980.5, 9980.5});
+
+    EXPECT_EQ(engine.AdvanceTick(random), 2); // a dead heat for first and second
+    EXPECT_EQ(engine.AdvanceTick(random), 1); // one for third and fourth
+    EXPECT_EQ(engine.finishOrder[2], 2);
+    EXPECT_EQ(engine.finishOrder[3], 3);
+    EXPECT_EQ(engine.lastFinishTick, 1);
+}
+
+TEST(RaceEngineFinish, RunnerBehindTheShiftedLeaderFinishesATickLater)
+{
+    GameRandom random;
+    random.Seed(1);
+    CRaceEngine engine;
+    LoadField(engine, {{.gaitPhase = 7}, {.gaitPhase = 7}});
+    engine.StartRace(random);
+    PrepareStretch(engine, {9983.0, 9985.0});
+
+    // Both noses pass the line (9993 and 9995); shifting for runner 0 first
+    // and then for runner 1 leaves runner 1 on the line and runner 0 behind it.
+    EXPECT_EQ(engine.AdvanceTick(random), 1);
+    EXPECT_EQ(engine.finishOrder[0], 1);
+    EXPECT_EQ(engine.position[0], 9990);
+    EXPECT_EQ(engine.position[1], kLine);
+    EXPECT_EQ(engine.finishState[0], 0);
+
+    EXPECT_EQ(engine.AdvanceTick(random), 1);
+    EXPECT_EQ(engine.finishOrder[1], 0);
+    EXPECT_EQ(engine.finishTime[0], engine.finishTime[1] + 1);
+    EXPECT_EQ(engine.lastFinishTick, 1);
+}
+
+} // namespace
+} // namespace galloria

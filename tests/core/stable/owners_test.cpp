@@ -1,0 +1,124 @@
+#include "stable/owners.h"
+
+#include "../halloffame/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace galloria {
+namespace {
+
+using testing::ReadBytes;
+using testing::WriteBytes;
+using Texts = std::vector<std::string>;
+
+class Owners : public ::testing::Test {
+protected:
+    Owners() { book.folder = folder.Path(); }
+
+    testing::TempFolder folder;
+    OwnerBook book;
+};
+
+TEST_F(Owners, OwnerListReadsAtMostOneHundredNamesToTheFirstEmptyLine)
+{
+    EXPECT_FALSE(book.ReadOwners()); // no file: the list stays as it was
+
+    std::string lines;
+    for (int i = 1; i <= 101; ++i)
+        lines += "Owner " + std::to_string(i) + "\n"; // LF only, as an editor may save it
+    WriteBytes(book.OwnerFilePath(), lines);
+    ASSERT_TRUE(book.ReadOwners());
+    ASSERT_EQ(book.ownerNames.size(), 100u);
+    EXPECT_EQ(book.ownerNames.back(), "Owner 100");
+    ASSERT_TRUE(book.WriteOwners());
+    const std::string written = ReadBytes(book.OwnerFilePath());
+    EXPECT_EQ(written.substr(0, 18), "Owner 1\r\nOwner 2\r\n");
+    ASSERT_TRUE(book.ReadOwners() && book.WriteOwners());
+    EXPECT_EQ(ReadBytes(book.OwnerFilePath()), written);
+
+    WriteBytes(book.OwnerFilePath(), "A\r\n" + std::string(35, 'b') + "\r\n\r\nNever\r\n");
+    ASSERT_TRUE(book.ReadOwners());
+    EXPECT_EQ(book.ownerNames, (Texts{"A", std::string(29, 'b')}));
+}
+
+TEST_F(Owners, AddOwnerKeepsOnlyNamesTheFileCanHold)
+{
+    EXPECT_EQ(book.AddOwner("  Jo Smith "), AddOwnerResult::kAdded);
+    EXPECT_EQ(book.AddOwner("Jo Smith"), AddOwnerResult::kAlreadyListed);
+    EXPECT_EQ(book.AddOwner("   "), AddOwnerResult::kBlank);
+    EXPECT_EQ(book.AddOwner("Tab\tName"), AddOwnerResult::kNotStorable);
+    EXPECT_EQ(book.AddOwner("Two\nLines"), AddOwnerResult::kNotStorable);
+    EXPECT_EQ(book.AddOwner(std::string(30, 'x')), AddOwnerResult::kNotStorable);
+    EXPECT_FALSE(OwnerNameProblem("Tab\tName").empty());
+    EXPECT_TRUE(OwnerNameProblem("").empty());
+    EXPECT_EQ(ReadBytes(book.OwnerFilePath()), "Jo Smith\r\n");
+
+    for (int i = 1; i < 100; ++i)
+        ASSERT_EQ(book.AddOwner("Owner " + std::to_string(i)), AddOwnerResult::kAdded);
+    EXPECT_EQ(book.AddOwner("One Too Many"), AddOwnerResult::kListFull);
+}
+
+TEST_F(Owners, RelationsRoundTripRightAligned)
+{
+    EXPECT_FALSE(book.ReadRelations());
+    ASSERT_TRUE(book.AddRelation("Thunderbolt", "Owner One"));
+    ASSERT_TRUE(book.AddRelation("A Horse With A Long Name", "Owner Two"));
+    EXPECT_FALSE(book.AddRelation("Thunderbolt", " "));
+    EXPECT_FALSE(book.AddRelation("Tab\tHorse", "Owner"));
+    EXPECT_FALSE(book.AddRelation("Thunderbolt", "Line\r\nBreak"));
+    ASSERT_TRUE(book.WriteRelations());
+    const std::string written = ReadBytes(book.RelationFilePath());
+    EXPECT_EQ(written, "         Thunderbolt\tOwner One\r\nA Horse With A Long Name\tOwner Two\r\n");
+
+    ASSERT_TRUE(book.ReadRelations());
+    ASSERT_EQ(book.relations.size(), 2u);
+    EXPECT_EQ(book.relations[0].horse, "Thunderbolt");
+    EXPECT_EQ(book.relations[0].owner, "Owner One");
+    ASSERT_TRUE(book.WriteRelations());
+    EXPECT_EQ(ReadBytes(book.RelationFilePath()), written);
+}
+
+TEST_F(Owners, RelationReadingStopsAtAMissingField)
+{
+    WriteBytes(book.RelationFilePath(), "");
+    ASSERT_TRUE(book.ReadRelations());
+    EXPECT_TRUE(book.relations.empty());
+
+    WriteBytes(book.RelationFilePath(), "  Alpha\tOne\nBeta without a tab\n  Gamma\tThree\n");
+    ASSERT_TRUE(book.ReadRelations());
+    EXPECT_EQ(book.relations.size(), 1u);
+
+    WriteBytes(book.RelationFilePath(), "Alpha\tOne\r\n   \tTwo\r\nGamma\tThree\r\n");
+    ASSERT_TRUE(book.ReadRelations());
+    EXPECT_EQ(book.relations.size(), 1u);
+
+    WriteBytes(book.RelationFilePath(), std::string(60, 'h') + "\t" + std::string(60, 'o') + "\r\n");
+    ASSERT_TRUE(book.ReadRelations());
+    ASSERT_EQ(book.relations.size(), 1u);
+    EXPECT_EQ(book.relations[0].horse, std::string(49, 'h'));
+    EXPECT_EQ(book.relations[0].owner, std::string(49, 'o'));
+}
+
+TEST_F(Owners, FillOwnerNamesTakesTheLastRelationAndDropsGoneHorses)
+{
+    book.AddRelation("Alpha", "First Owner");
+    book.AddRelation("Gone", "Nobody");
+    book.AddRelation("Alpha", "Second Owner");
+    book.AddRelation("Beta", "Beta Owner");
+    ASSERT_TRUE(book.WriteRelations());
+
+    const Texts horses = {"Alpha", "Gamma", "Beta", "Alpha"};
+    book.FillOwnerNames(horses);
+    // The first horse of a name takes the relation; a later twin has none.
+    EXPECT_EQ(book.ownerOfHorse, (Texts{"Second Owner", " ", "Beta Owner", " "}));
+    EXPECT_EQ(ReadBytes(book.RelationFilePath()),
+              "               Alpha\tFirst Owner\r\n               Alpha\tSecond Owner\r\n"
+              "                Beta\tBeta Owner\r\n");
+
+    std::filesystem::remove(book.RelationFilePath());
+    book.FillOwnerNames(horses);
+    EXPECT_EQ(book.ownerOfHorse, Texts(4, " "));
+}
+
+} // namespace
+} // namespace galloria
