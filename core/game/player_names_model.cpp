@@ -1,0 +1,158 @@
+#include "game/player_names_model.h"
+
+#include "game/game_settings.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace galloria {
+
+namespace {
+
+// The characters a saved game splits its items on.
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool IsReservedName(std::string_view name)
+{
+    constexpr std::string_view kEmptySlotWord = "none";
+    return std::ranges::equal(name, kEmptySlotWord, [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == static_cast<unsigned char>(b);
+    });
+}
+
+std::string PlayerLabel(int slot)
+{
+    return "Player " + std::to_string(slot + 1);
+}
+
+} // namespace
+
+std::string_view NameListEntry(int entry)
+{
+    switch (entry) {
+    case kBlankEntry: return "";
+    case kNotInGameEntry: return kNotInGameText;
+    default: return {};
+    }
+}
+
+std::string CutPlayerName(std::string_view text)
+{
+    int characters = 0;
+    std::size_t end = 0;
+    for (; end < text.size(); ++end) {
+        const bool continuation = (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80;
+        if (!continuation && characters++ == kMaxPlayerNameLength)
+            break;
+    }
+    return std::string(text.substr(0, end));
+}
+
+std::string NameBoxText(std::string_view text)
+{
+    for (int entry = 0; entry < kNameListEntryCount; ++entry) {
+        if (text == NameListEntry(entry))
+            return std::string(text);
+    }
+    return CutPlayerName(text);
+}
+
+std::string BlankInsideNameMessage(int slot, std::string_view name)
+{
+    return PlayerLabel(slot) + ": \"" + std::string(name) +
+           "\" has a blank in it.\n\nNames must be one word, so that a saved game\n"
+           "can give them back. Join the parts of a name,\nfor example Ann_Lee or AnnLee.";
+}
+
+std::string ReservedNameMessage(int slot, std::string_view name)
+{
+    return PlayerLabel(slot) + ": \"" + std::string(name) +
+           "\" can't be used as a name.\n\nSaved games use the word \"none\" for a slot\n"
+           "that is not in the game. Please choose another name.";
+}
+
+PlayerNamesAnswer ReadPlayerNames(const std::array<std::string, kPlayerSlots>& resultName,
+                                  const std::array<int, kPlayerSlots>& selection)
+{
+    PlayerNamesAnswer answer;
+    for (int slot = 0; slot < kPlayerSlots; ++slot) {
+        const std::string& name = resultName[slot];
+        // A typed "Not In Game" means what choosing the entry means; taken as a
+        // name it would only be refused for its blanks.
+        if (selection[slot] != kTypedText || name.empty() || name == kNotInGameText)
+            continue;
+        std::string refusal;
+        if (std::ranges::all_of(name, IsBlank))
+            refusal = kAllBlankNameMessage;
+        else if (std::ranges::any_of(name, IsBlank))
+            refusal = BlankInsideNameMessage(slot, name);
+        else if (IsReservedName(name))
+            refusal = ReservedNameMessage(slot, name);
+        if (!refusal.empty()) {
+            // A refused answer names nobody, so no caller can start a set from it.
+            return PlayerNamesAnswer{.refusal = std::move(refusal), .refusedSlot = slot};
+        }
+        answer.names[slot] = name;
+        ++answer.playerCount;
+    }
+    return answer;
+}
+
+void PlayerNamesModel::Open(const std::array<std::string, kPlayerSlots>& texts)
+{
+    for (int slot = 0; slot < kPlayerSlots; ++slot) {
+        editText_[slot] = NameBoxText(texts[slot]);
+        selection_[slot] = kTypedText;
+        for (int entry = 0; entry < kNameListEntryCount; ++entry) {
+            if (editText_[slot] == NameListEntry(entry))
+                selection_[slot] = entry;
+        }
+    }
+}
+
+void PlayerNamesModel::TypeText(int slot, std::string_view text)
+{
+    if (!ValidSlot(slot))
+        return;
+    for (int entry = 0; entry < kNameListEntryCount; ++entry) {
+        if (text == NameListEntry(entry)) {
+            ChooseEntry(slot, entry);
+            return;
+        }
+    }
+    editText_[slot] = CutPlayerName(text);
+    selection_[slot] = kTypedText;
+}
+
+void PlayerNamesModel::ChooseEntry(int slot, int entry)
+{
+    if (!ValidSlot(slot) || entry < 0 || entry >= kNameListEntryCount)
+        return;
+    editText_[slot] = std::string(NameListEntry(entry));
+    selection_[slot] = entry;
+}
+
+const std::string& PlayerNamesModel::Text(int slot) const
+{
+    static const std::string kNone;
+    return ValidSlot(slot) ? editText_[slot] : kNone;
+}
+
+int PlayerNamesModel::Selection(int slot) const
+{
+    return ValidSlot(slot) ? selection_[slot] : kTypedText;
+}
+
+PlayerNamesAnswer PlayerNamesModel::Play()
+{
+    for (int slot = 0; slot < kPlayerSlots; ++slot) {
+        resultName_[slot] =
+            selection_[slot] == kTypedText ? editText_[slot] : std::string(NameListEntry(selection_[slot]));
+    }
+    return ReadPlayerNames(resultName_, selection_);
+}
+
+} // namespace galloria

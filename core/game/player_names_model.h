@@ -1,0 +1,92 @@
+#pragma once
+
+#include "game/race_set_state.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace galloria {
+
+// The fixed list entries of each name box, in order: a blank entry and
+// "Not In Game". Choosing either leaves the slot out of the game.
+inline constexpr int kBlankEntry = 0;
+inline constexpr int kNotInGameEntry = 1;
+inline constexpr int kNameListEntryCount = 2;
+inline constexpr int kTypedText = -1; // no list entry chosen: the player typed the text
+
+// The texts of the list entries; an empty view for any other index.
+std::string_view NameListEntry(int entry);
+
+// The first kMaxPlayerNameLength characters of text, never cutting a UTF-8
+// letter in half.
+std::string CutPlayerName(std::string_view text);
+
+// What a name box can show of a text: a list entry's text whole (the entries
+// are not typed, so "Not In Game" may be longer than a name), anything else
+// cut to a name's length.
+std::string NameBoxText(std::string_view text);
+
+// The messages that send the players back to the names dialog. Each is shown
+// with Retry (back to the dialog) and Cancel (no new set).
+inline constexpr std::string_view kAllBlankNameMessage =
+    "Names can't be all blank characters.\n\nIf you are trying to exclude a player from this\n"
+    "game, select the first option: Not In Game";
+// Saved games separate their items with blanks and mark an empty slot with
+// the word "none", so such names would not come back from a saved game.
+std::string BlankInsideNameMessage(int slot, std::string_view name);
+std::string ReservedNameMessage(int slot, std::string_view name);
+
+// What PLAY means for the coming set.
+struct PlayerNamesAnswer {
+    std::array<std::string, kPlayerSlots> names{}; // the name in each slot; empty = not in the game
+    int playerCount = 0;
+    std::string refusal{}; // why the names were refused; empty when they were taken
+    int refusedSlot = -1;  // the first slot whose name was refused
+
+    bool Accepted() const { return refusal.empty(); }
+};
+
+// Reads the dialog's result, slot by slot: a chosen list entry, an empty
+// typed text and a typed "Not In Game" leave the slot out; a typed name of
+// blanks only, one with a blank inside it, or the word "none" in any case is
+// refused (the first such slot decides the message); any other typed text is
+// the player's name.
+PlayerNamesAnswer ReadPlayerNames(const std::array<std::string, kPlayerSlots>& resultName,
+                                  const std::array<int, kPlayerSlots>& selection);
+
+// The names dialog behind its four name boxes. The object lives as long as
+// the game, so each set's dialog opens with the texts of the last one.
+class PlayerNamesModel {
+public:
+    // Opening: each box takes its text (the saved "Player1".."Player4") as
+    // NameBoxText gives it. A text equal to a list entry selects that entry;
+    // an empty text selects the blank entry.
+    void Open(const std::array<std::string, kPlayerSlots>& texts);
+
+    // The player types in a box: the text, cut to a name's length, is now a
+    // typed text. A text that is a list entry's (as a box reports when an
+    // entry is picked) chooses that entry. Slots outside 0..3 are ignored.
+    void TypeText(int slot, std::string_view text);
+    // The player picks a list entry; any index that is not one is ignored.
+    void ChooseEntry(int slot, int entry);
+
+    const std::string& Text(int slot) const;
+    int Selection(int slot) const;
+
+    // PLAY: takes each box's text as its result and reads what it means.
+    PlayerNamesAnswer Play();
+
+    // The texts the boxes show, to be saved as the next dialog's start.
+    const std::array<std::string, kPlayerSlots>& Texts() const { return editText_; }
+    const std::array<std::string, kPlayerSlots>& ResultNames() const { return resultName_; }
+
+private:
+    static bool ValidSlot(int slot) { return slot >= 0 && slot < kPlayerSlots; }
+
+    std::array<std::string, kPlayerSlots> editText_{};
+    std::array<int, kPlayerSlots> selection_{kBlankEntry, kBlankEntry, kBlankEntry, kBlankEntry};
+    std::array<std::string, kPlayerSlots> resultName_{};
+};
+
+} // namespace galloria

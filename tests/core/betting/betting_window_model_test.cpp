@@ -1,0 +1,325 @@
+#include "betting/betting_window_model.h"
+
+#include "game/race_set_state.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace galloria {
+namespace {
+
+// A race of `runners` runners; runner index 5 (number 6) is the only long shot.
+std::unique_ptr<RaceSetState> MakeState(std::initializer_list<std::pair<int, int>> seatsAndBalances,
+                                        int runners = 8)
+{
+    auto state = std::make_unique<RaceSetState>();
+    for (auto [seat, balance] : seatsAndBalances) {
+        state->players[seat].name = "Player " + std::to_string(seat + 1);
+        state->players[seat].balance = balance;
+    }
+    state->raceIndex = 3;
+    state->program.runnerCount[3] = runners;
+    for (int k = 0; k < runners; ++k)
+        state->program.morningLineOdds[3][k] = k == 5 ? 25.0 : 3.0 + k; // index 7: exactly 10.0, no long shot
+    return state;
+}
+
+void Type(BettingWindowModel& window, std::string_view keys)
+{
+    for (char c : keys)
+        window.PressKey(c == '0' ? AmountKey::Zero : static_cast<AmountKey>(c - '1'));
+}
+
+// The enabled buttons as letters: Keypad, Clear, Types, boXed types, Runner 1,
+// Wheels ("All" or "Long"), Buy, View, clear All.
+std::string Enabled(const BettingWindowModel& w)
+{
+    const std::pair<char, bool> buttons[] = {
+        {'K', w.CanPressKey()},
+        {'C', w.CanClearAmount()},
+        {'T', w.CanChooseType(BetType::Win, false)},
+        {'X', w.CanChooseType(BetType::Triacta, true)},
+        {'R', w.CanChooseRunner(0)},
+        {'W', w.CanChooseRunner(HorseAll) || w.CanChooseRunner(HorseLong)},
+        {'B', w.CanBuy()},
+        {'V', w.CanView()},
+        {'A', w.CanClearAll()},
+    };
+    std::string letters;
+    for (auto [letter, on] : buttons) {
+        if (on)
+            letters += letter;
+    }
+    return letters;
+}
+
+TEST(BettingWindowModelAmount, KeysReserveTheStakeAndRejectOverdraftsWithAClick)
+{
+    auto broke = MakeState({{0, 0}});
+    BettingWindowModel window;
+    window.Open(*broke);
+    for (int k = 0; k < 12; ++k) {
+        const BetActionResult r = window.PressKey(static_cast<AmountKey>(k));
+        EXPECT_FALSE(r.applied) << k;
+        EXPECT_EQ(r.sound, SoundEffect::Click) << k;
+        EXPECT_TRUE(r.message.empty());
+    }
+    EXPECT_EQ(window.AmountText(), "");
+    EXPECT_FALSE(window.CanChooseType(BetType::Win, false));
+
+    auto state = MakeState({{0, 99}});
+    window.Open(*state);
+    window.PressKey(AmountKey::Zero); // never starts an amount
+    for (AmountKey key : {AmountKey::One, AmountKey::Zero, AmountKey::Zero}) {
+        window.PressKey(key);
+        EXPECT_EQ(window.Balance(0) + window.Reserved(), 99);
+    }
+    EXPECT_EQ(window.AmountText(), "10");
+    EXPECT_EQ(window.Balance(0), 89);
+    EXPECT_FALSE(window.DigitsLocked()); // a single "0" does not lock
+    EXPECT_EQ(window.ClearAmount().sound, SoundEffect::Click);
+    EXPECT_EQ(window.Balance(0), 99);
+    EXPECT_EQ(window.AmountText(), "");
+}
+
+TEST(BettingWindowModelAmount, DoubleAndTripleZeroLockTheAmountUntilCleared)
+{
+    auto state = MakeState({{0, 6000}});
+    BettingWindowModel window;
+    window.Open(*state);
+    window.PressKey(AmountKey::DoubleZero); // on an empty amount: no zeros, no lock
+    EXPECT_FALSE(window.DigitsLocked());
+    Type(window, "5");
+    EXPECT_TRUE(window.PressKey(AmountKey::TripleZero).applied);
+    EXPECT_EQ(window.Amount(), 5000);
+    EXPECT_EQ(window.Balance(0), 1000);
+    const BetActionResult ignored = window.PressKey(AmountKey::Five);
+    EXPECT_FALSE(ignored.applied);
+    EXPECT_FALSE(ignored.sound.has_value()); // ignored keys are silent
+    EXPECT_EQ(window.Amount(), 5000);
+    window.ClearAmount();
+    Type(window, "5");
+    EXPECT_EQ(window.Amount(), 5);
+
+    // Rejected for overdrawing, "00" still ends the amount.
+    window.ClearAmount();
+    Type(window, "70");
+    EXPECT_EQ(window.PressKey(AmountKey::DoubleZero).sound, SoundEffect::Click);
+    EXPECT_TRUE(window.DigitsLocked());
+    Type(window, "1");
+    EXPECT_EQ(window.Amount(), 70);
+}
+
+TEST(BettingWindowModelEnabling, OnePlayerWalksFromKeypadToBuyAndBack)
+{
+    auto state = MakeState({{2, 500}});
+    BettingWindowModel window;
+    EXPECT_EQ(window.Open(*state).sound, SoundEffect::Pop);
+    EXPECT_EQ(window.CurrentPlayer(), 2);
+    EXPECT_EQ(Enabled(window), "K");
+    EXPECT_FALSE(window.CanChoosePlayer(2));
+    EXPECT_FALSE(window.IsPlayerShown(0));
+
+    Type(window, "5");
+    EXPECT_EQ(Enabled(window), "KCTXA");
+    EXPECT_EQ(window.ChooseType(BetType::Exacta, false).sound, SoundEffect::Click);
+    EXPECT_EQ(Enabled(window), "KCTXRA");
+    EXPECT_EQ(window.ChooseRunner(0).sound, SoundEffect::Click);
+    EXPECT_FALSE(window.CanChooseRunner(0)); // named once already
+    EXPECT_TRUE(window.CanChooseRunner(HorseAll));
+    EXPECT_FALSE(window.CanBuy());
+    window.ChooseRunner(7);
+    EXPECT_EQ(Enabled(window), "KCTXBA");
+
+    const BetActionResult bought = window.Buy();
+    EXPECT_EQ(bought.sound, SoundEffect::Buy);
+    EXPECT_EQ(window.Bets(2).count, 1);
+    EXPECT_EQ(window.Balance(2), 495);
+    EXPECT_EQ(window.CurrentPlayer(), 2);
+    EXPECT_EQ(Enabled(window), "KV");
+}
+
+TEST(BettingWindowModelEnabling, SeveralPlayersWaitForAChoiceAndSwitchingGivesTheStakeBack)
+{
+    auto state = MakeState({{0, 100}, {1, 200}, {3, 300}});
+    BettingWindowModel window;
+    window.Open(*state);
+    EXPECT_EQ(window.CurrentPlayer(), -1);
+    EXPECT_EQ(Enabled(window), "");
+    EXPECT_FALSE(window.PressKey(AmountKey::One).applied);
+    EXPECT_FALSE(window.IsPlayerShown(2));
+    EXPECT_EQ(window.BalanceText(2), "");
+    EXPECT_EQ(window.BalanceText(3), "300");
+
+    EXPECT_EQ(window.ChoosePlayer(1).sound, SoundEffect::Click);
+    EXPECT_EQ(Enabled(window), "K");
+    EXPECT_FALSE(window.CanChoosePlayer(1));
+    EXPECT_TRUE(window.CanChoosePlayer(0) && window.CanChoosePlayer(3));
+    EXPECT_FALSE(window.ChoosePlayer(2).applied);
+
+    Type(window, "150");
+    window.ChooseType(BetType::Win, false);
+    window.ChoosePlayer(3);
+    EXPECT_EQ(window.Balance(1), 200);
+    EXPECT_EQ(window.AmountText(), "");
+    EXPECT_EQ(window.BetLine().substr(0, 14), "Player 4      ");
+    EXPECT_EQ(window.BetLine().find_first_not_of(' ', 14), std::string::npos);
+}
+
+TEST(BettingWindowModelEnabling, ANewTypeRestartsTheRunnersAndDropsTheBox)
+{
+    auto state = MakeState({{0, 100}});
+    BettingWindowModel window;
+    window.Open(*state);
+    Type(window, "20");
+    window.ChooseType(BetType::Exacta, true);
+    window.ChooseRunner(2);
+    window.ChooseRunner(6);
+    EXPECT_EQ(window.BetLine(), "Player 1      20      Exacta  Bx  3   7   ");
+
+    window.ChooseType(BetType::Exacta, false);
+    EXPECT_EQ(window.BetLine(), "Player 1      20      Exacta              ");
+    EXPECT_FALSE(window.OpenBet().boxed);
+    EXPECT_TRUE(window.CanChooseRunner(2) && window.CanChooseRunner(6));
+
+    window.ChooseType(BetType::Triacta, false);
+    window.ChooseRunner(0);
+    window.ChooseRunner(1);
+    window.ChooseRunner(HorseAll);
+    EXPECT_TRUE(window.CanBuy());
+    window.ChooseType(BetType::Exacta, false);
+    EXPECT_EQ(window.LegsChosen(), 0);
+    window.ChooseRunner(0);
+    EXPECT_FALSE(window.CanBuy());
+    window.ChooseRunner(1);
+    EXPECT_TRUE(window.CanBuy());
+    EXPECT_FALSE(window.ChooseType(BetType::Show, true).applied); // only Exactas and Triactas box
+}
+
+TEST(BettingWindowModelRunners, ButtonsPastTheFieldAreHiddenAndWheelsFillOnlyTheLastLeg)
+{
+    auto state = MakeState({{0, 100}}, 8);
+    BettingWindowModel window;
+    window.Open(*state);
+    for (int k = 0; k < 12; ++k)
+        EXPECT_EQ(window.IsRunnerShown(k), k < 8) << k;
+    Type(window, "9");
+    window.ChooseType(BetType::Triacta, false);
+    EXPECT_FALSE(window.CanChooseRunner(8));
+    EXPECT_FALSE(window.CanChooseRunner(HorseAll));
+    window.ChooseRunner(5); // the only long shot
+    EXPECT_FALSE(window.CanChooseRunner(HorseAll) || window.CanChooseRunner(HorseLong));
+    window.ChooseRunner(1);
+    EXPECT_TRUE(window.CanChooseRunner(HorseAll));
+    // A "Long" last leg with no long shot left could never collect.
+    EXPECT_FALSE(window.ChooseRunner(HorseLong).applied);
+    window.ChooseType(BetType::Exacta, false);
+    window.ChooseRunner(1);
+    EXPECT_EQ(window.ChooseRunner(HorseLong).sound, SoundEffect::Click);
+    EXPECT_EQ(window.OpenBet().horse[1], HorseLong);
+    window.ChooseType(BetType::Win, false);
+    EXPECT_FALSE(window.CanChooseRunner(HorseAll) || window.CanChooseRunner(HorseLong));
+
+    auto small = MakeState({{0, 100}}, 6);
+    window.Open(*small);
+    EXPECT_TRUE(window.IsRunnerShown(5));
+    EXPECT_FALSE(window.IsRunnerShown(6));
+}
+
+TEST(BettingWindowModelBuying, TheTwentySixthBetIsRefusedAndClearAllStepsBack)
+{
+    auto state = MakeState({{0, 1000}});
+    BettingWindowModel window;
+    window.Open(*state);
+    for (int i = 0; i < kMaxBetsPerPlayer; ++i) {
+        Type(window, "2");
+        window.ChooseType(BetType::Place, false);
+        window.ChooseRunner(i % 8);
+        ASSERT_TRUE(window.Buy().applied) << i;
+    }
+    Type(window, "7");
+    window.ChooseType(BetType::Win, false);
+    window.ChooseRunner(3);
+    const DeltaPools before = window.Delta();
+    const BetActionResult refused = window.Buy();
+    EXPECT_FALSE(refused.applied);
+    EXPECT_EQ(refused.sound, SoundEffect::Delete);
+    EXPECT_EQ(window.Bets(0).count, 25);
+    EXPECT_EQ(std::memcmp(&before, &window.Delta(), sizeof before), 0);
+    EXPECT_EQ(window.Balance(0), 1000 - 50 - 7);
+
+    // Clear All drops the bet and leaves only the keypad on, so BUY cannot
+    // buy an emptied slot.
+    EXPECT_FALSE(window.ClearAll().sound.has_value());
+    EXPECT_EQ(window.Balance(0), 950);
+    EXPECT_FALSE(window.CanBuy() || window.CanChooseType(BetType::Win, false) || window.CanChooseRunner(3));
+    EXPECT_TRUE(window.CanPressKey() && window.CanView());
+    EXPECT_FALSE(window.Buy().applied);
+}
+
+TEST(BettingWindowModelClosing, WritesBackBoughtBetsAndMergesPoolsOnceAndNeverAHalfComposedBet)
+{
+    auto state = MakeState({{0, 300}, {1, 300}});
+    BettingWindowModel window;
+    window.Open(*state);
+    window.ChoosePlayer(0);
+    Type(window, "30");
+    window.ChooseType(BetType::Across, false);
+    window.ChooseRunner(4);
+    window.Buy();
+    EXPECT_EQ(window.CurrentPlayerBetLines().front(), "Player 1      30      Across      5       ");
+    window.ChoosePlayer(1);
+    Type(window, "50");
+    window.ChooseType(BetType::Win, false);
+    window.ChooseRunner(0);
+    EXPECT_EQ(state->players[0].balance, 300); // nothing written while open
+
+    EXPECT_EQ(window.Race().closesWindow, true);
+    EXPECT_EQ(window.Close(*state).sound, SoundEffect::Cancel);
+    EXPECT_TRUE(window.StartRaceRequested());
+    EXPECT_EQ(state->players[0].balance, 270);
+    EXPECT_EQ(state->players[1].balance, 300);
+    EXPECT_EQ(state->players[1].bets.count, 0);
+    ASSERT_EQ(state->players[0].bets.count, 1);
+    EXPECT_EQ(state->players[0].bets.slots[0].horse[0], 4);
+    EXPECT_EQ(state->pools.typePool[4][4], 30.0);
+    EXPECT_EQ(state->pools.typePool[1][4], 10.0);
+    EXPECT_EQ(state->pools.typePool[1][0], 0.0);
+    EXPECT_EQ(state->longShotCount, 1);
+
+    EXPECT_FALSE(window.Close(*state).applied);
+    EXPECT_EQ(state->pools.typePool[4][4], 30.0);
+}
+
+TEST(BettingWindowModelReview, ViewDropsTheOpenBetAndTakesTheReviewBackOnce)
+{
+    auto state = MakeState({{0, 100}});
+    BettingWindowModel window;
+    window.Open(*state);
+    Type(window, "40");
+    window.ChooseType(BetType::Show, false);
+    window.ChooseRunner(2);
+    window.Buy();
+    Type(window, "25");
+    EXPECT_FALSE(window.View().sound.has_value());
+    EXPECT_EQ(window.Balance(0), 60);
+    ASSERT_TRUE(window.Review().IsOpen());
+    EXPECT_EQ(window.Review().Lines(), window.CurrentPlayerBetLines());
+
+    window.Review().Select(0);
+    window.Review().DeleteBet();
+    EXPECT_TRUE(window.CloseReview().applied);
+    EXPECT_FALSE(window.CloseReview().applied);
+    EXPECT_EQ(window.Balance(0), 100);
+    EXPECT_EQ(window.Bets(0).count, 0);
+    EXPECT_FALSE(window.CanView());
+    EXPECT_EQ(window.Delta().typePool[3][2], 0.0);
+}
+
+} // namespace
+} // namespace galloria

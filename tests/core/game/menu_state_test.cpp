@@ -1,0 +1,183 @@
+#include "game/menu_state.h"
+
+#include "game/race_set_state.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace galloria {
+namespace {
+
+using enum MenuCommand;
+constexpr ItemState On = ItemState::Enabled;
+constexpr ItemState Off = ItemState::Grayed;
+constexpr ItemState Same = ItemState::Unchanged;
+
+// What each phase does to each item: no set, betting, racing, result.
+const std::map<MenuCommand, std::array<ItemState, 4>> kExpectedItems = {
+    {StartNewRaceSet, {On, Off, Off, Off}},
+    {ContinueLastSet, {On, Off, Off, Off}},
+    {Open, {On, Off, Off, Off}},
+    {Save, {Off, On, Off, On}},
+    {PauseRace, {Off, Off, On, Off}},
+    {QuitRaceSet, {Off, On, Off, On}},
+    {Exit, {Same, Same, Same, Same}},
+    {GameOptions, {On, On, Same, On}},
+    {AddHorse, {On, On, Same, On}},
+    {ListHorses, {On, On, Same, On}},
+    {HallOfFame, {On, On, Same, On}},
+    {BettingWindow, {Off, On, Same, Off}},
+    {LiveOdds, {Off, On, Same, On}},
+    {TrackRacingForm, {Off, Off, Same, On}},
+    {RaceOrNextRace, {Off, On, Off, On}},
+    {ShowNextPhoto, {Off, Same, Same, On}},
+    {FinishResults, {Off, Same, Same, Off}},
+    {HowDidIDo, {Off, Same, Same, On}},
+    {SummaryRacingForm, {Off, Same, Same, On}},
+    {HelpContents, {Same, Same, Same, Same}},
+    {About, {Same, Same, Same, Same}},
+};
+
+const std::map<MenuPopup, std::array<ItemState, 4>> kExpectedPopups = {
+    {MenuPopup::Game, {Same, Same, Same, Same}}, {MenuPopup::Stable, {On, On, Off, On}},
+    {MenuPopup::Track, {On, On, Off, On}},       {MenuPopup::Summary, {Off, Off, Same, On}},
+    {MenuPopup::Help, {Same, Same, Same, Same}},
+};
+
+constexpr std::array<GamePhase, 4> kPhases = {GamePhase::NoSet, GamePhase::Betting, GamePhase::Racing,
+                                              GamePhase::Result};
+
+TEST(MenuModelTable, EachPhaseSetsEachItemAndPopup)
+{
+    ASSERT_EQ(kExpectedItems.size(), kMenuCommands.size());
+    for (int column = 0; column < 4; ++column) {
+        for (const auto& [command, states] : kExpectedItems)
+            EXPECT_EQ(PhaseItemState(kPhases[column], command), states[column])
+                << "command " << static_cast<int>(command) << " phase " << column;
+        for (const auto& [popup, states] : kExpectedPopups)
+            EXPECT_EQ(PhasePopupState(kPhases[column], popup), states[column])
+                << "popup " << static_cast<int>(popup) << " phase " << column;
+    }
+    EXPECT_EQ(PhaseRaceText(GamePhase::Racing), std::nullopt);
+}
+
+TEST(MenuModel, FollowsARaceFromNoSetToTheNextRace)
+{
+    MenuModel menus;
+    EXPECT_EQ(menus.Phase(), std::nullopt);
+    for (MenuCommand command : kMenuCommands)
+        EXPECT_TRUE(menus.IsItemEnabled(command));
+
+    menus.Enter(GamePhase::NoSet);
+    EXPECT_TRUE(menus.IsAvailable(Open));
+    EXPECT_FALSE(menus.IsAvailable(RaceOrNextRace));
+    EXPECT_FALSE(menus.IsAvailable(FinishResults));
+    EXPECT_TRUE(menus.IsAvailable(Exit));
+    EXPECT_EQ(menus.RaceText(), "   &RACE!   ");
+
+    menus.Enter(GamePhase::Betting);
+    EXPECT_TRUE(menus.IsAvailable(BettingWindow));
+    EXPECT_TRUE(menus.IsAvailable(RaceOrNextRace));
+    EXPECT_FALSE(menus.IsAvailable(Open));
+    EXPECT_FALSE(menus.IsItemEnabled(ShowNextPhoto)); // kept from no set
+
+    menus.Enter(GamePhase::Racing);
+    EXPECT_EQ(menus.Phase(), GamePhase::Racing);
+    EXPECT_TRUE(menus.IsAvailable(PauseRace));
+    EXPECT_FALSE(menus.IsAvailable(Save));
+    EXPECT_FALSE(menus.IsAvailable(RaceOrNextRace));
+    // The items of the grayed popups keep their state but cannot be reached.
+    EXPECT_TRUE(menus.IsItemEnabled(GameOptions));
+    EXPECT_FALSE(menus.IsAvailable(GameOptions));
+    EXPECT_FALSE(menus.IsPopupEnabled(MenuPopup::Summary)); // still as betting left it
+    EXPECT_EQ(menus.RaceText(), "   &RACE!   ");
+    EXPECT_TRUE(menus.IsAvailable(About));
+
+    menus.Enter(GamePhase::Result);
+    EXPECT_EQ(menus.RaceText(), "&Next Race");
+    EXPECT_TRUE(menus.IsAvailable(RaceOrNextRace));
+    EXPECT_TRUE(menus.IsAvailable(HowDidIDo));
+    EXPECT_FALSE(menus.IsAvailable(FinishResults));
+    EXPECT_FALSE(menus.IsAvailable(BettingWindow));
+
+    // Betting again keeps the summary items but grays their popup.
+    menus.Enter(GamePhase::Betting);
+    EXPECT_EQ(menus.RaceText(), "   &RACE!   ");
+    EXPECT_TRUE(menus.IsItemEnabled(HowDidIDo));
+    EXPECT_FALSE(menus.IsAvailable(HowDidIDo));
+    EXPECT_FALSE(menus.IsAvailable(TrackRacingForm));
+}
+
+TEST(MenuModel, ShowingTheRacingFormOffersTheResultsBack)
+{
+    MenuModel menus;
+    menus.Enter(GamePhase::NoSet);
+    menus.Enter(GamePhase::Betting);
+    menus.Enter(GamePhase::Racing);
+    menus.Enter(GamePhase::Result);
+    menus.ShowRacingForm();
+    EXPECT_TRUE(menus.IsAvailable(FinishResults));
+    EXPECT_FALSE(menus.IsItemEnabled(TrackRacingForm));
+    EXPECT_FALSE(menus.IsItemEnabled(SummaryRacingForm));
+    EXPECT_TRUE(menus.IsAvailable(HowDidIDo)); // the rest stays
+    EXPECT_EQ(menus.RaceText(), "&Next Race");
+
+    // FINISH RESULTS puts the results back: the result phase again.
+    menus.Enter(GamePhase::Result);
+    EXPECT_FALSE(menus.IsItemEnabled(FinishResults));
+    EXPECT_TRUE(menus.IsItemEnabled(TrackRacingForm));
+    EXPECT_TRUE(menus.IsItemEnabled(SummaryRacingForm));
+}
+
+TEST(MenuModel, TenthRaceNoticeShowsOncePerNoSet)
+{
+    MenuModel menus;
+    EXPECT_FALSE(menus.TakeTenthRaceNotice(9)); // not armed before the no-set phase
+    menus.Enter(GamePhase::NoSet);
+    EXPECT_TRUE(menus.TenthRaceNoticeArmed());
+    EXPECT_FALSE(menus.TakeTenthRaceNotice(4));
+    EXPECT_TRUE(menus.TenthRaceNoticeArmed());
+    EXPECT_TRUE(menus.TakeTenthRaceNotice(9));
+    EXPECT_FALSE(menus.TakeTenthRaceNotice(9));
+
+    // A set continued after the tenth race does not see it again...
+    menus.Enter(GamePhase::Betting);
+    menus.Enter(GamePhase::Result);
+    EXPECT_FALSE(menus.TakeTenthRaceNotice(9));
+    // ...until the no-set phase arms it anew.
+    menus.Enter(GamePhase::NoSet);
+    EXPECT_TRUE(menus.TakeTenthRaceNotice(9));
+}
+
+TEST(MenuModelTable, NoSetClearsThePhaseFlags)
+{
+    RaceSetState state;
+    state.firstTenEligible = state.raceRunning = state.raceSettled = state.nextRaceArmed = true;
+    state.quitRequested = state.autoSaveRequested = state.openLastRequested = true;
+    state.pendingViewMode = 1;
+    state.oddsSimulationRuns = 10;
+    state.oddsSimulationActive = true;
+    state.raceCounter = 12;
+    state.players[0].name = "Ann";
+    state.players[0].balance = 800;
+
+    ClearPhaseFlags(state);
+
+    EXPECT_FALSE(state.firstTenEligible);
+    EXPECT_FALSE(state.raceRunning);
+    EXPECT_FALSE(state.raceSettled);
+    EXPECT_FALSE(state.nextRaceArmed);
+    EXPECT_FALSE(state.quitRequested);
+    EXPECT_FALSE(state.autoSaveRequested);
+    EXPECT_FALSE(state.openLastRequested);
+    EXPECT_EQ(state.pendingViewMode, -1);
+    EXPECT_EQ(state.oddsSimulationRuns, 0);
+    EXPECT_TRUE(state.oddsSimulationActive);
+    EXPECT_EQ(state.raceCounter, 12);
+    EXPECT_EQ(state.players[0].name, "Ann");
+    EXPECT_EQ(state.players[0].balance, 800);
+}
+
+} // namespace
+} // namespace galloria
