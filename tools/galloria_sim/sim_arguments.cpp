@@ -79,6 +79,18 @@ SimArguments ParseSimArguments(const std::vector<std::string>& words)
             SetOnce(arguments.field, word, value);
         } else if (word == "--runs") {
             SetOnce(arguments.runs, word, value);
+        } else if (word == "--players") {
+            SetOnce(arguments.players, word, value);
+        } else if (word == "--strategy") {
+            SetOnce(arguments.strategy, word, value);
+        } else if (word == "--stake") {
+            SetOnce(arguments.stake, word, value);
+        } else if (word == "--sets") {
+            SetOnce(arguments.sets, word, value);
+        } else if (word == "--odds") {
+            SetOnce(arguments.odds, word, value);
+        } else if (word == "--dir") {
+            SetOnce(arguments.dir, word, value);
         } else {
             throw UsageError("unknown option " + word);
         }

@@ -27,6 +27,12 @@ struct SimArguments {
     std::optional<std::string> stablePath;
     std::optional<std::string> field;
     std::optional<std::string> runs;
+    std::optional<std::string> players;  // set: NAME[,NAME...]
+    std::optional<std::string> strategy;
+    std::optional<std::string> stake;
+    std::optional<std::string> sets;
+    std::optional<std::string> odds;
+    std::optional<std::string> dir;
     std::vector<std::string> positional;
     bool json = false;
 };

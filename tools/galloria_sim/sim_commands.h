@@ -11,5 +11,6 @@ namespace galloria::sim {
 int RunRaceCommand(const SimArguments& arguments, std::ostream& out);
 int RunOddsCommand(const SimArguments& arguments, std::ostream& out);
 int RunStableCommand(const SimArguments& arguments, std::ostream& out);
+int RunSetCommand(const SimArguments& arguments, std::ostream& out);
 
 }  // namespace galloria::sim

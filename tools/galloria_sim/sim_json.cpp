@@ -28,4 +28,22 @@ std::string JsonArray(const std::vector<double>& values, int decimals)
     return text + "]";
 }
 
+std::string JsonString(const std::string& text)
+{
+    std::string quoted = "\"";
+    char escape[8];
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
+            quoted += escape;
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "\"";
+}
+
 }  // namespace galloria::sim

@@ -1,0 +1,127 @@
+#pragma once
+
+#include "betting/betting_window_model.h"
+#include "game/game_host.h"
+#include "game/game_random.h"
+#include "game/game_settings.h"
+#include "game/menu_state.h"
+#include "game/player_names_model.h"
+#include "game/race_set_results_model.h"
+#include "game/race_set_state.h"
+#include "game/sound_player.h"
+#include "halloffame/hall_of_fame.h"
+#include "race/race_engine.h"
+#include "stable/stable.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace galloria {
+
+class SettingsStore;
+
+// The whole game: the race set, the engine, the stable, the hall of fame, the
+// settings and the one random generator, with every command that drives a set
+// from the names to the hall of fame. The user interface is reached only
+// through the GameHost, so a set can be played in a test or the simulator
+// exactly as on screen. The members are plain and read directly by the views.
+// The object is large (the stable holds 2000 horses): make it on the heap.
+class Game {
+public:
+    Game(GameHost& host, SettingsStore& store);
+    ~Game();
+
+    RaceSetState state;
+    CRaceEngine engine;
+    Stable stable;
+    HallOfFame hallOfFame;
+    GameSettings settings;
+    GameRandom random;
+    SoundPlayer sounds;
+    MenuModel menus;
+    BettingWindowModel bettingWindow;
+    PlayerNamesModel names;
+    RaceSetResultsModel setResults;
+
+    // The tipster's horse of the current race: its runner (-1 = none) and name.
+    int tippedRunner = -1;
+    std::string tippedHorseName;
+    // Bets of all players naming each runner of the race being run.
+    int betsOnRunner[kMaxFieldSize] = {};
+    // The race display: frames since the start (-1 before the first), the
+    // last tick's new finishers, and whether the cheer has been heard.
+    int frameCounter = -1;
+    int lastTopThree = 0;
+    bool cheerPlayed = false;
+    // The results file of the current set, named when the set begins.
+    std::filesystem::path resultsFile;
+
+    // The game's folder; every file of the game lives under it.
+    std::filesystem::path folder = ".";
+    // Seeds the generator at each next-race step; the time of day in the
+    // game, a counter in tests and the simulator.
+    std::function<std::uint32_t()> seedClock;
+
+    // The view's first update, and the return to no set after a set.
+    void FirstUpdate();
+
+    // The commands of the menus.
+    void StartNewRaceSet();
+    void RaceOrNextRace();
+    void QuitRaceSet();
+    void PauseRace();
+    void FinishResults();
+    void OpenBettingWindow();
+    // RACING FORM in the TRACK or SUMMERY menu: the form on screen, with
+    // FINISH RESULTS offered as the way back to the results.
+    void ShowRacingForm();
+    void SaveUnfinishedGame();
+    void OpenUnfinishedGame();
+    void ContinueLastSet();
+    // The options dialog confirmed new settings: keep and store them.
+    void ApplyOptions(const GameSettings& options);
+
+    // The running race, one frame: for the host's AnimateRace. Returns false
+    // when there is nothing more to show: the race is over or the player
+    // cancelled the display from the pause box.
+    bool AdvanceRaceFrame();
+    bool RaceDisplayCancelled() const { return state.pendingViewMode != -1; }
+
+    // The steps of a set, run by the commands above.
+    void AdvanceToNextRace();
+    void PrepareRace();
+    void RunRace();
+    void EndOfRace();
+
+    int CurrentFieldSize() const { return state.program.FieldSize(state.raceIndex); }
+    int CurrentPurse() const;
+    // The stable index of a runner of the current race, -1 for none.
+    int StableIndexOfRunner(int runner) const;
+
+private:
+    class ExportHost;
+
+    void Message(std::string_view text, MessageKind kind);
+    void EnterPhase(GamePhase phase);
+    void BeginProgram();
+    void EnterRaceSelection();
+    void DrawTip();
+    void OpenBettingState();
+    void RunRaceDisplay();
+    void FinishRaceUndisplayed();
+    void EndSet();
+    void RecordSetInHallOfFame();
+    std::uint32_t SeedFromClock() const;
+
+    GameHost& host_;
+    SettingsStore& store_;
+    std::unique_ptr<ExportHost> exportHost_;
+    // The end of a quit set is entered in the hall of fame only when the
+    // players asked for it.
+    bool hallOfFameAtSetEnd_ = true;
+};
+
+} // namespace galloria

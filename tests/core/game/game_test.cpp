@@ -1,0 +1,384 @@
+#include "game/game.h"
+
+#include "game/headless_host.h"
+#include "game/settings_store.h"
+#include "game/unfinished_game_file.h"
+#include "halloffame/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <set>
+
+namespace galloria {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Presses the digits of amount on the keypad.
+void TypeAmount(BettingWindowModel& window, int amount)
+{
+    static constexpr AmountKey kDigits[] = {AmountKey::Zero, AmountKey::One,   AmountKey::Two, AmountKey::Three,
+                                            AmountKey::Four, AmountKey::Five,  AmountKey::Six, AmountKey::Seven,
+                                            AmountKey::Eight, AmountKey::Nine};
+    for (char digit : std::to_string(amount))
+        window.PressKey(kDigits[digit - '0']);
+}
+
+bool BuyWin(BettingWindowModel& window, int player, int amount, int runner)
+{
+    window.ChoosePlayer(player);
+    TypeAmount(window, amount);
+    window.ChooseType(BetType::Win, false);
+    window.ChooseRunner(runner);
+    return window.Buy().applied;
+}
+
+std::vector<std::string> FileLines(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::vector<std::string> lines;
+    std::string line;
+    while (std::getline(in, line))
+        lines.push_back(line);
+    return lines;
+}
+
+// A game in a folder of its own with the starting stable, a counter for a
+// clock and a host that answers OK to everything.
+class GameSet : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        fs::create_directories(folder.Path() / "data");
+        fs::copy_file(GALLORIA_STARTING_STABLE, folder.Path() / "data" / "Stable.dat");
+        fs::copy_file(GALLORIA_STARTING_STABLE, folder.Path() / "data" / "BackUp.dat");
+        store.SetInt("Settings", "Odds", 1); // no simulated races: the tests run faster
+        MakeGame();
+    }
+
+    void MakeGame()
+    {
+        game = std::make_unique<Game>(host, store);
+        game->folder = folder.Path();
+        game->seedClock = [this] { return ++clock; };
+        game->hallOfFame.clock = [] { return LocalDateTime{.year = 2026, .month = 12, .day = 7, .hour = 9, .minute = 5}; };
+        game->FirstUpdate();
+    }
+
+    void StartSet(std::array<std::string, 4> names)
+    {
+        host.playerNames = std::move(names);
+        game->StartNewRaceSet();
+    }
+
+    // RACE! and then Next Race, as the player clicks them.
+    void RunAndMoveOn()
+    {
+        game->RaceOrNextRace();
+        game->RaceOrNextRace();
+    }
+
+    int Count(const std::vector<std::string>& texts, std::string_view text) const
+    {
+        return static_cast<int>(std::ranges::count(texts, std::string(text)));
+    }
+
+    testing::TempFolder folder;
+    HeadlessHost host;
+    MemorySettingsStore store;
+    std::unique_ptr<Game> game;
+    std::uint32_t clock = 0;
+};
+
+TEST_F(GameSet, OnePlayerWithoutBetsRunsTenRacesAndKeepsTheMoney)
+{
+    StartSet({"Ann"});
+    ASSERT_EQ(game->menus.Phase(), GamePhase::Betting);
+    EXPECT_EQ(game->state.playerCount, 1);
+    EXPECT_EQ(game->state.players[0].balance, 10000);
+
+    for (int race = 0; race < 10; ++race) {
+        EXPECT_EQ(game->state.raceIndex, race);
+        game->RaceOrNextRace();
+        EXPECT_TRUE(game->state.nextRaceArmed);
+        EXPECT_EQ(game->menus.Phase(), GamePhase::Result);
+        game->RaceOrNextRace();
+    }
+    const std::string noBets = "No bets have been taken!\nDo you want to go on\nto the race?";
+    EXPECT_EQ(Count(host.messages, noBets), 10);
+    ASSERT_EQ(host.setTitles.size(), 1u);
+    EXPECT_EQ(host.setTitles[0], "This Is The End Of The 10 Race Set.");
+    EXPECT_EQ(game->setResults.Cell(RaceSetResultsModel::kStartRow, 0), "10000");
+    EXPECT_EQ(game->setResults.Cell(RaceSetResultsModel::kFinishRow, 0), "10000");
+    EXPECT_EQ(host.notices.size(), 1u) << "the tenth-race notice, once";
+    EXPECT_EQ(game->menus.Phase(), GamePhase::NoSet) << "Don't Continue This Game";
+    EXPECT_EQ(host.titles.front(), "Galloria v1.5   -   RACE 1   -   Purse $" +
+                                       std::to_string(game->state.program.purse[0]));
+    EXPECT_TRUE(fs::exists(folder.Path() / "Program.txt"));
+    EXPECT_TRUE(fs::exists(folder.Path() / "Result01.txt"));
+    EXPECT_TRUE(fs::exists(folder.Path() / "GXscores.gxs"));
+}
+
+TEST_F(GameSet, CancellingTheNoBetsQuestionKeepsTheBettingOpen)
+{
+    StartSet({"Ann"});
+    host.answers.push_back(MessageAnswer::Cancel);
+    game->RaceOrNextRace();
+    EXPECT_FALSE(game->state.nextRaceArmed);
+    EXPECT_EQ(game->menus.Phase(), GamePhase::Betting);
+}
+
+TEST_F(GameSet, QuittingWithBetsBoughtGivesTheMoneyBackBeforeTheResults)
+{
+    host.bettor = [](BettingWindowModel& window) { BuyWin(window, 0, 700, 0); };
+    StartSet({"Ann", "Bob"});
+    EXPECT_EQ(game->state.players[0].balance, 9300);
+
+    host.answers.push_back(MessageAnswer::No); // end the set, no hall of fame
+    game->QuitRaceSet();
+    ASSERT_EQ(host.setTitles.size(), 1u);
+    EXPECT_EQ(host.setTitles[0], "Quiting Race Set.");
+    EXPECT_EQ(game->setResults.Cell(RaceSetResultsModel::kFinishRow, 0), "10000");
+    EXPECT_EQ(game->setResults.Cell(RaceSetResultsModel::kFinishRow, 1), "10000");
+}
+
+TEST_F(GameSet, TheMenusFollowTheRaceAndTheRacingFormLeadsBackToTheResults)
+{
+    StartSet({"Ann"});
+    EXPECT_TRUE(game->menus.IsItemEnabled(MenuCommand::BettingWindow));
+    EXPECT_FALSE(game->menus.IsItemEnabled(MenuCommand::StartNewRaceSet));
+    game->RaceOrNextRace();
+    EXPECT_EQ(game->menus.RaceText(), kNextRaceText);
+    EXPECT_FALSE(game->menus.IsItemEnabled(MenuCommand::FinishResults));
+    game->ShowRacingForm();
+    EXPECT_TRUE(game->menus.IsItemEnabled(MenuCommand::FinishResults));
+    EXPECT_FALSE(game->menus.IsItemEnabled(MenuCommand::TrackRacingForm));
+    game->FinishResults();
+    EXPECT_FALSE(game->menus.IsItemEnabled(MenuCommand::FinishResults));
+    EXPECT_TRUE(game->state.nextRaceArmed) << "the results again, still ready for the next race";
+}
+
+TEST_F(GameSet, CancellingTheQuitQuestionChangesNothing)
+{
+    StartSet({"Ann"});
+    host.answers.push_back(MessageAnswer::Cancel);
+    game->QuitRaceSet();
+    EXPECT_TRUE(host.setTitles.empty());
+    EXPECT_EQ(game->menus.Phase(), GamePhase::Betting);
+    EXPECT_EQ(game->state.raceIndex, 0);
+}
+
+TEST_F(GameSet, ContinueRacingStartsTheNextSetFromTheBalancesReached)
+{
+    host.continueSets = 1;
+    host.bettor = [this](BettingWindowModel& window) {
+        if (game->state.raceIndex == 2)
+            BuyWin(window, 0, 1000, 0);
+    };
+    StartSet({"Ann"});
+    for (int race = 0; race < 10; ++race)
+        RunAndMoveOn();
+    ASSERT_EQ(host.setTitles.size(), 1u);
+    const int reached = std::stoi(game->setResults.Cell(RaceSetResultsModel::kFinishRow, 0));
+    EXPECT_NE(reached, 10000) << "the Win of race 3 was settled";
+    EXPECT_EQ(game->state.raceCounter, 10);
+    EXPECT_EQ(game->state.raceIndex, 0);
+    EXPECT_EQ(game->state.players[0].startBalance, reached);
+    EXPECT_EQ(game->state.players[0].balance, reached);
+    EXPECT_EQ(game->state.players[0].balanceAfterRace[2], 0);
+    EXPECT_EQ(game->menus.Phase(), GamePhase::Betting);
+    EXPECT_EQ(game->state.players[0].statistics.betsPlaced[1], 1) << "the record runs on";
+}
+
+TEST_F(GameSet, ASetEndsEarlyWhenAllTheMoneyIsGone)
+{
+    // Everything on the outsider with the longest odds, race after race.
+    host.bettor = [this](BettingWindowModel& window) {
+        const auto odds = game->state.program.FieldOdds(game->state.raceIndex);
+        const int outsider = static_cast<int>(std::ranges::max_element(odds) - odds.begin());
+        if (game->state.players[0].balance > 0)
+            BuyWin(window, 0, game->state.players[0].balance, outsider);
+    };
+    StartSet({"Ann"});
+    for (int race = 0; race < 10 && host.setTitles.empty(); ++race)
+        RunAndMoveOn();
+    ASSERT_EQ(host.setTitles.size(), 1u);
+    if (game->setResults.Cell(RaceSetResultsModel::kFinishRow, 0) == "0")
+        EXPECT_EQ(host.setTitles[0], "Ending Race Set Early. No Money Left!!");
+    else
+        GTEST_SKIP() << "the outsiders won enough to last the set";
+}
+
+TEST_F(GameSet, SavedGamesNameTheRaceToResumeAndOpenIntoIt)
+{
+    StartSet({"Ann", "", "Cy"});
+    for (int race = 0; race < 3; ++race)
+        RunAndMoveOn();
+    ASSERT_EQ(game->state.raceIndex, 3);
+
+    const fs::path betting = folder.Path() / "betting.gxu";
+    host.saveFile = betting;
+    game->SaveUnfinishedGame();
+    EXPECT_EQ(FileLines(betting).at(1), "3\r");
+
+    game->RaceOrNextRace();
+    const fs::path settled = folder.Path() / "settled.gxu";
+    host.saveFile = settled;
+    game->SaveUnfinishedGame();
+    EXPECT_EQ(FileLines(settled).at(1), "4\r");
+    EXPECT_EQ(FileLines(folder.Path() / "AutoSaved.gxu"), FileLines(settled)) << "saved after every race";
+
+    for (const auto& [file, race] : {std::pair{betting, 3}, std::pair{settled, 4}}) {
+        host.openFile = file;
+        game->OpenUnfinishedGame();
+        EXPECT_EQ(game->state.raceIndex, race);
+        EXPECT_EQ(game->menus.Phase(), GamePhase::Betting);
+        EXPECT_EQ(game->state.playerCount, 2);
+        EXPECT_EQ(game->state.players[2].name, "Cy");
+        EXPECT_FALSE(game->state.firstTenEligible);
+        EXPECT_GE(game->CurrentFieldSize(), 6);
+    }
+}
+
+TEST_F(GameSet, OpeningAGameSavedAfterTheTenthRaceEndsTheSetWithItsBalances)
+{
+    StartSet({"Ann"});
+    for (int race = 0; race < 9; ++race)
+        RunAndMoveOn();
+    game->RaceOrNextRace(); // the tenth race: saved automatically after it
+    const auto saved = FileLines(folder.Path() / "AutoSaved.gxu");
+    ASSERT_EQ(saved.at(1), "10\r");
+
+    // A later session: the balance in the file is what the set ends with.
+    std::vector<std::string> edited = saved;
+    edited[4] = "12345 10000 \r";
+    {
+        std::ofstream out(folder.Path() / "AutoSaved.gxu", std::ios::binary);
+        for (const std::string& line : edited)
+            out << line << '\n';
+    }
+    MakeGame();
+    game->ContinueLastSet();
+    ASSERT_EQ(host.setTitles.size(), 1u);
+    EXPECT_EQ(host.setTitles[0], "This Is The End Of The 10 Race Set.");
+    EXPECT_EQ(game->setResults.Cell(RaceSetResultsModel::kFinishRow, 0), "12345");
+}
+
+TEST_F(GameSet, ContinueLastSetWithoutAFileDoesNothing)
+{
+    game->ContinueLastSet();
+    EXPECT_EQ(game->menus.Phase(), GamePhase::NoSet);
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(GameSet, HorsesChosenInTheDatabaseRunInTheNextRace)
+{
+    StartSet({"Ann"});
+    EXPECT_FALSE(game->state.firstTenEligible) << "odds accuracy below 3";
+    const int chosen[] = {11, 22, 33, 44, 55, 66, 77};
+    std::ranges::copy(chosen, game->stable.nextRaceSelection);
+    RunAndMoveOn();
+    ASSERT_EQ(game->CurrentFieldSize(), 7);
+    std::set<int> field;
+    for (int post = 0; post < 7; ++post) {
+        EXPECT_EQ(game->state.program.runners[1][post], chosen[post]);
+        field.insert(game->state.program.runners[1][post]);
+    }
+    EXPECT_EQ(field.size(), 7u);
+    EXPECT_EQ(game->stable.nextRaceSelection[0], -1) << "the selection is used up";
+    double inverseSum = 0;
+    for (double odds : game->state.program.FieldOdds(1))
+        inverseSum += 1.0 / odds;
+    EXPECT_LE(inverseSum, 1.0 + 1e-9) << "odds made for the new field";
+}
+
+TEST_F(GameSet, WithSoundOffNothingReachesTheSoundSink)
+{
+    store.SetInt("Settings", "SoundOn", 1);
+    host.sounds.clear();
+    MakeGame();
+    host.bettor = [](BettingWindowModel& window) { BuyWin(window, 0, 10, 1); };
+    StartSet({"Ann"});
+    RunAndMoveOn();
+    EXPECT_TRUE(host.sounds.empty());
+}
+
+TEST_F(GameSet, ASoundedSetPlaysTheStartTheProgramAndTheWindow)
+{
+    host.bettor = [](BettingWindowModel& window) { BuyWin(window, 0, 10, 1); };
+    StartSet({"Ann"});
+    const auto played = [&](std::string_view sound) { return Count(host.sounds, sound) > 0; };
+    EXPECT_TRUE(played("once Sounds/gxstart.wav"));
+    EXPECT_TRUE(played("once Sounds/gxprogram.wav"));
+    EXPECT_TRUE(played("once Sounds/gxcancel.wav"));
+    game->RaceOrNextRace();
+    EXPECT_TRUE(played("once Sounds/gxneigh.wav"));
+    EXPECT_FALSE(played("once Sounds/gxcheer.wav")) << "no cheer for a race not shown";
+}
+
+TEST_F(GameSet, ATooSmallStableIsRefusedBeforeTheNames)
+{
+    Stable small;
+    small.folder = folder.Path();
+    ASSERT_TRUE(ReadStableFile(folder.Path() / "data" / "Stable.dat", small).ok());
+    WriteStableFile(folder.Path() / "data" / "Stable.dat", std::span(small.records, 100));
+    StartSet({"Ann"});
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_NE(host.messages[0].find("100"), std::string::npos);
+    EXPECT_EQ(game->menus.Phase(), GamePhase::NoSet);
+    EXPECT_EQ(game->state.playerCount, 0);
+}
+
+TEST_F(GameSet, ABlankNameSendsThePlayersBackOrCancelsTheSet)
+{
+    host.answers.push_back(MessageAnswer::Cancel);
+    StartSet({"   "});
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].rfind("Names can't be all blank characters.", 0), 0u);
+    EXPECT_EQ(game->menus.Phase(), GamePhase::NoSet);
+}
+
+// Bets on the favourite until a bet has won, then quits with `answer`;
+// returns the player's entries in the hall of fame.
+int EntriesAfterAWinAndAQuit(Game& game, HeadlessHost& host, MessageAnswer answer)
+{
+    host.bettor = [&game](BettingWindowModel& window) {
+        const auto odds = game.state.program.FieldOdds(game.state.raceIndex);
+        BuyWin(window, 0, 100, static_cast<int>(std::ranges::min_element(odds) - odds.begin()));
+    };
+    host.playerNames = {"Ann"};
+    game.StartNewRaceSet();
+    for (int race = 0; race < 9 && game.state.players[0].statistics.betsWon[1] == 0; ++race) {
+        game.RaceOrNextRace();
+        if (game.state.players[0].statistics.betsWon[1] == 0)
+            game.RaceOrNextRace();
+    }
+    EXPECT_GT(game.state.players[0].statistics.betsWon[1], 0) << "the favourite won a race";
+    host.answers.push_back(answer);
+    game.QuitRaceSet();
+    EXPECT_EQ(host.setTitles.back(), "Quiting Race Set.");
+    int entries = 0;
+    for (const ScoreRow& row : game.hallOfFame.table)
+        for (const ScoreEntry& entry : row)
+            entries += entry.name.View() == "Ann";
+    return entries;
+}
+
+TEST_F(GameSet, QuitWithYesEntersTheSetInTheHallOfFameOnce)
+{
+    const int entries = EntriesAfterAWinAndAQuit(*game, host, MessageAnswer::Yes);
+    EXPECT_GT(entries, 0);
+    EXPECT_LE(entries, 12) << "one entry per list at most";
+}
+
+TEST_F(GameSet, QuitWithNoLeavesTheSetOutOfTheHallOfFame)
+{
+    EXPECT_EQ(EntriesAfterAWinAndAQuit(*game, host, MessageAnswer::No), 0);
+}
+
+} // namespace
+} // namespace galloria

@@ -1,0 +1,146 @@
+#include "game/race_program_draw.h"
+
+#include "game/game_random.h"
+#include "game/race_set_state.h"
+#include "stable/stable.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+
+namespace galloria {
+namespace {
+
+// A stable in memory of `count` horses; speeds spread over every class
+// unless one speed is given for all.
+std::unique_ptr<Stable> MakeStable(int count, int onlySpeed = -1)
+{
+    auto stable = std::make_unique<Stable>();
+    GameRandom random;
+    random.Seed(99);
+    stable->count = count;
+    for (int h = 0; h < count; ++h) {
+        HorseRecord& horse = stable->records[h];
+        horse = HorseRecord{};
+        SetHorseName(horse, "Horse " + std::to_string(h + 1));
+        horse.speed = static_cast<std::uint8_t>(onlySpeed >= 0 ? onlySpeed : random.Next() % 101);
+        horse.earningsHistory[0] = static_cast<std::uint32_t>(random.Next() % 20000);
+        horse.finishHistory[0] = static_cast<std::uint8_t>(1 + random.Next() % 8);
+        horse.oddsHistory[0] = static_cast<float>(3 + random.Next() % 40);
+        horse.timeHistory[0] = 400;
+    }
+    stable->ComputeStatistics(random);
+    return stable;
+}
+
+// Every program drawn must hold for the whole set: purses, field sizes,
+// posts filled then empty, no horse twice, odds within their bounds.
+void ExpectSoundProgram(const RaceProgram& program, int horseCount)
+{
+    std::set<int> seen;
+    for (int race = 0; race < kRacesPerSet; ++race) {
+        const int purse = program.purse[race];
+        EXPECT_EQ(purse % 1000, 0);
+        EXPECT_GE(purse, 5000);
+        EXPECT_LE(purse, 50000);
+        const int size = program.runnerCount[race];
+        ASSERT_GE(size, 6);
+        ASSERT_LE(size, 12);
+        for (int post = 0; post < kMaxFieldSize; ++post) {
+            const int horse = program.runners[race][post];
+            if (post >= size) {
+                EXPECT_EQ(horse, -1);
+                continue;
+            }
+            ASSERT_GE(horse, 0);
+            ASSERT_LT(horse, horseCount);
+            EXPECT_TRUE(seen.insert(horse).second) << "horse " << horse << " runs twice";
+            EXPECT_GE(program.morningLineOdds[race][post], 2.5);
+            EXPECT_LE(program.morningLineOdds[race][post], 1000.0);
+        }
+    }
+}
+
+TEST(RaceProgramDraw, EverySeedGivesASoundSetOfTenRaces)
+{
+    const auto stable = MakeStable(400);
+    GameRandom random;
+    RaceProgram program;
+    std::set<int> sizes;
+    for (int seed = 1; seed <= 200; ++seed) {
+        random.Seed(seed);
+        ASSERT_TRUE(DrawRaceProgram(program, *stable, random));
+        ExpectSoundProgram(program, stable->count);
+        sizes.insert(program.runnerCount, program.runnerCount + kRacesPerSet);
+    }
+    EXPECT_EQ(sizes.size(), 7u) << "every field size from 6 to 12 comes up";
+}
+
+TEST(RaceProgramDraw, TheSameSeedDrawsTheSameProgram)
+{
+    const auto stable = MakeStable(400);
+    GameRandom random;
+    RaceProgram first;
+    RaceProgram second;
+    random.Seed(4242);
+    DrawRaceProgram(first, *stable, random);
+    random.Seed(4242);
+    DrawRaceProgram(second, *stable, random);
+    for (int race = 0; race < kRacesPerSet; ++race) {
+        EXPECT_EQ(first.purse[race], second.purse[race]);
+        for (int post = 0; post < kMaxFieldSize; ++post)
+            EXPECT_EQ(first.runners[race][post], second.runners[race][post]);
+    }
+}
+
+TEST(RaceProgramDraw, HorsesOfTheRaceClassAreFavoured)
+{
+    // With every class in the stable, most runners stand within five of the
+    // level the purse asks for.
+    const auto stable = MakeStable(2000);
+    GameRandom random;
+    RaceProgram program;
+    int runners = 0;
+    int ofTheClass = 0;
+    for (int seed = 1; seed <= 50; ++seed) {
+        random.Seed(seed);
+        DrawRaceProgram(program, *stable, random);
+        for (int race = 0; race < kRacesPerSet; ++race) {
+            const int level = std::max(10, (2 * program.purse[race] - 10000) / 1000);
+            for (int post = 0; post < program.runnerCount[race]; ++post) {
+                ++runners;
+                ofTheClass += std::abs(stable->records[program.runners[race][post]].speed - level) < 6;
+            }
+        }
+    }
+    EXPECT_GT(ofTheClass, runners * 3 / 4);
+}
+
+TEST(RaceProgramDraw, ASmallStableIsRefusedAndAJustLargeEnoughOneStillEnds)
+{
+    GameRandom random;
+    random.Seed(5);
+    RaceProgram program;
+    program.runnerCount[0] = 9;
+
+    const auto tooSmall = MakeStable(119);
+    EXPECT_FALSE(DrawRaceProgram(program, *tooSmall, random));
+    EXPECT_EQ(program.runnerCount[0], 0) << "a refused draw leaves no half program";
+    const std::string message = StableTooSmallMessage(119);
+    EXPECT_NE(message.find("119"), std::string::npos);
+    EXPECT_NE(message.find("120"), std::string::npos);
+    EXPECT_TRUE(StableTooSmallMessage(120).empty());
+
+    // 120 horses of one speed: no horse fits a cheap race well, purses get
+    // cut, and the last posts can only take the few horses left.
+    const auto tight = MakeStable(120, 95);
+    for (int seed = 1; seed <= 20; ++seed) {
+        random.Seed(seed);
+        ASSERT_TRUE(DrawRaceProgram(program, *tight, random));
+        ExpectSoundProgram(program, tight->count);
+    }
+}
+
+} // namespace
+} // namespace galloria
