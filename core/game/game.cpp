@@ -32,6 +32,9 @@ constexpr std::string_view kTenthRaceNotice[] = {"End of the 10th race. Review t
                                                  "results and then click NEXT RACE", "to see the final results for",
                                                  "this race set."};
 constexpr std::string_view kProposedSaveName = "Saved Game";
+// The notices' amounts, which set how many medals they show.
+constexpr int kTenthRaceNoticeAmount = 10000;
+constexpr int kHighScoreNoticeAmount = 40000;
 
 // The cheer goes up once, as the leader comes into the last stretch.
 constexpr int kCheerPosition = 9500;
@@ -97,7 +100,9 @@ public:
     void ShowHighScoreNotice(const std::array<std::string, 4>& lines) override
     {
         const std::string_view views[] = {lines[0], lines[1], lines[2], lines[3]};
-        host_.ShowNotice(views, true);
+        game_.sounds.Play(SoundEffect::Tada);
+        game_.sounds.Play(SoundEffect::Pop);
+        host_.ShowNotice(views, true, kHighScoreNoticeAmount);
     }
     void ShowExportFailed(const std::string& message) override
     {
@@ -553,7 +558,8 @@ void Game::FinishResults()
     host_.Repaint();
     if (menus.TakeTenthRaceNotice(state.raceIndex)) {
         sounds.Play(SoundEffect::Tada);
-        host_.ShowNotice(kTenthRaceNotice, true);
+        sounds.Play(SoundEffect::Pop);
+        host_.ShowNotice(kTenthRaceNotice, true, kTenthRaceNoticeAmount);
     }
 }
 
@@ -651,6 +657,19 @@ void Game::ContinueLastSet()
 {
     state.openLastRequested = true;
     OpenUnfinishedGame();
+}
+
+void Game::GameOptions()
+{
+    const GameSettings loaded = LoadSettings(store_);
+    settings.playerNames = loaded.playerNames;
+    sounds.Play(SoundEffect::Pop);
+    const OptionsAnswer answer = host_.AskOptions(loaded);
+    host_.Repaint();
+    if (answer.saved)
+        ApplyOptions(*answer.saved);
+    if (answer.resetRequested)
+        hallOfFame.Reset();
 }
 
 void Game::ApplyOptions(const GameSettings& options)

@@ -81,7 +81,10 @@ public:
     void SaveUnfinishedGame();
     void OpenUnfinishedGame();
     void ContinueLastSet();
-    // The options dialog confirmed new settings: keep and store them.
+    // GAME OPTIONS: the dialog on the stored settings; new settings are kept
+    // and stored when saved, and the hall of fame emptied when asked.
+    void GameOptions();
+    // New settings confirmed: keep and store them.
     void ApplyOptions(const GameSettings& options);
 
     // The running race, one frame: for the host's AnimateRace. Returns false

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/game_settings.h"
+
 #include <filesystem>
 #include <optional>
 #include <span>
@@ -27,6 +29,14 @@ enum class MessageKind : int {
 // The button that closed a message box; Retry answers as Ok.
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
+// What the options dialog was left with: the settings to keep when "Save New
+// Settings" closed it, and whether the hall of fame is to be emptied (asked
+// and confirmed inside the dialog, and done whichever button closed it).
+struct OptionsAnswer {
+    std::optional<GameSettings> saved;
+    bool resetRequested = false;
+};
+
 // The face of the user interface that the game drives: the window in the game
 // itself, a script in the tests and the simulator. Each dialog is one call
 // that takes the dialog's model and returns when the dialog is closed.
@@ -35,13 +45,16 @@ public:
     virtual ~GameHost() = default;
 
     virtual MessageAnswer ShowMessage(std::string_view text, MessageKind kind) = 0;
-    // The notice box; `praise` shows it with the fanfare of a good result.
-    virtual void ShowNotice(std::span<const std::string_view> lines, bool praise) = 0;
+    // The notice box of four lines; with `praise` it shows one to five
+    // medals, more for a larger `amount`.
+    virtual void ShowNotice(std::span<const std::string_view> lines, bool praise, int amount) = 0;
 
     // The names dialog, filled from the model; false when it was cancelled.
     virtual bool AskPlayerNames(PlayerNamesModel& names) = 0;
     // The race-set results; true for "Continue Racing".
     virtual bool ShowRaceSetResults(const RaceSetResultsModel& results) = 0;
+    // The options dialog, opened on the settings as loaded.
+    virtual OptionsAnswer AskOptions(const GameSettings& settings) = 0;
     // The tipster's whisper.
     virtual void ShowTip(std::string_view text) = 0;
     // The betting window, modal until the model is closed by the dialog or

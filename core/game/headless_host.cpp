@@ -25,7 +25,7 @@ MessageAnswer HeadlessHost::ShowMessage(std::string_view text, MessageKind kind)
     return NextAnswer(kind);
 }
 
-void HeadlessHost::ShowNotice(std::span<const std::string_view> lines, bool)
+void HeadlessHost::ShowNotice(std::span<const std::string_view> lines, bool, int)
 {
     std::string text;
     for (std::string_view line : lines) {

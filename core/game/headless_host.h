@@ -33,6 +33,8 @@ public:
     std::optional<std::filesystem::path> saveFile;
     std::optional<std::filesystem::path> openFile;
     std::optional<PersonalDetails> personalDetails;
+    // The options dialog's answer.
+    OptionsAnswer options;
 
     // What the game showed.
     std::vector<std::string> messages;
@@ -45,9 +47,10 @@ public:
     int racesShown = 0;
 
     MessageAnswer ShowMessage(std::string_view text, MessageKind kind) override;
-    void ShowNotice(std::span<const std::string_view> lines, bool praise) override;
+    void ShowNotice(std::span<const std::string_view> lines, bool praise, int amount) override;
     bool AskPlayerNames(PlayerNamesModel& names) override;
     bool ShowRaceSetResults(const RaceSetResultsModel& results) override;
+    OptionsAnswer AskOptions(const GameSettings&) override { return options; }
     void ShowTip(std::string_view text) override;
     void RunBettingWindow(BettingWindowModel& window) override;
     std::optional<PersonalDetails> AskPersonalDetails(const PersonalDetails& stored) override;

@@ -162,6 +162,24 @@ TEST_F(GameSet, TheMenusFollowTheRaceAndTheRacingFormLeadsBackToTheResults)
     EXPECT_TRUE(game->state.nextRaceArmed) << "the results again, still ready for the next race";
 }
 
+TEST_F(GameSet, OptionsAreKeptWhenSavedAndTheResetEmptiesTheHallOfFameEitherWay)
+{
+    GameSettings quiet = game->settings;
+    quiet.soundSetting = 1;
+    quiet.animationSpeed = 9;
+    host.options = {.saved = quiet, .resetRequested = false};
+    game->GameOptions();
+    EXPECT_FALSE(game->sounds.Enabled()) << "silent at once";
+    EXPECT_EQ(LoadSettings(store).animationSpeed, 9);
+
+    game->hallOfFame.table[0][kTopList].name.Set("Ann");
+    game->hallOfFame.table[0][kTopList].value.Set("5000");
+    host.options = {.saved = std::nullopt, .resetRequested = true}; // reset, then Cancel
+    game->GameOptions();
+    EXPECT_EQ(game->hallOfFame.table, VacantScoreTable());
+    EXPECT_EQ(LoadSettings(store).animationSpeed, 9) << "Cancel keeps the settings";
+}
+
 TEST_F(GameSet, CancellingTheQuitQuestionChangesNothing)
 {
     StartSet({"Ann"});
