@@ -123,6 +123,25 @@ std::optional<SceneRect> LakeBounds(SizeClass size, int leaderPosition)
     return SceneRect{x, tilt - 24, x + (140 - tilt) * 4, 80};
 }
 
+SceneBoxes SceneBoxesFor(SizeClass size)
+{
+    const int rail = BySizeClass(size, 245, 265, 285);
+    const SceneRect track = BySizeClass(size, SceneRect{16, 16, 624, 282}, SceneRect{20, 20, 782, 353},
+                                        SceneRect{26, 26, 998, 451});
+    const int farBottom = BySizeClass(size, 88, 110, 141);
+    SceneBoxes boxes;
+    boxes.track = track;
+    boxes.farGrass = {track.left, track.top, track.right, farBottom};
+    boxes.dirt = {track.left, farBottom, track.right, rail};
+    boxes.nearGrass = {track.left, rail, track.right, track.bottom};
+    boxes.rail = rail;
+    boxes.overviewMap = BySizeClass(size, SceneRect{380, 295, 588, 425}, SceneRect{475, 369, 735, 531},
+                                    SceneRect{608, 472, 941, 680});
+    boxes.runningOrder = BySizeClass(size, SceneRect{40, 295, 340, 425}, SceneRect{50, 369, 425, 531},
+                                     SceneRect{64, 472, 544, 680});
+    return boxes;
+}
+
 std::optional<DistancePole> DistancePoleAt(SizeClass size, int pole, int leaderPosition)
 {
     if (pole < 0 || pole >= static_cast<int>(kDistancePolePlaces.size()))

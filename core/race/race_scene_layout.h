@@ -52,6 +52,20 @@ struct SceneRect {
 };
 std::optional<SceneRect> LakeBounds(SizeClass size, int leaderPosition);
 
+// The track box with its far grass, dirt and near grass bands, the y of the
+// near rail, and the overview map and running-order boxes below the track.
+struct SceneBoxes {
+    SceneRect track;
+    SceneRect farGrass;
+    SceneRect dirt;
+    SceneRect nearGrass;
+    int rail = 0;
+    SceneRect overviewMap;
+    SceneRect runningOrder;
+};
+
+SceneBoxes SceneBoxesFor(SizeClass size);
+
 // The x of a distance pole at course place 1900, 3950, 6000 or 8000 while it
 // is shown, and its flag colour index.
 struct DistancePole {

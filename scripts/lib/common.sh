@@ -1,7 +1,8 @@
 # Shared by scripts/play and scripts/test: installs what is missing and builds.
 
 # The Debian packages every build needs.
-GALLORIA_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev)
+GALLORIA_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev qt6-multimedia-dev fonts-liberation2 xvfb xauth)
 
 # Installs the packages among "$@" that are not installed yet.
 ensure_packages() {

@@ -1,0 +1,25 @@
+// Galloria: the game's window on the game's folder.
+
+#include "app/back_buffer.h"
+#include "app/game_folder.h"
+#include "app/main_frame.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Tamberlyn"));
+    QApplication::setApplicationName(QStringLiteral("Galloria"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.png")));
+    galloria::RegisterFontSubstitutes();
+
+    // Every file of the game is relative to its folder; when the folder
+    // cannot be made the game still runs, in the folder it was started in.
+    galloria::PrepareGameFolder(galloria::DefaultGameFolder());
+
+    galloria::CMainFrame frame;
+    frame.showMaximized();
+    return application.exec();
+}

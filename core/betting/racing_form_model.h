@@ -1,0 +1,79 @@
+#pragma once
+
+#include "betting/bet.h"
+#include "game/game_settings.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace galloria {
+
+class Stable;
+struct RaceSetState;
+
+// The racing form's columns, left to right.
+enum class FormColumn : int {
+    Post,
+    Name,
+    Odds,
+    LastRace,
+    BestTime,
+    Firsts,
+    Seconds,
+    Thirds,
+    Earnings,
+};
+inline constexpr int kFormColumnCount = 9;
+inline constexpr std::array<std::string_view, kFormColumnCount> kFormColumnHeadings = {
+    "No.", "Name", "Odds", "Last Race", "Best Time", "1st", "2nd", "3rd", "Earnings"};
+
+// What a horse that has not run yet (or has no valid time) shows in the
+// last-race and best-time columns, instead of a place 0 or a time of 0:0.0.
+inline constexpr std::string_view kFormNoValue = "-";
+
+// A full field is drawn more tightly and without the row of column headings.
+inline constexpr int kCompactFormRunners = 12;
+
+// One runner's line of the form, every value already written as shown.
+struct RacingFormRow {
+    int runner = -1;        // 0-based runner of the race; its post and number are runner + 1
+    std::string post;       // "%d"
+    std::string name;       // the horse's name; empty for a post without a horse
+    std::string odds;       // fractional odds
+    std::string lastFinish; // place in the horse's last race, or "-"
+    std::string lastPurse;  // "$" and the purse of that race, or empty with no last race
+    std::string bestTime;   // M:SS.F, or "-"
+    std::string firsts;     // "%d"
+    std::string seconds;    // "%d"
+    std::string thirds;     // "%d"
+    std::string earnings;   // "$" and the total earnings
+    bool tipped = false;    // the tipster's horse
+};
+
+// The racing form of the current race, ready to draw: the heading, the rows
+// in the order of the "Sort" setting and how they are arranged.
+struct RacingFormModel {
+    std::string raceTitle;      // "Race %d", the race within the set
+    std::string purseLabel;     // "Purse:"
+    std::string purse;          // "$%d"
+    std::string raceNumber;     // "No. %d", the running race number across continued sets
+    bool compact = false;       // a full field: tighter rows ...
+    bool columnHeadings = true; // ... and no row of column headings
+    int rowCount = 0;
+    std::array<RacingFormRow, kMaxFieldSize> rows;
+    int tippedRow = -1; // the row of the tipster's horse, -1 for none
+
+    // The text of row `row` in column `column`; the last-race column joins
+    // place and purse with a space. Empty outside the rows.
+    std::string Cell(int row, FormColumn column) const;
+};
+
+// The form of race state.raceIndex. Rows follow `sort`, best first; runners
+// with equal keys keep their post order, and horses without a best time come
+// after every timed horse when sorted by time. tippedRunner (0-based, -1 for
+// none) marks the tipster's horse.
+RacingFormModel BuildRacingForm(const RaceSetState& state, const Stable& stable, SortOrder sort,
+                                int tippedRunner);
+
+} // namespace galloria

@@ -1,0 +1,734 @@
+// The game's dialogs and help window, driven as a player would: each modal
+// dialog is answered from inside its own event loop.
+
+#include "game/about_dlg.h"
+#include "game/enter_names_dlg.h"
+#include "game/extra_info_dlg.h"
+#include "game/help_window.h"
+#include "game/notice_dlg.h"
+#include "game/odds_progress_dlg.h"
+#include "game/options_dlg.h"
+#include "game/race_set_results_dlg.h"
+#include "game/tip_dlg.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSlider>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string_view>
+
+namespace galloria {
+namespace {
+
+constexpr int kSmallScreenWidth = 640;
+constexpr int kSmallScreenHeight = 480;
+
+// Runs `answer` once `dialog` is up in its modal loop. If the answer leaves
+// the dialog open, the test fails and the dialog is closed so nothing hangs.
+void WhenShown(QWidget& dialog, std::function<void()> answer)
+{
+    QTimer::singleShot(0, &dialog, [&dialog, answer] {
+        EXPECT_TRUE(dialog.isVisible());
+        answer();
+        if (dialog.isVisible()) {
+            ADD_FAILURE() << dialog.windowTitle().toStdString() << " was left open";
+            if (auto* modal = qobject_cast<QDialog*>(&dialog))
+                modal->reject();
+        }
+    });
+}
+
+// Writes a picture of the widget when screenshots are asked for.
+void Snap(QWidget& widget, const char* name)
+{
+    const QString folder = qEnvironmentVariable("GALLORIA_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    widget.grab().save(QDir(folder).filePath(QString::fromLatin1(name)));
+}
+
+void ExpectFitsSmallScreen(const QWidget& widget)
+{
+    EXPECT_LE(widget.width(), kSmallScreenWidth) << widget.windowTitle().toStdString();
+    EXPECT_LE(widget.height(), kSmallScreenHeight) << widget.windowTitle().toStdString();
+    // Nothing squeezed below what its layout needs.
+    EXPECT_GE(widget.width(), widget.minimumSizeHint().width()) << widget.windowTitle().toStdString();
+    EXPECT_GE(widget.height(), widget.minimumSizeHint().height()) << widget.windowTitle().toStdString();
+}
+
+// Clicks near the left end: a radio button answers only on its circle and
+// text, which do not reach the middle of a wide button.
+void Click(QAbstractButton* button)
+{
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton, {},
+                      QPoint(std::min(10, button->width() / 2), button->height() / 2));
+}
+
+void Retype(QLineEdit* edit, const QString& text)
+{
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+}
+
+// A set quit after three races by two players in slots 1 and 3.
+RaceSetState QuitAfterThreeRaces()
+{
+    RaceSetState state;
+    state.players[0].name = "Anna";
+    state.players[0].startBalance = 10000;
+    state.players[0].balance = 12500;
+    state.players[2].name = "Ben";
+    state.players[2].startBalance = 15000;
+    state.players[2].balance = 800;
+    const int anna[] = {10400, 11900, 12500};
+    const int ben[] = {9000, 4000, 800};
+    for (int race = 0; race < 3; ++race) {
+        state.players[0].balanceAfterRace[race] = anna[race];
+        state.players[2].balanceAfterRace[race] = ben[race];
+    }
+    state.raceIndex = 2;
+    return state;
+}
+
+RaceSetState FullSet()
+{
+    RaceSetState state;
+    const char* names[] = {"Anna", "Ben", "Carla", "Dmitri"};
+    for (int slot = 0; slot < kPlayerSlots; ++slot) {
+        PlayerSlot& player = state.players[slot];
+        player.name = names[slot];
+        player.startBalance = 10000;
+        for (int race = 0; race < kRacesPerSet; ++race)
+            player.balanceAfterRace[race] = 10000 + (slot + 1) * (race + 1) * 1234;
+        player.balance = player.balanceAfterRace[kRacesPerSet - 1];
+    }
+    state.raceIndex = kRacesPerSet - 1;
+    return state;
+}
+
+PersonalDetails SomeDetails()
+{
+    return {"Ada", "Lovelace", "London", "England", "ada@example.org"};
+}
+
+class GameDialogs : public ::testing::Test {
+protected:
+    QWidget view; // stands in for the game's view, the dialogs' parent
+};
+
+// ---------------------------------------------------------------------------
+// Every dialog: its caption, that OK and Cancel close it with their answer,
+// and that it fits the smallest screen.
+
+TEST_F(GameDialogs, EveryDialogHasItsCaptionAnswersOkAndCancelAndFits)
+{
+    {
+        CEnterNamesDlg names(&view);
+        EXPECT_EQ(names.windowTitle(), "Enter Name(s)");
+        PlayerNamesModel model;
+        model.Open({"Anna", "", "", ""});
+        WhenShown(names, [&] {
+            ExpectFitsSmallScreen(names);
+            Click(names.PlayButton());
+        });
+        EXPECT_TRUE(names.Ask(model));
+        WhenShown(names, [&] { Click(names.CancelButton()); });
+        EXPECT_FALSE(names.Ask(model));
+    }
+    {
+        CRaceSetResultsDlg results(&view);
+        EXPECT_EQ(results.windowTitle(), "Results For The Current Race Set");
+        RaceSetResultsModel model;
+        model.Fill(FullSet(), SetEndReason::TenRacesRun);
+        ASSERT_TRUE(model.CanContinue());
+        WhenShown(results, [&] {
+            ExpectFitsSmallScreen(results);
+            Click(results.ContinueButton());
+        });
+        EXPECT_TRUE(results.Show(model));
+        WhenShown(results, [&] { Click(results.StopButton()); });
+        EXPECT_FALSE(results.Show(model));
+    }
+    {
+        COptionsDlg options(&view);
+        EXPECT_EQ(options.windowTitle(), "Game Options");
+        WhenShown(options, [&] {
+            ExpectFitsSmallScreen(options);
+            Click(options.SaveButton());
+        });
+        EXPECT_TRUE(options.Ask(GameSettings{}).saved.has_value());
+        WhenShown(options, [&] { Click(options.CancelButton()); });
+        EXPECT_FALSE(options.Ask(GameSettings{}).saved.has_value());
+    }
+    {
+        CNoticeDlg notice(&view);
+        const std::string_view lines[] = {"One", "Two", "Three", "Four"};
+        WhenShown(notice, [&] {
+            ExpectFitsSmallScreen(notice);
+            Click(notice.OkButton());
+        });
+        notice.Show(lines, true, 40000);
+        EXPECT_EQ(notice.result(), QDialog::Accepted);
+        WhenShown(notice, [&] { QTest::keyClick(&notice, Qt::Key_Escape); });
+        notice.Show(lines, false, 0);
+        EXPECT_EQ(notice.result(), QDialog::Rejected);
+    }
+    {
+        CAboutDlg about(&view);
+        EXPECT_EQ(about.windowTitle(), "About Galloria");
+        const auto labels = about.findChildren<QLabel*>();
+        EXPECT_TRUE(std::any_of(labels.begin(), labels.end(),
+                                [](const QLabel* label) { return label->text() == "v1.5.11"; }));
+        WhenShown(about, [&] {
+            ExpectFitsSmallScreen(about);
+            Snap(about, "about.png");
+            Click(about.CloseButton());
+        });
+        EXPECT_EQ(about.exec(), QDialog::Accepted);
+        WhenShown(about, [&] { QTest::keyClick(&about, Qt::Key_Escape); });
+        EXPECT_EQ(about.exec(), QDialog::Rejected);
+    }
+    {
+        CTipDlg tip(&view);
+        EXPECT_EQ(tip.windowTitle(), "Psssst ....");
+        const QString text = "Gallant Lad is the cat's meow. Read my lips! Dis one's gonna win!";
+        WhenShown(tip, [&] {
+            EXPECT_EQ(tip.Text(), text);
+            ExpectFitsSmallScreen(tip);
+            Snap(tip, "tip.png");
+            Click(tip.OkButton());
+        });
+        tip.Show(text);
+        EXPECT_EQ(tip.result(), QDialog::Accepted);
+    }
+    {
+        CExtraInfoDlg details(&view);
+        EXPECT_EQ(details.windowTitle(), "Extra Info");
+        WhenShown(details, [&] {
+            ExpectFitsSmallScreen(details);
+            Snap(details, "details.png");
+            Click(details.OkButton());
+        });
+        EXPECT_EQ(details.Ask(SomeDetails()), SomeDetails());
+        WhenShown(details, [&] { Click(details.CancelButton()); });
+        EXPECT_FALSE(details.Ask(SomeDetails()).has_value());
+    }
+    {
+        COddsProgressDlg progress(&view);
+        progress.Open(kOddsProgressRange);
+        EXPECT_TRUE(progress.isVisible());
+        EXPECT_FALSE(progress.isModal());
+        ExpectFitsSmallScreen(progress);
+        progress.SetPosition(6);
+        Snap(progress, "progress.png");
+        progress.Close();
+        EXPECT_FALSE(progress.isVisible());
+    }
+    {
+        CHelpWindow help(&view);
+        EXPECT_EQ(help.windowTitle(), "Galloria Help");
+        help.ShowContents();
+        EXPECT_TRUE(help.isVisible());
+        ExpectFitsSmallScreen(help);
+        help.close();
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The names dialog.
+
+TEST_F(GameDialogs, NamesDialogTurnsTypedAndPickedNamesIntoTheModelsAnswer)
+{
+    CEnterNamesDlg dialog(&view);
+    PlayerNamesModel model;
+    model.Open({"Anna", "Not In Game", "", "Ben"});
+
+    WhenShown(dialog, [&] {
+        // Opens on the model: typed names as text, list entries selected.
+        EXPECT_EQ(dialog.NameBox(0)->currentText(), "Anna");
+        EXPECT_EQ(dialog.NameBox(1)->currentIndex(), kNotInGameEntry);
+        EXPECT_EQ(dialog.NameBox(1)->currentText(), "Not In Game"); // shown whole, not cut to ten letters
+        EXPECT_EQ(dialog.NameBox(2)->currentText(), "");
+        EXPECT_EQ(dialog.NameBox(3)->currentText(), "Ben");
+
+        Retype(dialog.NameBox(0)->lineEdit(), "Zoe");
+        // Typing stops at ten letters.
+        Retype(dialog.NameBox(2)->lineEdit(), "Bartholomew99");
+        EXPECT_EQ(dialog.NameBox(2)->currentText(), "Bartholome");
+        // Picking "Not In Game" takes Ben out.
+        dialog.NameBox(3)->setCurrentIndex(kNotInGameEntry);
+        // Picking an entry and then typing over it makes the text a name.
+        dialog.NameBox(1)->setCurrentIndex(kBlankEntry);
+        Retype(dialog.NameBox(1)->lineEdit(), "Max");
+        Snap(dialog, "names.png");
+        Click(dialog.PlayButton());
+    });
+    ASSERT_TRUE(dialog.Ask(model));
+
+    const PlayerNamesAnswer answer = model.Play();
+    ASSERT_TRUE(answer.Accepted()) << answer.refusal;
+    EXPECT_EQ(answer.playerCount, 3);
+    EXPECT_EQ(answer.names[0], "Zoe");
+    EXPECT_EQ(answer.names[1], "Max");
+    EXPECT_EQ(answer.names[2], "Bartholome");
+    EXPECT_EQ(answer.names[3], "");
+    EXPECT_EQ(model.Selection(3), kNotInGameEntry);
+}
+
+TEST_F(GameDialogs, NamesDialogCancelLeavesTheModelAndTheNextOpeningShowsItAgain)
+{
+    CEnterNamesDlg dialog(&view);
+    PlayerNamesModel model;
+    model.Open({"Anna", "Not In Game", "Not In Game", "Not In Game"});
+
+    WhenShown(dialog, [&] {
+        Retype(dialog.NameBox(0)->lineEdit(), "Zoe");
+        // A list entry's text cannot be typed past: it is not a name.
+        QLineEdit* notInGame = dialog.NameBox(1)->lineEdit();
+        notInGame->setFocus();
+        notInGame->end(false);
+        QTest::keyClicks(notInGame, "x");
+        EXPECT_EQ(notInGame->text(), "Not In Game");
+        Click(dialog.CancelButton());
+    });
+    EXPECT_FALSE(dialog.Ask(model));
+    EXPECT_EQ(model.Text(0), "Anna");
+    EXPECT_EQ(model.Selection(1), kNotInGameEntry);
+
+    // The boxes were typed in before the cancel; a new opening shows the model.
+    WhenShown(dialog, [&] {
+        EXPECT_EQ(dialog.NameBox(0)->currentText(), "Anna");
+        Click(dialog.PlayButton());
+    });
+    ASSERT_TRUE(dialog.Ask(model));
+    const PlayerNamesAnswer answer = model.Play();
+    EXPECT_EQ(answer.names[0], "Anna");
+    EXPECT_EQ(answer.playerCount, 1);
+}
+
+// ---------------------------------------------------------------------------
+// The race set results.
+
+TEST_F(GameDialogs, ResultsDialogShowsEveryCellOfTheGrid)
+{
+    CRaceSetResultsDlg dialog(&view);
+    RaceSetResultsModel model;
+    model.Fill(FullSet(), SetEndReason::TenRacesRun);
+    dialog.Fill(model);
+
+    EXPECT_EQ(dialog.TitleLabel()->text(), QString::fromStdString(model.Title()));
+    for (int row = 0; row < RaceSetResultsModel::kRowCount; ++row) {
+        for (int column = 0; column < RaceSetResultsModel::kColumnCount; ++column) {
+            EXPECT_EQ(dialog.CellLabel(row, column)->text().toStdString(), model.Cell(row, column))
+                << "row " << row << " column " << column;
+        }
+    }
+    EXPECT_TRUE(dialog.ContinueButton()->isEnabled());
+
+    // Every row carries its label, and the labels and cells line up in one grid.
+    const auto labels = dialog.findChildren<QLabel*>();
+    for (int row = 1; row < RaceSetResultsModel::kRowCount; ++row) {
+        const QString label = QString::fromUtf8(RaceSetResultsModel::RowLabel(row).data());
+        EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&](const QLabel* l) {
+            return l->text() == label;
+        })) << label.toStdString();
+    }
+
+    WhenShown(dialog, [&] {
+        // Each row's cells stand on one line.
+        for (int row = 0; row < RaceSetResultsModel::kRowCount; ++row) {
+            for (int column = 1; column < RaceSetResultsModel::kColumnCount; ++column)
+                EXPECT_EQ(dialog.CellLabel(row, column)->y(), dialog.CellLabel(row, 0)->y()) << "row " << row;
+        }
+        Snap(dialog, "results.png");
+        Click(dialog.ContinueButton());
+    });
+    EXPECT_TRUE(dialog.Show(model));
+}
+
+TEST_F(GameDialogs, ResultsDialogOffersOnlyStoppingWhenTheModelSaysSo)
+{
+    CRaceSetResultsDlg dialog(&view);
+    // A first, full set leaves the Continue button on; the quit set after it
+    // must turn it off again.
+    RaceSetResultsModel full;
+    full.Fill(FullSet(), SetEndReason::TenRacesRun);
+    dialog.Fill(full);
+
+    RaceSetResultsModel quit;
+    quit.Fill(QuitAfterThreeRaces(), SetEndReason::Quit);
+    ASSERT_FALSE(quit.CanContinue());
+
+    WhenShown(dialog, [&] {
+        EXPECT_FALSE(dialog.ContinueButton()->isEnabled());
+        EXPECT_TRUE(dialog.StopButton()->isEnabled());
+        EXPECT_EQ(dialog.CellLabel(RaceSetResultsModel::kNameRow, 1)->text(), "");
+        EXPECT_EQ(dialog.CellLabel(RaceSetResultsModel::kFirstRaceRow + 2, 2)->text(), "800");
+        EXPECT_EQ(dialog.CellLabel(RaceSetResultsModel::kFirstRaceRow + 3, 2)->text(), "0");
+        EXPECT_EQ(dialog.CellLabel(RaceSetResultsModel::kStartRow, 2)->text(), "15000");
+        // Neither a click on the disabled button nor Enter continues the set.
+        QTest::mouseClick(dialog.ContinueButton(), Qt::LeftButton);
+        EXPECT_TRUE(dialog.isVisible());
+        QTest::keyClick(&dialog, Qt::Key_Return);
+    });
+    EXPECT_FALSE(dialog.Show(quit));
+}
+
+// ---------------------------------------------------------------------------
+// The options.
+
+GameSettings SomeSettings()
+{
+    GameSettings settings;
+    settings.playerNames = {"Anna", "Ben", "Not In Game", "Not In Game"};
+    settings.soundSetting = 0;
+    settings.animationSpeed = 7;
+    settings.sortOrder = SortOrder::Odds;
+    settings.viewRaceMode = ViewRaceMode::WholeRace;
+    settings.graphicsQuality = GraphicsQuality::Medium;
+    settings.oddsAccuracy = 2;
+    settings.ownershipSetting = 1;
+    return settings;
+}
+
+TEST_F(GameDialogs, OptionsShowTheSettingsAndSaveReturnsTheChangedOnes)
+{
+    COptionsDlg dialog(&view);
+    const GameSettings opened = SomeSettings();
+
+    WhenShown(dialog, [&] {
+        EXPECT_EQ(dialog.SoundGroup()->checkedId(), 0);
+        EXPECT_EQ(dialog.SpeedSlider()->value(), 7);
+        EXPECT_EQ(dialog.SpeedValue()->text(), "7");
+        EXPECT_EQ(dialog.SortGroup()->checkedId(), static_cast<int>(SortOrder::Odds));
+        EXPECT_EQ(dialog.ViewGroup()->checkedId(), static_cast<int>(ViewRaceMode::WholeRace));
+        EXPECT_EQ(dialog.GraphicsGroup()->checkedId(), static_cast<int>(GraphicsQuality::Medium));
+        EXPECT_EQ(dialog.OddsSlider()->value(), 2);
+        EXPECT_EQ(dialog.OddsValue()->text(), "2");
+        EXPECT_EQ(dialog.OwnerGroup()->checkedId(), 1);
+        EXPECT_EQ(dialog.SpeedSlider()->minimum(), kMinAnimationSpeed);
+        EXPECT_EQ(dialog.SpeedSlider()->maximum(), kMaxAnimationSpeed);
+        EXPECT_EQ(dialog.OddsSlider()->minimum(), kMinOddsAccuracy);
+        EXPECT_EQ(dialog.OddsSlider()->maximum(), kMaxOddsAccuracy);
+        Snap(dialog, "options.png");
+
+        Click(dialog.SoundGroup()->button(1));
+        // The value text follows the slider as it moves.
+        dialog.SpeedSlider()->setFocus();
+        QTest::keyClick(dialog.SpeedSlider(), Qt::Key_Right);
+        QTest::keyClick(dialog.SpeedSlider(), Qt::Key_Right);
+        EXPECT_EQ(dialog.SpeedValue()->text(), "9");
+        Click(dialog.SortGroup()->button(static_cast<int>(SortOrder::Earnings)));
+        Click(dialog.ViewGroup()->button(static_cast<int>(ViewRaceMode::HomeStretch)));
+        Click(dialog.GraphicsGroup()->button(static_cast<int>(GraphicsQuality::Low)));
+        dialog.OddsSlider()->setFocus();
+        QTest::keyClick(dialog.OddsSlider(), Qt::Key_Left);
+        EXPECT_EQ(dialog.OddsValue()->text(), "1");
+        Click(dialog.OwnerGroup()->button(0));
+        Click(dialog.SaveButton());
+    });
+    const OptionsAnswer answer = dialog.Ask(opened);
+
+    GameSettings expected = opened;
+    expected.soundSetting = 1;
+    expected.animationSpeed = 9;
+    expected.sortOrder = SortOrder::Earnings;
+    expected.viewRaceMode = ViewRaceMode::HomeStretch;
+    expected.graphicsQuality = GraphicsQuality::Low;
+    expected.oddsAccuracy = 1;
+    expected.ownershipSetting = 0;
+    ASSERT_TRUE(answer.saved.has_value());
+    EXPECT_EQ(*answer.saved, expected);
+    EXPECT_FALSE(answer.resetRequested);
+
+    // The next opening shows the settings it is given, not the last edits.
+    WhenShown(dialog, [&] {
+        EXPECT_EQ(dialog.SpeedValue()->text(), "7");
+        EXPECT_EQ(dialog.SortGroup()->checkedId(), static_cast<int>(SortOrder::Odds));
+        Click(dialog.SaveButton());
+    });
+    const OptionsAnswer unchanged = dialog.Ask(opened);
+    ASSERT_TRUE(unchanged.saved.has_value());
+    EXPECT_EQ(*unchanged.saved, opened);
+}
+
+TEST_F(GameDialogs, OptionsCancelReturnsNoSettingsAndAConfirmedResetEitherWay)
+{
+    COptionsDlg dialog(&view);
+    int asked = 0;
+    bool confirm = true;
+    dialog.SetResetQuestion([&](QWidget*) {
+        ++asked;
+        return confirm;
+    });
+
+    // Changes then Cancel: nothing comes back.
+    WhenShown(dialog, [&] {
+        Click(dialog.SoundGroup()->button(1));
+        Click(dialog.CancelButton());
+    });
+    OptionsAnswer answer = dialog.Ask(SomeSettings());
+    EXPECT_FALSE(answer.saved.has_value());
+    EXPECT_FALSE(answer.resetRequested);
+
+    // A confirmed reset holds through Cancel...
+    WhenShown(dialog, [&] {
+        Click(dialog.ResetButton());
+        EXPECT_FALSE(dialog.ResetButton()->isEnabled());
+        Click(dialog.CancelButton());
+    });
+    answer = dialog.Ask(SomeSettings());
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(answer.saved.has_value());
+    EXPECT_TRUE(answer.resetRequested);
+
+    // ...and through Save, with the settings.
+    WhenShown(dialog, [&] {
+        EXPECT_TRUE(dialog.ResetButton()->isEnabled()); // a new opening asks afresh
+        Click(dialog.ResetButton());
+        Click(dialog.SaveButton());
+    });
+    answer = dialog.Ask(SomeSettings());
+    EXPECT_TRUE(answer.saved.has_value());
+    EXPECT_TRUE(answer.resetRequested);
+
+    // A declined question requests nothing.
+    confirm = false;
+    WhenShown(dialog, [&] {
+        Click(dialog.ResetButton());
+        EXPECT_TRUE(dialog.ResetButton()->isEnabled());
+        Click(dialog.SaveButton());
+    });
+    answer = dialog.Ask(SomeSettings());
+    EXPECT_EQ(asked, 3);
+    EXPECT_FALSE(answer.resetRequested);
+}
+
+TEST_F(GameDialogs, OptionsAskTheResetQuestionInAStopBox)
+{
+    COptionsDlg dialog(&view);
+    QString question;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    WhenShown(dialog, [&] {
+        QTimer::singleShot(0, &dialog, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            question = box->text();
+            icon = box->icon();
+            Click(box->button(QMessageBox::Ok));
+        });
+        Click(dialog.ResetButton());
+        Click(dialog.CancelButton());
+    });
+    const OptionsAnswer answer = dialog.Ask(SomeSettings());
+    EXPECT_EQ(question, "Reset All High Score Lists?");
+    EXPECT_EQ(icon, QMessageBox::Critical);
+    EXPECT_TRUE(answer.resetRequested);
+    EXPECT_FALSE(answer.saved.has_value());
+}
+
+TEST_F(GameDialogs, OptionsKeepAStoredValueThatNoButtonStandsFor)
+{
+    COptionsDlg dialog(&view);
+    GameSettings odd = SomeSettings();
+    odd.sortOrder = static_cast<SortOrder>(9);
+    WhenShown(dialog, [&] {
+        EXPECT_EQ(dialog.SortGroup()->checkedId(), -1);
+        Click(dialog.SaveButton());
+    });
+    const OptionsAnswer answer = dialog.Ask(odd);
+    ASSERT_TRUE(answer.saved.has_value());
+    EXPECT_EQ(answer.saved->sortOrder, odd.sortOrder);
+}
+
+// ---------------------------------------------------------------------------
+// The notice box.
+
+TEST_F(GameDialogs, NoticeShowsOneToFiveMedalsByAmount)
+{
+    struct Case {
+        int amount;
+        int medals;
+    };
+    const Case cases[] = {{0, 1},     {10000, 1}, {10001, 2}, {15000, 2}, {15001, 3},
+                          {20000, 3}, {20001, 4}, {30000, 4}, {30001, 5}, {2000000, 5}};
+    const std::string_view lines[] = {"End of the 10th race. Review the", "results and then click NEXT RACE",
+                                      "to see the final results for", "this race set."};
+    CNoticeDlg notice(&view);
+    for (const Case& c : cases) {
+        notice.Fill(lines, true, c.amount);
+        EXPECT_EQ(notice.MedalsShown(), c.medals) << "amount " << c.amount;
+        EXPECT_EQ(NoticeMedalCount(c.amount), c.medals) << "amount " << c.amount;
+        EXPECT_FALSE(notice.PlainIconShown());
+    }
+
+    // A plain notice shows its own icon and no medal, whatever the amount.
+    notice.Fill(lines, false, 40000);
+    EXPECT_EQ(notice.MedalsShown(), 0);
+    EXPECT_TRUE(notice.PlainIconShown());
+
+    notice.Fill(lines, true, 40000);
+    EXPECT_EQ(notice.Text(), "End of the 10th race. Review the\nresults and then click NEXT RACE\n"
+                             "to see the final results for\nthis race set.");
+    WhenShown(notice, [&] {
+        EXPECT_EQ(notice.MedalsShown(), 5);
+        Snap(notice, "notice.png");
+        Click(notice.OkButton());
+    });
+    notice.Show(lines, true, 40000);
+}
+
+// ---------------------------------------------------------------------------
+// The personal details.
+
+TEST_F(GameDialogs, DetailsOfferOkOnlyWhileAllFiveAreFilledIn)
+{
+    CExtraInfoDlg dialog(&view);
+    PersonalDetails typed;
+    WhenShown(dialog, [&] {
+        EXPECT_FALSE(dialog.OkButton()->isEnabled());
+        const QString texts[] = {"Ada", "Lovelace", "London", "England", "ada@example.org"};
+        for (int field = 0; field < CExtraInfoDlg::kFieldCount; ++field) {
+            EXPECT_FALSE(dialog.OkButton()->isEnabled()) << "field " << field;
+            Retype(dialog.Field(field), texts[field]);
+        }
+        EXPECT_TRUE(dialog.OkButton()->isEnabled());
+        // Emptying one box again takes OK away; Enter then does nothing.
+        Retype(dialog.Field(2), "");
+        EXPECT_FALSE(dialog.OkButton()->isEnabled());
+        QTest::keyClick(dialog.Field(2), Qt::Key_Return);
+        EXPECT_TRUE(dialog.isVisible());
+        QTest::keyClicks(dialog.Field(2), "Bath");
+        EXPECT_TRUE(dialog.OkButton()->isEnabled());
+        Click(dialog.OkButton());
+    });
+    const auto answer = dialog.Ask(PersonalDetails{});
+    ASSERT_TRUE(answer.has_value());
+    EXPECT_EQ(*answer, (PersonalDetails{"Ada", "Lovelace", "Bath", "England", "ada@example.org"}));
+
+    // Stored details open filled in, so OK is offered at once.
+    WhenShown(dialog, [&] {
+        EXPECT_EQ(dialog.Field(4)->text(), "ada@example.org");
+        EXPECT_TRUE(dialog.OkButton()->isEnabled());
+        Click(dialog.CancelButton());
+    });
+    EXPECT_FALSE(dialog.Ask(SomeDetails()).has_value());
+}
+
+// ---------------------------------------------------------------------------
+// The odds progress window.
+
+TEST_F(GameDialogs, OddsProgressFollowsTheSimulationAndStartsOverWhenOpenedAgain)
+{
+    COddsProgressDlg progress(&view);
+    OddsProgress& face = progress;
+    face.Open(kOddsProgressRange);
+    EXPECT_TRUE(progress.isVisible());
+    EXPECT_EQ(progress.Range(), kOddsProgressRange);
+    EXPECT_EQ(progress.Position(), 0);
+    face.SetPosition(4);
+    EXPECT_EQ(progress.Position(), 4);
+    face.SetPosition(kOddsProgressRange + 5); // never beyond the end of the bar
+    EXPECT_EQ(progress.Position(), kOddsProgressRange);
+    face.Close();
+    EXPECT_FALSE(progress.isVisible());
+    face.SetPosition(3); // a late report while closed does not bring it back
+    EXPECT_FALSE(progress.isVisible());
+
+    face.Open(kOddsProgressRange);
+    EXPECT_EQ(progress.Position(), 0);
+    EXPECT_TRUE(progress.isVisible());
+    face.Close();
+}
+
+// ---------------------------------------------------------------------------
+// The help.
+
+QStringList HelpPages()
+{
+    return QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")}, QDir::Files);
+}
+
+TEST_F(GameDialogs, HelpPagesLinkOnlyToPagesThatExist)
+{
+    const QStringList pages = HelpPages();
+    ASSERT_TRUE(pages.contains("index.html"));
+    ASSERT_GE(pages.size(), 5);
+    const QRegularExpression link(QStringLiteral("href=\"([^\"#]*)"));
+    QStringList linkedFromContents;
+    for (const QString& page : pages) {
+        QFile file(QStringLiteral(":/help/") + page);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page.toStdString();
+        const QString html = QString::fromUtf8(file.readAll());
+        for (auto match = link.globalMatch(html); match.hasNext();) {
+            const QString target = match.next().captured(1);
+            if (target.isEmpty())
+                continue;
+            EXPECT_TRUE(pages.contains(target)) << page.toStdString() << " links to " << target.toStdString();
+            if (page == "index.html")
+                linkedFromContents << target;
+        }
+    }
+    // Every page can be reached from the contents.
+    for (const QString& page : pages) {
+        if (page != "index.html") {
+            EXPECT_TRUE(linkedFromContents.contains(page)) << page.toStdString();
+        }
+    }
+}
+
+TEST_F(GameDialogs, HelpExplainsEveryBet)
+{
+    CHelpWindow help(&view);
+    help.ShowPage("bet_types.html");
+    const QString text = help.Browser()->toPlainText();
+    for (const char* bet : {"Win", "Place", "Show", "Across", "Exacta", "Triacta", "Boxed", "All", "Long"})
+        EXPECT_TRUE(text.contains(QString::fromLatin1(bet))) << bet;
+}
+
+TEST_F(GameDialogs, HelpFollowsLinksBetweenItsPagesAndGoesBack)
+{
+    CHelpWindow help(&view);
+    help.ShowContents();
+    EXPECT_EQ(help.Browser()->source(), CHelpWindow::ContentsUrl());
+    EXPECT_TRUE(help.Browser()->toPlainText().contains("Contents"));
+
+    Q_EMIT help.Browser()->anchorClicked(QUrl("odds.html"));
+    EXPECT_EQ(help.Browser()->source().fileName(), "odds.html");
+    EXPECT_TRUE(help.Browser()->toPlainText().contains("pari-mutuel", Qt::CaseInsensitive));
+    Snap(help, "help.png");
+
+    help.Browser()->backward();
+    EXPECT_EQ(help.Browser()->source(), CHelpWindow::ContentsUrl());
+
+    // A page that is not there says so instead of showing an empty window,
+    // and its link back still works.
+    Q_EMIT help.Browser()->anchorClicked(QUrl("no_such_page.html"));
+    EXPECT_TRUE(help.Browser()->toPlainText().contains("not found", Qt::CaseInsensitive));
+    Q_EMIT help.Browser()->anchorClicked(QUrl("qrc:/help/index.html"));
+    EXPECT_EQ(help.Browser()->source(), CHelpWindow::ContentsUrl());
+    help.close();
+}
+
+} // namespace
+} // namespace galloria

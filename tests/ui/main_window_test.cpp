@@ -1,0 +1,795 @@
+// The game's window as a player meets it, offscreen: the menus in every
+// phase, the start-up screen, a set from the names dialog to the results,
+// the settings and the saved games, the game folder and the sound sink.
+
+// The game's headers come before Qt's: Qt defines "slots" as a keyword
+// macro, and the bet table has a member of that name.
+#include "betting/racing_form_model.h"
+#include "game/game.h"
+#include "game/game_settings.h"
+#include "game/menu_state.h"
+#include "game/sound_effect.h"
+
+#include "app/back_buffer.h"
+#include "app/game_folder.h"
+#include "app/main_frame.h"
+#include "app/qt_settings_store.h"
+#include "app/qt_sound_sink.h"
+#include "app/skin_menu.h"
+#include "app/varn_view.h"
+#include "betting/betting_window_dlg.h"
+#include "betting/racing_form_painter.h"
+#include "game/enter_names_dlg.h"
+#include "game/extra_info_dlg.h"
+#include "game/help_window.h"
+#include "game/notice_dlg.h"
+#include "game/race_set_results_dlg.h"
+#include "game/tip_dlg.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace galloria {
+namespace {
+
+QString Text(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Saves a picture for the issue when GALLORIA_SCREENSHOT_DIR is set.
+void SaveScreenshot(const QImage& image, const char* name)
+{
+    const QByteArray folder = qgetenv("GALLORIA_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(QString::fromLocal8Bit(folder));
+    image.save(QDir(QString::fromLocal8Bit(folder)).filePath(QString::fromLatin1(name)));
+}
+
+// Points the per-user settings at `folder` while it lives, and back at the
+// user's own place afterwards, so no other test sees a deleted folder.
+class ScopedSettingsPath {
+public:
+    explicit ScopedSettingsPath(const QString& folder) { Set(folder); }
+    ~ScopedSettingsPath() { Set(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)); }
+
+private:
+    static void Set(const QString& folder)
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+    }
+};
+
+// Answers the boxes and dialogs the game opens while a command runs: a timer
+// looks for the active modal window and acts on it as a player would. Each
+// kind of window has a default answer; a test may replace any of them.
+class ModalAnswerer : public QObject {
+public:
+    explicit ModalAnswerer(CVarnView& view) : view_(view)
+    {
+        timer_.setInterval(5);
+        connect(&timer_, &QTimer::timeout, this, &ModalAnswerer::Look);
+        timer_.start();
+    }
+
+    // The name typed into the first name box; the others keep "Not In Game".
+    QString playerName = QStringLiteral("Ann");
+    // Which button to press in a message box; by default OK, Yes or Retry.
+    std::function<QMessageBox::StandardButton(const QMessageBox&)> messageAnswer;
+    std::function<void(QFileDialog&)> fileAnswer;
+    // Called with the back buffer each time the betting window opens.
+    std::function<void(const QImage&)> bettingWindowOpened;
+
+    std::vector<std::string> messages;
+    std::vector<std::string> windows; // what was answered, by kind
+    int bettingWindows = 0;
+    int setResults = 0;
+
+private:
+    void Look()
+    {
+        // A window the game keeps is shown again later: once it has been
+        // hidden it is a new showing to answer.
+        if (answered_ && !answered_->isVisible())
+            answered_ = nullptr;
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || !modal->isVisible() || modal == answered_)
+            return;
+        answered_ = modal;
+        // Answered from the event loop, not from inside the timer's handler,
+        // so a window that opens another finds this one ready for it.
+        QTimer::singleShot(0, modal, [this, modal] { Answer(modal); });
+    }
+
+    void Answer(QWidget* modal)
+    {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            messages.push_back(box->text().toStdString());
+            windows.emplace_back("message");
+            QMessageBox::StandardButton button = QMessageBox::NoButton;
+            if (messageAnswer)
+                button = messageAnswer(*box);
+            for (QMessageBox::StandardButton preferred :
+                 {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::Retry}) {
+                if (button == QMessageBox::NoButton && box->button(preferred))
+                    button = preferred;
+            }
+            ASSERT_NE(box->button(button), nullptr) << "no such button in: " << box->text().toStdString();
+            box->button(button)->click();
+        } else if (auto* names = qobject_cast<CEnterNamesDlg*>(modal)) {
+            windows.emplace_back("names");
+            QLineEdit* edit = names->NameBox(0)->lineEdit();
+            ASSERT_NE(edit, nullptr) << "the name box takes no typing";
+            edit->selectAll();
+            // Letter by letter, as typed; any letter, not only ASCII ones.
+            for (const QChar letter : playerName)
+                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(letter), Qt::NoModifier);
+            names->PlayButton()->click();
+        } else if (auto* tip = qobject_cast<CTipDlg*>(modal)) {
+            windows.emplace_back("tip");
+            tip->OkButton()->click();
+        } else if (qobject_cast<CBettingWindowDlg*>(modal)) {
+            windows.emplace_back("betting");
+            ++bettingWindows;
+            if (bettingWindowOpened)
+                bettingWindowOpened(view_.Buffer().Image());
+            QTest::keyClick(modal, Qt::Key_Escape);
+        } else if (auto* notice = qobject_cast<CNoticeDlg*>(modal)) {
+            windows.emplace_back("notice");
+            notice->OkButton()->click();
+        } else if (auto* results = qobject_cast<CRaceSetResultsDlg*>(modal)) {
+            windows.emplace_back("results");
+            ++setResults;
+            results->StopButton()->click();
+        } else if (auto* details = qobject_cast<CExtraInfoDlg*>(modal)) {
+            windows.emplace_back("details");
+            details->CancelButton()->click();
+        } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+            windows.emplace_back("file");
+            if (fileAnswer)
+                fileAnswer(*files);
+            else
+                files->reject();
+        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            windows.emplace_back(modal->metaObject()->className());
+            dialog->reject();
+        }
+    }
+
+    CVarnView& view_;
+    QTimer timer_;
+    QPointer<QWidget> answered_; // null once it is gone, so a new window at its address is seen
+};
+
+// Every window test runs in a game folder and a settings store of its own.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(home_.isValid());
+        startFolder_ = QDir::currentPath();
+        settingsPath_ = std::make_unique<ScopedSettingsPath>(home_.filePath(QStringLiteral("config")));
+        const GameFolderResult folder = PrepareGameFolder(home_.filePath(QStringLiteral("game")));
+        ASSERT_TRUE(folder.entered);
+        ASSERT_TRUE(QFile::exists(QStringLiteral("data/Stable.dat")));
+    }
+
+    void TearDown() override
+    {
+        QDir::setCurrent(startFolder_);
+        settingsPath_.reset();
+    }
+
+    static void FinishStartup(CVarnView& view)
+    {
+        for (int step = 0; step < BackBuffer::kStartupTicks && view.StartupRunning(); ++step)
+            view.StepStartup();
+    }
+
+    // Opens a frame and plays the start-up screen through.
+    std::unique_ptr<CMainFrame> OpenFrame(SizeClass size = SizeClass::Medium)
+    {
+        auto frame = std::make_unique<CMainFrame>(size);
+        frame->resize(LayoutWidth(size), LayoutHeight(size) + frame->menuBar()->sizeHint().height());
+        frame->show();
+        FinishStartup(frame->View());
+        return frame;
+    }
+
+    // START NEW RACE SET with one player, up to the open betting window.
+    static void StartSet(CMainFrame& frame) { frame.Action(MenuCommand::StartNewRaceSet)->trigger(); }
+
+    QTemporaryDir home_;
+    QString startFolder_;
+    std::unique_ptr<ScopedSettingsPath> settingsPath_;
+};
+
+// The menu bar shows what the game's menu state says, item by item.
+void ExpectMenusFollow(const CMainFrame& frame, const MenuModel& menus)
+{
+    for (MenuCommand command : kMenuCommands) {
+        const QAction* action = frame.Action(command);
+        ASSERT_NE(action, nullptr) << static_cast<int>(command);
+        EXPECT_EQ(action->isEnabled(), menus.IsItemEnabled(command)) << action->text().toStdString();
+    }
+    for (MenuPopup popup : kMenuPopups)
+        EXPECT_EQ(frame.Popup(popup)->menuAction()->isEnabled(), menus.IsPopupEnabled(popup))
+            << frame.Popup(popup)->title().toStdString();
+    EXPECT_EQ(frame.Action(MenuCommand::RaceOrNextRace)->text(), Text(menus.RaceText()));
+}
+
+// Makes the frame the active window, so its keys reach it.
+bool Activate(CMainFrame& frame)
+{
+    // Window events still queued from closed dialogs are let through first,
+    // so none of them takes the activation away again.
+    QApplication::sendPostedEvents();
+    QApplication::processEvents();
+    frame.activateWindow();
+    QApplication::setActiveWindow(&frame);
+    frame.View().setFocus();
+    QApplication::processEvents();
+    return QApplication::activeWindow() == &frame;
+}
+
+bool Enabled(const CMainFrame& frame, MenuCommand command)
+{
+    return frame.Action(command)->isEnabled();
+}
+
+bool PopupEnabled(const CMainFrame& frame, MenuPopup popup)
+{
+    return frame.Popup(popup)->menuAction()->isEnabled();
+}
+
+// Pixels of a colour close to yellow inside `rect`.
+int YellowPixels(const QImage& image, const QRect& rect)
+{
+    int count = 0;
+    const QRect inside = rect.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += c.red() > 180 && c.green() > 180 && c.blue() < 100 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+// The share of pixels in `rect` that differ between two pictures.
+double ChangedShare(const QImage& before, const QImage& after, const QRect& rect)
+{
+    const QRect inside = rect.intersected(before.rect()).intersected(after.rect());
+    if (inside.isEmpty())
+        return 0.0;
+    int changed = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            changed += before.pixel(x, y) != after.pixel(x, y) ? 1 : 0;
+    }
+    return static_cast<double>(changed) / (inside.width() * inside.height());
+}
+
+TEST_F(MainWindowTest, MenuBarHasEveryItemOfTheGameInOrder)
+{
+    const auto frame = OpenFrame();
+    QStringList bar;
+    for (const QAction* action : frame->menuBar()->actions())
+        bar << action->text();
+    EXPECT_EQ(bar, (QStringList{"&GAME", "&STABLE", "&TRACK", "   &RACE!   ", "&SUMMERY", "&HELP"}));
+    EXPECT_EQ(frame->menuBar()->actions().at(kRaceItemPosition), frame->Action(MenuCommand::RaceOrNextRace));
+    EXPECT_EQ(frame->Action(MenuCommand::RaceOrNextRace)->menu(), nullptr) << "RACE! is a plain item";
+
+    struct Item {
+        const char* text;
+        int id;
+    };
+    const std::vector<std::pair<MenuPopup, std::vector<Item>>> expected = {
+        {MenuPopup::Game,
+         {{"START &NEW RACE SET", 32828},
+          {"CONTINUE LAST SET", 32833},
+          {"&OPEN...", 57601},
+          {"&SAVE...", 57604},
+          {"&PAUSE RACE", 32829},
+          {"&QUIT THIS RACE SET", 32830},
+          {"E&XIT", 57665}}},
+        {MenuPopup::Stable,
+         {{"&GAME OPTIONS...", 32817},
+          {"&ADD A HORSE TO THE STABLE...", 32818},
+          {"&LIST ALL HORSES...", 32819},
+          {"&BETTING HALL OF FAME...", 32827}}},
+        {MenuPopup::Track,
+         {{"&BETTING WINDOW...", 32820}, {"&LIVE ODDS && POOLS...", 32821}, {"&RACING FORM", 32822}}},
+        {MenuPopup::Summary,
+         {{"&SHOW NEXT PHOTO", 32823},
+          {"&FINISH RESULTS", 32824},
+          {"&HOW DID I DO?...", 32825},
+          {"&RACING FORM", 32826}}},
+        {MenuPopup::Help, {{"&GOTO HELP CONTENTS...", 57670}, {"&ABOUT GALLORIA...", 57664}}},
+    };
+    for (const auto& [popup, items] : expected) {
+        const QList<QAction*> actions = frame->Popup(popup)->actions();
+        ASSERT_EQ(actions.size(), static_cast<qsizetype>(items.size()))
+            << frame->Popup(popup)->title().toStdString();
+        for (size_t i = 0; i < items.size(); ++i) {
+            EXPECT_EQ(actions[i]->text(), QString::fromLatin1(items[i].text));
+            EXPECT_EQ(actions[i]->data().toInt(), items[i].id);
+            EXPECT_FALSE(actions[i]->isSeparator());
+            EXPECT_EQ(frame->Action(static_cast<MenuCommand>(items[i].id)), actions[i]);
+        }
+    }
+}
+
+TEST_F(MainWindowTest, PopupsHaveTheirWidthsHeightsAndColours)
+{
+    const auto frame = OpenFrame();
+    const std::pair<MenuPopup, int> widths[] = {{MenuPopup::Game, 210},
+                                                {MenuPopup::Stable, 260},
+                                                {MenuPopup::Track, 200},
+                                                {MenuPopup::Summary, 200},
+                                                {MenuPopup::Help, 220}};
+    for (const auto& [popup, width] : widths) {
+        CSkinMenu* menu = frame->Popup(popup);
+        menu->ensurePolished();
+        menu->sizeHint(); // lays the items out
+        for (QAction* action : menu->actions())
+            EXPECT_EQ(menu->actionGeometry(action).size(), QSize(frame->ScaledPopupWidth(width), 30))
+                << action->text().toStdString();
+    }
+
+    // The GAME popup with OPEN selected: ivory items, the selected one framed
+    // in navy and filled with lavender.
+    CSkinMenu* game = frame->Popup(MenuPopup::Game);
+    QAction* open = frame->Action(MenuCommand::Open);
+    game->setActiveAction(open);
+    const QImage picture = game->grab().toImage();
+    SaveScreenshot(picture, "menu_game.png");
+    const QRect selected = game->actionGeometry(open);
+    const QRect other = game->actionGeometry(frame->Action(MenuCommand::StartNewRaceSet));
+    const int textX = SkinMenuStyle::kBitmapColumn + 4;
+    const auto at = [&](int x, int y) {
+        return picture.pixelColor(x * picture.width() / game->width(), y * picture.height() / game->height());
+    };
+    EXPECT_EQ(at(other.right() - 3, other.top() + 3), SkinMenuStyle::ItemColour());
+    EXPECT_EQ(at(selected.right() - 3, selected.center().y()), SkinMenuStyle::SelectedFillColour());
+    EXPECT_EQ(at(textX + 2, selected.top()), SkinMenuStyle::SelectedFrameColour());
+    EXPECT_EQ(at(2, other.center().y()), game->palette().color(QPalette::Button)) << "the bitmap column";
+}
+
+TEST_F(MainWindowTest, MenusFollowTheGameInEveryPhase)
+{
+    const auto frame = OpenFrame();
+    CVarnView& view = frame->View();
+
+    // Each phase as the game enters them, one after the other.
+    MenuModel menus;
+    menus.Enter(GamePhase::NoSet);
+    view.ApplyMenus(menus);
+    ExpectMenusFollow(*frame, menus);
+    EXPECT_TRUE(Enabled(*frame, MenuCommand::Open));
+    EXPECT_TRUE(Enabled(*frame, MenuCommand::ContinueLastSet));
+    EXPECT_FALSE(Enabled(*frame, MenuCommand::Save));
+    EXPECT_FALSE(Enabled(*frame, MenuCommand::RaceOrNextRace));
+    EXPECT_FALSE(PopupEnabled(*frame, MenuPopup::Summary));
+
+    menus.Enter(GamePhase::Betting);
+    view.ApplyMenus(menus);
+    ExpectMenusFollow(*frame, menus);
+    EXPECT_TRUE(Enabled(*frame, MenuCommand::BettingWindow));
+    EXPECT_FALSE(Enabled(*frame, MenuCommand::Open));
+    EXPECT_TRUE(Enabled(*frame, MenuCommand::RaceOrNextRace));
+    EXPECT_EQ(frame->Action(MenuCommand::RaceOrNextRace)->text(), QStringLiteral("   &RACE!   "));
+
+    menus.Enter(GamePhase::Racing);
+    view.ApplyMenus(menus);
+    ExpectMenusFollow(*frame, menus);
+    EXPECT_TRUE(Enabled(*frame, MenuCommand::PauseRace));
+    EXPECT_FALSE(PopupEnabled(*frame, MenuPopup::Stable));
+    EXPECT_FALSE(PopupEnabled(*frame, MenuPopup::Track));
+    EXPECT_FALSE(Enabled(*frame, MenuCommand::RaceOrNextRace));
+
+    menus.Enter(GamePhase::Result);
+    view.ApplyMenus(menus);
+    ExpectMenusFollow(*frame, menus);
+    EXPECT_EQ(frame->Action(MenuCommand::RaceOrNextRace)->text(), QStringLiteral("&Next Race"));
+    EXPECT_TRUE(PopupEnabled(*frame, MenuPopup::Summary));
+    EXPECT_FALSE(Enabled(*frame, MenuCommand::FinishResults));
+    EXPECT_FALSE(Enabled(*frame, MenuCommand::BettingWindow));
+
+    menus.ShowRacingForm();
+    view.ApplyMenus(menus);
+    ExpectMenusFollow(*frame, menus);
+    EXPECT_TRUE(Enabled(*frame, MenuCommand::FinishResults));
+    EXPECT_FALSE(Enabled(*frame, MenuCommand::SummaryRacingForm));
+
+    // Ctrl+O opens, but a grayed item's key does nothing.
+    ModalAnswerer answerer(view);
+    ASSERT_TRUE(Activate(*frame));
+    menus.Enter(GamePhase::NoSet);
+    view.ApplyMenus(menus);
+    QTest::keyClick(frame.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(answerer.windows, std::vector<std::string>{"file"});
+    menus.Enter(GamePhase::Betting);
+    view.ApplyMenus(menus);
+    QTest::keyClick(frame.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(answerer.windows.size(), 1u);
+
+    // F1 opens the help beside the game; ABOUT shows its box.
+    auto* help = frame->findChild<CHelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_FALSE(help->isVisible());
+    ASSERT_TRUE(Activate(*frame));
+    QTest::keyClick(frame.get(), Qt::Key_F1);
+    EXPECT_TRUE(help->isVisible());
+    help->close();
+    frame->Action(MenuCommand::About)->trigger();
+    EXPECT_EQ(answerer.windows.back(), "galloria::CAboutDlg");
+}
+
+TEST_F(MainWindowTest, StartUpScreenRunsThroughTitleToPicture)
+{
+    auto frame = std::make_unique<CMainFrame>(SizeClass::Large);
+    CVarnView& view = frame->View();
+    ASSERT_TRUE(view.StartupRunning());
+
+    view.StepStartup();
+    const QImage title = view.Buffer().Image();
+    SaveScreenshot(title, "startup_title.png");
+    EXPECT_EQ(title.pixelColor(0, 0), QColor(Qt::black)) << "the title stands on black";
+    EXPECT_EQ(YellowPixels(title, view.Buffer().VersionTextRect()), 0);
+
+    for (int step = 1; step < BackBuffer::kStartupTicks - 1; ++step)
+        view.StepStartup();
+    EXPECT_TRUE(view.StartupRunning());
+    view.StepStartup();
+    EXPECT_FALSE(view.StartupRunning());
+    const QImage picture = view.Buffer().Image();
+    EXPECT_GT(YellowPixels(picture, view.Buffer().VersionTextRect()), 20) << "the version text";
+    EXPECT_EQ(picture.size(), QSize(1024, 768));
+
+    frame->resize(1024, 768 + frame->menuBar()->sizeHint().height());
+    frame->show();
+    SaveScreenshot(frame->grab().toImage(), "startup.png");
+
+    // Shown in a window of another shape: scaled to fit, centred on black.
+    frame->resize(1400, 700);
+    QApplication::processEvents();
+    const QImage wide = view.grab().toImage();
+    const QRect target = view.Buffer().TargetRect(view.size());
+    EXPECT_EQ(target.height(), view.height());
+    EXPECT_NEAR(static_cast<double>(target.width()) / target.height(), 1024.0 / 768.0, 0.01);
+    EXPECT_EQ(wide.pixelColor(2, wide.height() / 2), QColor(Qt::black));
+}
+
+TEST_F(MainWindowTest, CommandEndsTheStartUpScreenSoItCannotPaintOverTheGame)
+{
+    auto frame = std::make_unique<CMainFrame>(SizeClass::Medium);
+    CVarnView& view = frame->View();
+    view.StepStartup();
+    view.StepStartup();
+    ASSERT_TRUE(view.StartupRunning());
+
+    ModalAnswerer answerer(view);
+    answerer.messageAnswer = [](const QMessageBox&) { return QMessageBox::Cancel; };
+    answerer.playerName = QString(); // PLAY with every slot left out: no set
+    frame->Action(MenuCommand::StartNewRaceSet)->trigger();
+    EXPECT_FALSE(view.StartupRunning());
+    EXPECT_GT(YellowPixels(view.Buffer().Image(), view.Buffer().VersionTextRect()), 20);
+    EXPECT_EQ(view.GameObject().menus.Phase(), GamePhase::NoSet);
+}
+
+TEST_F(MainWindowTest, NewSetReachesBettingWithTheRacingFormOnScreen)
+{
+    for (const SizeClass size : {SizeClass::Small, SizeClass::Medium, SizeClass::Large}) {
+        const auto frame = OpenFrame(size);
+        CVarnView& view = frame->View();
+        const QImage before = view.Buffer().Image();
+        QImage atBetting;
+        QPoint bettingPosition;
+        ModalAnswerer answerer(view);
+        answerer.bettingWindowOpened = [&](const QImage& buffer) {
+            atBetting = buffer;
+            bettingPosition = view.BettingWindowPosition();
+        };
+        StartSet(*frame);
+
+        const Game& game = view.GameObject();
+        ASSERT_EQ(game.menus.Phase(), GamePhase::Betting);
+        EXPECT_EQ(game.state.players[0].name, "Ann");
+        EXPECT_EQ(game.state.playerCount, 1);
+        EXPECT_EQ(answerer.bettingWindows, 1);
+        ExpectMenusFollow(*frame, game.menus);
+        EXPECT_TRUE(
+            frame->windowTitle().startsWith(QStringLiteral("Galloria v1.5   -   RACE 1   -   Purse $")))
+            << frame->windowTitle().toStdString();
+
+        // The form's panel was drawn into the buffer by the time the betting
+        // window opened, and the window opens under its rows.
+        ASSERT_FALSE(atBetting.isNull());
+        const RacingFormModel form =
+            BuildRacingForm(game.state, game.stable, game.settings.sortOrder, game.tippedRunner);
+        const RacingFormLayout layout = LayOutRacingForm(form, size);
+        EXPECT_GT(ChangedShare(before, atBetting, layout.panel), 0.3);
+        EXPECT_EQ(
+            bettingPosition.y(),
+            view.mapToGlobal(view.Buffer().ToView(QPoint(0, RacingFormBottom(form, size)), view.size())).y());
+        SaveScreenshot(atBetting, BySizeClass(size, "racing_form_640.png", "racing_form_800.png",
+                                              "racing_form_1024.png"));
+
+        // A key during betting means nothing to the game.
+        const size_t shown = answerer.windows.size();
+        QTest::keyClick(&view, Qt::Key_A);
+        EXPECT_EQ(answerer.windows.size(), shown);
+        EXPECT_EQ(game.menus.Phase(), GamePhase::Betting);
+    }
+}
+
+TEST_F(MainWindowTest, WholeSetOfOnePlayerEndsInTheResults)
+{
+    const auto frame = OpenFrame();
+    CVarnView& view = frame->View();
+    const Game& game = view.GameObject();
+    ModalAnswerer answerer(view);
+    StartSet(*frame);
+    ASSERT_EQ(game.menus.Phase(), GamePhase::Betting);
+
+    QAction* race = frame->Action(MenuCommand::RaceOrNextRace);
+    int racesRun = 0;
+    for (int press = 0; press < 25 && game.menus.Phase() != GamePhase::NoSet; ++press) {
+        const bool running = game.menus.Phase() == GamePhase::Betting;
+        race->trigger();
+        if (running) {
+            ++racesRun;
+            ASSERT_EQ(game.menus.Phase(), GamePhase::Result) << "race " << racesRun;
+            EXPECT_EQ(race->text(), QStringLiteral("&Next Race"));
+            ExpectMenusFollow(*frame, game.menus);
+        }
+    }
+    EXPECT_EQ(racesRun, kRacesPerSet);
+    EXPECT_EQ(answerer.setResults, 1);
+    EXPECT_EQ(answerer.bettingWindows, kRacesPerSet);
+    EXPECT_EQ(game.menus.Phase(), GamePhase::NoSet);
+    EXPECT_EQ(race->text(), QStringLiteral("   &RACE!   "));
+    EXPECT_FALSE(race->isEnabled());
+    EXPECT_TRUE(std::ranges::count(answerer.windows, std::string("notice")) >= 1) << "the tenth-race notice";
+    // Races without bets are asked about, every one of them.
+    EXPECT_EQ(std::ranges::count_if(
+                  answerer.messages,
+                  [](const std::string& m) { return m.rfind("No bets have been taken!", 0) == 0; }),
+              kRacesPerSet);
+    // Back to no set: the start-up screen runs again.
+    EXPECT_TRUE(view.StartupRunning());
+    EXPECT_TRUE(QFile::exists(QStringLiteral("AutoSaved.gxu")));
+}
+
+TEST_F(MainWindowTest, OptionsAndNamesSurviveARestart)
+{
+    GameSettings chosen;
+    {
+        const auto frame = OpenFrame();
+        ModalAnswerer answerer(frame->View());
+        answerer.playerName = QStringLiteral("Zoë");
+        StartSet(*frame);
+        Game& game = frame->View().GameObject();
+        chosen = game.settings;
+        chosen.sortOrder = SortOrder::Earnings;
+        chosen.soundSetting = 1;
+        chosen.animationSpeed = 8;
+        chosen.graphicsQuality = GraphicsQuality::Low;
+        chosen.viewRaceMode = ViewRaceMode::HomeStretch;
+        chosen.oddsAccuracy = 2;
+        game.ApplyOptions(chosen);
+    }
+    const auto frame = OpenFrame();
+    const Game& game = frame->View().GameObject();
+    EXPECT_EQ(game.settings, chosen);
+    EXPECT_EQ(game.settings.playerNames[0], "Zoë");
+    EXPECT_FALSE(game.sounds.Enabled());
+}
+
+TEST_F(MainWindowTest, SavedGameOpensAgainInTheSameRace)
+{
+    const auto frame = OpenFrame();
+    CVarnView& view = frame->View();
+    const Game& game = view.GameObject();
+    ModalAnswerer answerer(view);
+    StartSet(*frame);
+    QAction* race = frame->Action(MenuCommand::RaceOrNextRace);
+    race->trigger(); // race 1 run
+    race->trigger(); // race 2 open for betting
+    race->trigger(); // race 2 run
+    ASSERT_EQ(game.menus.Phase(), GamePhase::Result);
+    ASSERT_EQ(game.state.raceIndex, 1);
+    const int balance = game.state.players[0].balance;
+
+    // The proposed name is taken as it stands: the file gets the suffix.
+    const QString saved = QDir::current().filePath(QStringLiteral("Saved Game.gxu"));
+    answerer.fileAnswer = [&](QFileDialog& dialog) {
+        EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_EQ(dialog.nameFilters(), CVarnView::GameFileFilters());
+        EXPECT_EQ(dialog.nameFilters().constFirst(), QStringLiteral("Galloria Unfinished Games (*.gxu)"));
+        EXPECT_EQ(dialog.defaultSuffix(), QStringLiteral("gxu"));
+        EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+        static_cast<QDialog&>(dialog).accept(); // QFileDialog hides it
+    };
+    frame->Action(MenuCommand::Save)->trigger();
+    ASSERT_TRUE(QFile::exists(saved)) << "found " << QDir::current().entryList().join(u' ').toStdString();
+
+    // Quit the set without the hall of fame, then open the file again.
+    answerer.messageAnswer = [](const QMessageBox& box) {
+        return box.button(QMessageBox::No) ? QMessageBox::No : QMessageBox::NoButton;
+    };
+    frame->Action(MenuCommand::QuitRaceSet)->trigger();
+    ASSERT_EQ(game.menus.Phase(), GamePhase::NoSet);
+    ASSERT_TRUE(Enabled(*frame, MenuCommand::Open));
+    answerer.messageAnswer = nullptr;
+
+    answerer.fileAnswer = [&](QFileDialog& dialog) {
+        EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
+        EXPECT_EQ(dialog.nameFilters(), CVarnView::GameFileFilters());
+        // Typed into the name box, as the dialog's own list fills in later.
+        auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(QFileInfo(saved).fileName());
+        static_cast<QDialog&>(dialog).accept(); // QFileDialog hides it
+    };
+    ASSERT_TRUE(Activate(*frame));
+    QTest::keyClick(frame.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(game.menus.Phase(), GamePhase::Betting);
+    EXPECT_EQ(game.state.raceIndex, 2) << "the race after the last one settled";
+    EXPECT_EQ(game.state.players[0].name, "Ann");
+    EXPECT_EQ(game.state.players[0].balance, balance);
+
+    // A cancelled open leaves the game as it is.
+    answerer.fileAnswer = nullptr;
+    frame->Action(MenuCommand::QuitRaceSet)->trigger();
+    frame->Action(MenuCommand::Open)->trigger();
+    EXPECT_EQ(game.menus.Phase(), GamePhase::NoSet);
+}
+
+TEST(QtSettingsStoreTest, ValuesPersistBySectionAndKey)
+{
+    QTemporaryDir home;
+    const ScopedSettingsPath settingsPath(home.path());
+    {
+        QtSettingsStore store;
+        store.SetInt("Settings", "Sort", 3);
+        store.SetString("Settings", "Player1", "Zoë");
+        store.SetString("Size", "File", "7");
+        store.SetString("Settings", "Speed", "fast");
+        EXPECT_EQ(store.GetInt("Settings", "Sort", -1), 3);
+    }
+    const QtSettingsStore store;
+    EXPECT_EQ(store.GetInt("Settings", "Sort", -1), 3);
+    EXPECT_EQ(store.GetString("Settings", "Player1", ""), "Zoë");
+    EXPECT_EQ(store.GetInt("Size", "File", 0), 7) << "a number stored as text reads as a number";
+    EXPECT_EQ(store.GetString("Settings", "File", "none"), "none") << "sections are kept apart";
+    EXPECT_EQ(store.GetInt("Settings", "Speed", 5), 5) << "a text that is no number reads as missing";
+    EXPECT_EQ(store.GetString("Settings", "Sort", ""), "3");
+    EXPECT_EQ(store.GetInt("Settings", "Missing", 42), 42);
+}
+
+class GameFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override { startFolder_ = QDir::currentPath(); }
+    void TearDown() override { QDir::setCurrent(startFolder_); }
+
+    QTemporaryDir home_;
+    QString startFolder_;
+};
+
+TEST_F(GameFolderTest, FirstStartFillsTheFolderAndLaterStartsKeepThePlayersFiles)
+{
+    const QString folder = home_.filePath(QStringLiteral("deep/Galloria"));
+    const GameFolderResult first = PrepareGameFolder(folder);
+    ASSERT_TRUE(first.entered);
+    EXPECT_EQ(QDir::currentPath(), QDir(folder).canonicalPath());
+    EXPECT_TRUE(first.stableCopied);
+    for (const char* file : {"data/Stable.dat", "data/BackUp.dat"}) {
+        const QFileInfo info(QString::fromLatin1(file));
+        EXPECT_TRUE(info.exists()) << file;
+        EXPECT_TRUE(info.isWritable()) << file << " must be writable for the stable to be saved";
+        EXPECT_EQ(info.size(), QFileInfo(QStringLiteral(":/stable/Stable.dat")).size());
+    }
+    int builtInSounds = 0;
+    for (int number = 1; number <= 20; ++number) {
+        const std::string_view file = SoundFileName(static_cast<SoundEffect>(number));
+        if (file.empty())
+            continue;
+        const QString target = Text(file);
+        const bool builtIn = QFile::exists(QStringLiteral(":/sounds/") + QFileInfo(target).fileName());
+        builtInSounds += builtIn ? 1 : 0;
+        EXPECT_EQ(QFile::exists(target), builtIn) << file; // a sound not built in is skipped
+    }
+    EXPECT_EQ(first.soundsCopied, builtInSounds);
+
+    // The player's stable is never replaced, nor is a lost Stable.dat
+    // overwritten while the backup is there to recover it from.
+    {
+        QFile stable(QStringLiteral("data/Stable.dat"));
+        ASSERT_TRUE(stable.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        stable.write("played");
+    }
+    const GameFolderResult second = PrepareGameFolder(folder);
+    EXPECT_FALSE(second.stableCopied);
+    EXPECT_EQ(QFileInfo(QStringLiteral("data/Stable.dat")).size(), 6);
+    QFile::remove(QStringLiteral("data/Stable.dat"));
+    PrepareGameFolder(folder);
+    EXPECT_FALSE(QFile::exists(QStringLiteral("data/Stable.dat")));
+}
+
+TEST_F(GameFolderTest, FolderThatCannotBeMadeLeavesTheGameWhereItWas)
+{
+    QFile blocker(home_.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString before = QDir::currentPath();
+    const GameFolderResult result = PrepareGameFolder(home_.filePath(QStringLiteral("file/Galloria")));
+    EXPECT_FALSE(result.entered);
+    EXPECT_EQ(QDir::currentPath(), before);
+    EXPECT_EQ(result.path, before);
+}
+
+TEST(QtSoundSinkTest, MissingFilesAreSilentAndEachRequestReplacesTheLast)
+{
+    QTemporaryDir folder;
+    const QString wave = folder.filePath(QStringLiteral("beep.wav"));
+    {
+        // A short silent wave: 8 kHz, 8-bit mono, 800 samples.
+        QFile file(wave);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        const auto u32 = [&](quint32 v) { file.write(reinterpret_cast<const char*>(&v), 4); };
+        const auto u16 = [&](quint16 v) { file.write(reinterpret_cast<const char*>(&v), 2); };
+        file.write("RIFF");
+        u32(36 + 800);
+        file.write("WAVEfmt ");
+        u32(16);
+        u16(1);
+        u16(1);
+        u32(8000);
+        u32(8000);
+        u16(1);
+        u16(8);
+        file.write("data");
+        u32(800);
+        file.write(QByteArray(800, char(0x80)));
+    }
+    QtSoundSink sink;
+    sink.PlayOnce(wave.toStdString());
+    EXPECT_EQ(sink.CurrentFile(), QFileInfo(wave).absoluteFilePath());
+    sink.PlayLoop(folder.filePath(QStringLiteral("missing.wav")).toStdString());
+    EXPECT_TRUE(sink.CurrentFile().isEmpty())
+        << "a missing file plays nothing, and cuts off the sound before";
+    sink.PlayLoop(wave.toStdString());
+    EXPECT_FALSE(sink.CurrentFile().isEmpty());
+    sink.Stop();
+    EXPECT_TRUE(sink.CurrentFile().isEmpty());
+    sink.PlayOnce("");
+    EXPECT_TRUE(sink.CurrentFile().isEmpty());
+}
+
+} // namespace
+} // namespace galloria

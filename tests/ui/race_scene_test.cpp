@@ -1,0 +1,194 @@
+#include "race/race_scene_painter.h"
+
+#include "betting/payout_board_view.h"
+#include "betting/payouts.h"
+#include "race/finish_photo_album.h"
+#include "race/payout_board_painter.h"
+
+#include "game/game_random.h"
+#include "race/race_engine.h"
+#include "race/race_scene_layout.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace galloria {
+namespace {
+
+// A race of six runners stepped until the leader is past `leader`.
+CRaceEngine RaceUntil(int leader)
+{
+    CRaceEngine engine;
+    engine.fieldSize = 6;
+    for (int k = 0; k < 6; ++k) {
+        engine.speedRating[k] = 40 + 10 * k;
+        engine.sprint[k] = engine.stamina[k] = engine.spontaneity[k] = 50;
+    }
+    GameRandom random;
+    random.Seed(11);
+    engine.StartRace(random);
+    while (!engine.raceOver && engine.leaderPosition <= leader)
+        engine.AdvanceTick(random);
+    return engine;
+}
+
+// One solid 11-frame strip, so a runner's pixels are easy to find.
+QImage SolidStrip(QColor colour)
+{
+    QImage strip(116 * 11, 57, QImage::Format_ARGB32_Premultiplied);
+    strip.fill(colour);
+    return strip;
+}
+
+struct Scene {
+    explicit Scene(SizeClass size) : image(LayoutWidth(size), LayoutHeight(size), QImage::Format_RGB32), painter(size)
+    {
+        image.fill(Qt::black);
+    }
+    void Draw(const CRaceEngine& engine, int quality, const QImage* sprite = nullptr)
+    {
+        RaceSceneFrame frame;
+        frame.engine = &engine;
+        frame.graphicsQuality = quality;
+        frame.frameCounter = engine.tickCount;
+        for (int k = 0; k < 12; ++k) {
+            frame.sprites[k] = sprite;
+            frame.names[k] = QString("Runner %1").arg(k + 1);
+        }
+        QPainter p(&image);
+        painter.SetUpCourse(p, quality);
+        painter.DrawFrame(p, frame);
+    }
+    QImage image;
+    RaceScenePainter painter;
+};
+
+bool IsRed(QRgb pixel)
+{
+    return qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) < 60;
+}
+
+TEST(RaceScene, TheFinishLineStandsAt870OnceTheLeaderIsPastTheLine)
+{
+    const CRaceEngine engine = RaceUntil(kCourseFinish + 40);
+    Scene scene(SizeClass::Large);
+    scene.Draw(engine, 0);
+    int redColumn = -1;
+    for (int x = 860; x < 890 && redColumn < 0; ++x)
+        if (IsRed(scene.image.pixel(x, 150)))
+            redColumn = x;
+    ASSERT_GE(redColumn, 0);
+    EXPECT_NEAR(redColumn, 870 + 4, 1);
+}
+
+TEST(RaceScene, TheNearRailLiesJustAbove285AndGrassBelowIt)
+{
+    const CRaceEngine engine = RaceUntil(3000);
+    Scene scene(SizeClass::Large);
+    scene.Draw(engine, 0);
+    const QRgb rail = scene.image.pixel(500, 285 - 12);
+    EXPECT_EQ(qRed(rail), qGreen(rail)) << "a grey rail line";
+    EXPECT_GT(qRed(rail), 150);
+    EXPECT_EQ(scene.image.pixel(3, 285), QColor(Qt::black).rgb()) << "outside the track nothing is drawn";
+}
+
+TEST(RaceScene, RunnersStandWhereTheCameraPutsThem)
+{
+    const CRaceEngine engine = RaceUntil(5000);
+    const QImage sprite = SolidStrip(QColor(0x10, 0x20, 0xF0));
+    Scene scene(SizeClass::Large);
+    scene.Draw(engine, 2, &sprite);
+    for (int k = 0; k < engine.fieldSize; ++k) {
+        const int x = 768 - std::abs(engine.leaderPosition - engine.position[k]);
+        const int y = 100 + engine.drawnLane[k] + 20;
+        if (x < 30 || x + 10 > 990)
+            continue;
+        EXPECT_EQ(scene.image.pixel(x + 5, y), sprite.pixel(0, 0)) << "runner " << k;
+    }
+}
+
+TEST(RaceScene, LowQualityHasNoMapAndHighHasTheClock)
+{
+    const CRaceEngine engine = RaceUntil(4000);
+    const QRect map(608, 472, 333, 208);
+    const auto grassInMap = [&](const QImage& image) {
+        int grass = 0;
+        for (int x = map.left(); x < map.right(); x += 7)
+            grass += image.pixel(x, map.top() + 4) == QColor(0x28, 0x82, 0x1E).rgb();
+        return grass;
+    };
+    Scene low(SizeClass::Large);
+    low.Draw(engine, 2);
+    EXPECT_EQ(grassInMap(low.image), 0);
+    Scene high(SizeClass::Large);
+    high.Draw(engine, 0);
+    EXPECT_GT(grassInMap(high.image), 10);
+    if (const char* folder = std::getenv("GALLORIA_SCREENSHOT_DIR")) {
+        const QImage sprite = SolidStrip(QColor(0x60, 0x30, 0x10));
+        Scene shot(SizeClass::Large);
+        shot.Draw(engine, 0, &sprite);
+        shot.image.save(QString(folder) + "/race_scene_plain.png");
+    }
+}
+
+TEST(RaceScene, PhotosAreCutFromTheBackBufferAndLabelledInFinishingOrder)
+{
+    FinishPhotoAlbum album(SizeClass::Large);
+    album.Create();
+    QImage backBuffer(1024, 768, QImage::Format_RGB32);
+    backBuffer.fill(QColor(0x28, 0x82, 0x1E));
+    backBuffer.setPixel(496 + 200, 64 + 100, qRgb(1, 2, 3));
+    album.Capture(backBuffer, 348);
+    album.Capture(backBuffer, 349);
+    const QImage& win = album.Photo(0);
+    ASSERT_EQ(win.size(), QSize(480, 294));
+    EXPECT_EQ(win.pixel(200, 100), qRgb(1, 2, 3)) << "cut at the source corner";
+    const auto whiteIn = [](const QImage& photo, QRect area) {
+        int white = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                white += photo.pixel(x, y) == qRgb(255, 255, 255);
+        return white;
+    };
+    EXPECT_GT(whiteIn(win, QRect(4, 4, 40, 20)), 10) << "the WIN label";
+    EXPECT_GT(whiteIn(album.Photo(1), QRect(4, 4, 60, 20)), whiteIn(win, QRect(4, 4, 60, 20)))
+        << "PLACE is a longer word than WIN";
+    EXPECT_EQ(album.Photo(2).pixel(200, 100), qRgb(20, 20, 20)) << "an unfilled slot stays dark";
+    album.ShowWinner();
+    album.ShowNext();
+    EXPECT_EQ(&album.Shown(), &album.Photo(1));
+    album.Release();
+    EXPECT_FALSE(album.Made());
+}
+
+TEST(RaceScene, ThePayoutBoardFitsEverySize)
+{
+    const std::vector<int> order = {4, 0, 2, 1, 3, 5, 6, 7, 8, 9, 10, 11};
+    std::vector<std::string> names;
+    for (int k = 0; k < 12; ++k)
+        names.push_back(k == 4 ? "Kingfisher Thunder" : "Runner " + std::to_string(k + 1));
+    PayoutBoard pay{12.4, 5.8, 3.7, 13.7, 6.1, 3.4, 172.7, 461.7};
+    const PayoutBoardView board = BuildPayoutBoardView(order, names, {}, 2, pay);
+    QImage photo(480, 294, QImage::Format_RGB32);
+    photo.fill(QColor(0xAA, 0x5E, 0x00));
+    for (SizeClass size : {SizeClass::Small, SizeClass::Medium, SizeClass::Large}) {
+        QImage image(LayoutWidth(size), LayoutHeight(size), QImage::Format_RGB32);
+        image.fill(Qt::black);
+        {
+            QPainter painter(&image);
+            PaintPayoutBoard(painter, size, board, photo.copy(QRect(QPoint(0, 0), BySizeClass(size, QSize(300, 184), QSize(370, 230), QSize(480, 294)))));
+        }
+        // Nothing is drawn in the last rows of the layout: the board fits.
+        for (int x = 0; x < image.width(); x += 3)
+            ASSERT_EQ(image.pixel(x, image.height() - 2), qRgb(0, 0, 0));
+        if (const char* folder = std::getenv("GALLORIA_SCREENSHOT_DIR"))
+            image.save(QString(folder) + QString("/payout_board_%1.png").arg(LayoutWidth(size)));
+    }
+}
+
+} // namespace
+} // namespace galloria

@@ -1,0 +1,250 @@
+#include "betting/racing_form_painter.h"
+
+#include "betting/racing_form_model.h"
+#include "game/race_set_state.h"
+#include "race/runner_livery.h"
+#include "stable/stable.h"
+
+#include <QDir>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+namespace galloria {
+namespace {
+
+const QRgb kBackground = qRgb(0x10, 0x14, 0x18);
+constexpr SizeClass kSizes[] = {SizeClass::Small, SizeClass::Medium, SizeClass::Large};
+
+const char* SizeName(SizeClass size)
+{
+    return BySizeClass(size, "640", "800", "1024");
+}
+
+// A field of horses with long names and the widest figures the game
+// produces, sorted by odds with the tipster on runner 4 (0-based 3).
+struct FormFixture {
+    std::unique_ptr<RaceSetState> state = std::make_unique<RaceSetState>();
+    std::unique_ptr<Stable> stable = std::make_unique<Stable>();
+
+    RacingFormModel Build(int runners, int tipped = 3)
+    {
+        static const char* const kNames[12] = {"Kingfisher Wildfire", "Midnight Minstrel",   "Jolly Roger",
+                                               "Silver Streak",       "Kingfisher Treasure", "Dapple Dawn",
+                                               "Old Faithful",        "Pepper's Ghost",      "Lucky Clover",
+                                               "Northern Lights",     "Brave Heart",         "Last Orders"};
+        state->raceIndex = 9;
+        state->raceCounter = 19;
+        state->program.runnerCount[9] = runners;
+        state->program.purse[9] = 50000;
+        stable->count = runners;
+        for (int k = 0; k < runners; ++k) {
+            SetHorseName(stable->records[k], kNames[k]);
+            state->program.runners[9][k] = k;
+            state->program.morningLineOdds[9][k] = k == 5 ? 1000.0 : 2.5 + (k * 5) % 12 * 3.1;
+            HorseStatistics& s = stable->statistics[k];
+            if (k == 2)
+                continue; // a horse that has never run
+            s.bestTime = 595 + k;
+            s.lastFinish = 12 - k;
+            s.lastPurse = 45000 + 1000 * k;
+            s.firsts = 20 - k;
+            s.seconds = k;
+            s.thirds = 10;
+            s.totalEarnings = 600000 - 1111 * static_cast<unsigned>(k);
+        }
+        return BuildRacingForm(*state, *stable, SortOrder::Odds, tipped);
+    }
+};
+
+QImage Draw(const RacingFormModel& form, SizeClass size)
+{
+    QImage image(LayoutWidth(size), LayoutHeight(size), QImage::Format_RGB32);
+    image.fill(kBackground);
+    QPainter painter(&image);
+    PaintRacingForm(painter, form, size);
+    painter.end();
+    return image;
+}
+
+int CountPixels(const QImage& image, const QRect& area, bool (*test)(QRgb))
+{
+    int n = 0;
+    const QRect box = area.intersected(image.rect());
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x)
+            n += test(image.pixel(x, y));
+    }
+    return n;
+}
+
+bool IsWhiteText(QRgb c)
+{
+    return qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) > 200;
+}
+bool IsYellowText(QRgb c)
+{
+    return qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) < 90;
+}
+bool IsExactYellow(QRgb c)
+{
+    return (c & 0xFFFFFF) == 0xFFFF00;
+}
+bool IsLightYellow(QRgb c)
+{
+    return qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) > 100 && qBlue(c) < 180;
+}
+bool IsBackground(QRgb c)
+{
+    return c == kBackground;
+}
+
+TEST(RacingFormPainter, RowsHeadingsAndTheTipAreWhereTheLayoutSays)
+{
+    for (SizeClass size : kSizes) {
+        for (int runners : {6, 12}) {
+            SCOPED_TRACE(std::string(SizeName(size)) + " with " + std::to_string(runners) + " runners");
+            FormFixture fixture;
+            const RacingFormModel form = fixture.Build(runners);
+            ASSERT_EQ(form.rowCount, runners);
+            ASSERT_GE(form.tippedRow, 0);
+            const QImage image = Draw(form, size);
+            const RacingFormLayout layout = LayOutRacingForm(form, size);
+
+            // The heading band carries the race heading, in light yellow.
+            EXPECT_GT(CountPixels(image, layout.heading, IsLightYellow), 50);
+            // Column headings only when the field is not full.
+            if (runners == 12) {
+                EXPECT_TRUE(layout.columnHeadings.isEmpty());
+                EXPECT_EQ(layout.firstRowTop, layout.heading.bottom() + 1);
+            } else {
+                EXPECT_GT(CountPixels(image, layout.columnHeadings, IsLightYellow), 100);
+                EXPECT_EQ(layout.firstRowTop, layout.columnHeadings.bottom() + 1);
+            }
+
+            for (int i = 0; i < form.rowCount; ++i) {
+                SCOPED_TRACE("row " + std::to_string(i));
+                const RacingFormRow& row = form.rows[i];
+                const QRect name = layout.ColumnBand(FormColumn::Name, i);
+                const QRect earnings = layout.ColumnBand(FormColumn::Earnings, i);
+                bool (*text)(QRgb) = row.tipped ? IsYellowText : IsWhiteText;
+                bool (*other)(QRgb) = row.tipped ? IsWhiteText : IsYellowText;
+                // Text in the row's own band, in the row's colour and no other.
+                EXPECT_GT(CountPixels(image, name.adjusted(0, 2, 0, -2), text), 20);
+                EXPECT_GT(CountPixels(image, earnings.adjusted(0, 2, 0, -2), text), 10);
+                EXPECT_EQ(CountPixels(image, name.adjusted(0, 2, 0, -2), other), 0);
+
+                // The disc of the runner's cloth colour shows which runner the row is.
+                const QRect post = layout.ColumnBand(FormColumn::Post, i);
+                const int radius = (std::min(post.width(), post.height()) - 2) / 2;
+                const QPoint inside(post.center().x() - radius * 2 / 3, post.center().y());
+                EXPECT_EQ(image.pixel(inside) & 0xFFFFFF, ClothColour(row.runner + 1));
+
+                // Only the tipster's row is outlined in yellow.
+                const QRect band = layout.RowBand(i);
+                const QRect leftEdge(band.left(), band.top() + 3, 3, band.height() - 6);
+                if (row.tipped)
+                    EXPECT_GE(CountPixels(image, leftEdge, IsExactYellow), leftEdge.height());
+                else
+                    EXPECT_EQ(CountPixels(image, leftEdge, IsExactYellow), 0);
+            }
+        }
+    }
+}
+
+TEST(RacingFormPainter, NothingIsDrawnOutsideThePanelAndItEndsInTheLayout)
+{
+    for (SizeClass size : kSizes) {
+        for (int runners : {6, 8, 11, 12}) {
+            SCOPED_TRACE(std::string(SizeName(size)) + " with " + std::to_string(runners) + " runners");
+            FormFixture fixture;
+            const RacingFormModel form = fixture.Build(runners);
+            const QImage image = Draw(form, size);
+            const RacingFormLayout layout = LayOutRacingForm(form, size);
+            const int bottom = RacingFormBottom(form, size);
+
+            EXPECT_EQ(bottom, layout.panel.bottom() + 1);
+            EXPECT_GT(bottom, layout.RowBand(form.rowCount - 1).bottom());
+            // Room is left below for the betting window.
+            EXPECT_LT(bottom, LayoutHeight(size) * 3 / 4);
+            EXPECT_LT(layout.panel.right(), LayoutWidth(size));
+
+            const int w = image.width();
+            const int h = image.height();
+            EXPECT_EQ(CountPixels(image, QRect(0, bottom, w, h - bottom), IsBackground), w * (h - bottom));
+            const int right = layout.panel.right() + 1;
+            EXPECT_EQ(CountPixels(image, QRect(right, 0, w - right, h), IsBackground), (w - right) * h);
+            EXPECT_EQ(CountPixels(image, QRect(0, 0, layout.panel.left(), h), IsBackground),
+                      layout.panel.left() * h);
+        }
+    }
+
+    // A full field takes no more height than eleven runners with headings.
+    for (SizeClass size : kSizes) {
+        FormFixture eleven;
+        FormFixture twelve;
+        EXPECT_LE(RacingFormBottom(twelve.Build(12), size), RacingFormBottom(eleven.Build(11), size));
+    }
+}
+
+TEST(RacingFormPainter, TheWidestFiguresFitTheirColumns)
+{
+    // The widest texts the form can show in each column (a 19-letter name as
+    // the longest in the starting stable), and every heading.
+    const std::pair<FormColumn, const char*> kWidest[] = {{FormColumn::Name, "Kingfisher Treasure"},
+                                                          {FormColumn::Odds, "999:1"},
+                                                          {FormColumn::BestTime, "3:19.4"},
+                                                          {FormColumn::Firsts, "20"},
+                                                          {FormColumn::Seconds, "20"},
+                                                          {FormColumn::Thirds, "20"},
+                                                          {FormColumn::Earnings, "$600000"}};
+    for (SizeClass size : kSizes) {
+        SCOPED_TRACE(SizeName(size));
+        FormFixture fixture;
+        const RacingFormModel form = fixture.Build(11);
+        const RacingFormLayout layout = LayOutRacingForm(form, size);
+        const QFontMetrics board(RacingFormBoardFont(size));
+        for (const auto& [column, text] : kWidest) {
+            SCOPED_TRACE(text);
+            EXPECT_LE(board.horizontalAdvance(QString::fromLatin1(text)),
+                      layout.ColumnBand(column, 0).width());
+        }
+        for (int c = 0; c < kFormColumnCount; ++c) {
+            const QString heading = QString::fromLatin1(kFormColumnHeadings[c].data(),
+                                                        static_cast<int>(kFormColumnHeadings[c].size()));
+            SCOPED_TRACE(heading.toStdString());
+            EXPECT_LE(board.horizontalAdvance(heading),
+                      layout.ColumnBand(static_cast<FormColumn>(c), 0).width());
+        }
+        // Place and purse of the last race share their column.
+        EXPECT_LE(board.horizontalAdvance(QStringLiteral("12 $50000")),
+                  layout.ColumnBand(FormColumn::LastRace, 0).width());
+        const QFontMetrics heading(RacingFormHeadingFont(size));
+        EXPECT_LE(heading.horizontalAdvance(QStringLiteral("Purse: $50000")), layout.heading.width() / 3);
+        EXPECT_LE(heading.horizontalAdvance(QStringLiteral("No. 1000")), layout.heading.width() / 3);
+    }
+}
+
+TEST(RacingFormPainter, ScreenshotsOfAFullField)
+{
+    const char* folder = std::getenv("GALLORIA_SCREENSHOT_DIR");
+    if (folder == nullptr || *folder == '\0')
+        GTEST_SKIP() << "GALLORIA_SCREENSHOT_DIR is not set";
+    QDir().mkpath(QString::fromLocal8Bit(folder));
+    for (SizeClass size : kSizes) {
+        FormFixture fixture;
+        const QImage image = Draw(fixture.Build(12), size);
+        const QString path =
+            QDir(QString::fromLocal8Bit(folder)).filePath(QStringLiteral("form_%1.png").arg(SizeName(size)));
+        EXPECT_TRUE(image.save(path)) << path.toStdString();
+    }
+}
+
+} // namespace
+} // namespace galloria

@@ -1,0 +1,163 @@
+#include "app/back_buffer.h"
+
+#include <QPainter>
+#include <QStringList>
+
+namespace galloria {
+
+namespace {
+
+constexpr auto kVersionText = "v1.5.11";
+constexpr QSize kPictureSize(610, 394);
+
+QFont GameFont(int pixelHeight, QFont::Weight weight)
+{
+    QFont font(QStringLiteral("Ariel"));
+    font.setStyleHint(QFont::SansSerif); // the design's Swiss family
+    font.setPixelSize(pixelHeight);
+    font.setWeight(weight);
+    return font;
+}
+
+} // namespace
+
+void RegisterFontSubstitutes()
+{
+    QFont::insertSubstitutions(
+        QStringLiteral("Ariel"),
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+}
+
+BackBuffer::BackBuffer(SizeClass size)
+    : size_(size), image_(LayoutWidth(size), LayoutHeight(size), QImage::Format_RGB32),
+      tile_(QStringLiteral(":/art/tile.png")), title_(QStringLiteral(":/art/title.png")),
+      picture_(QStringLiteral(":/art/picture.png"))
+{
+    RegisterFontSubstitutes();
+    headingFont_ = GameFont(BySizeClass(size, 22, 28, 34), QFont::Bold);
+    boardFont_ = GameFont(BySizeClass(size, 16, 20, 24), QFont::DemiBold);
+    image_.fill(Qt::black);
+}
+
+void BackBuffer::DrawTiles(QPainter& painter) const
+{
+    if (tile_.isNull())
+        return;
+    // As many tiles as cover the layout: three rows of 240 fall 48 pixels
+    // short of the large layout's 768.
+    for (int y = 0; y < image_.height(); y += tile_.height()) {
+        for (int x = 0; x < image_.width(); x += tile_.width())
+            painter.drawPixmap(x, y, tile_);
+    }
+}
+
+QPoint BackBuffer::PicturePosition() const
+{
+    return BySizeClass(size_, QPoint(10, 10), QPoint(10, 10), QPoint(200, 160));
+}
+
+QRect BackBuffer::VersionTextRect() const
+{
+    // Under the picture's right-hand end.
+    const QPoint at = PicturePosition();
+    const int height = QFontMetrics(headingFont_).height();
+    return QRect(at.x(), at.y() + kPictureSize.height() + 4, kPictureSize.width(), height);
+}
+
+void BackBuffer::Update(const std::function<void(QPainter&)>& drawForm)
+{
+    QPainter painter(&image_);
+    const QRect layout = image_.rect();
+    if (tilesWanted) {
+        DrawTiles(painter);
+        tilesWanted = false;
+    }
+    if (titleWanted) {
+        painter.fillRect(layout, Qt::black);
+        if (!title_.isNull())
+            painter.drawPixmap((layout.width() - title_.width()) / 2, (layout.height() - title_.height()) / 2,
+                               title_);
+        titleWanted = false;
+    }
+    if (pictureWanted) {
+        if (!picture_.isNull())
+            painter.drawPixmap(PicturePosition(), picture_);
+        painter.setFont(headingFont_);
+        painter.setPen(Qt::yellow);
+        painter.drawText(VersionTextRect(), Qt::AlignRight | Qt::AlignTop, QString::fromLatin1(kVersionText));
+        pictureWanted = false;
+    }
+    if (gameScreenShown) {
+        if (clearWanted) {
+            painter.fillRect(layout, Qt::black);
+            clearWanted = false;
+        }
+        if (racingFormWanted) {
+            racingFormWanted = false;
+            if (drawForm) {
+                painter.save();
+                drawForm(painter);
+                painter.restore();
+            }
+        }
+    }
+}
+
+QRect BackBuffer::TargetRect(QSize viewSize) const
+{
+    const QSize fitted = image_.size().scaled(viewSize, Qt::KeepAspectRatio);
+    return QRect(QPoint((viewSize.width() - fitted.width()) / 2, (viewSize.height() - fitted.height()) / 2),
+                 fitted);
+}
+
+QPoint BackBuffer::ToView(QPoint layoutPoint, QSize viewSize) const
+{
+    const QRect target = TargetRect(viewSize);
+    if (image_.width() == 0 || image_.height() == 0)
+        return target.topLeft();
+    return QPoint(target.left() + layoutPoint.x() * target.width() / image_.width(),
+                  target.top() + layoutPoint.y() * target.height() / image_.height());
+}
+
+void BackBuffer::Present(QPainter& painter, QSize viewSize) const
+{
+    // A window too narrow to show anything is left alone.
+    if (viewSize.width() < 5)
+        return;
+    const QRect target = TargetRect(viewSize);
+    painter.fillRect(QRect(QPoint(0, 0), viewSize), Qt::black);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, target.size() != image_.size());
+    painter.drawImage(target, image_);
+}
+
+bool BackBuffer::StepStartup()
+{
+    if (!StartupRunning())
+        return false;
+    ++startupTick_;
+    if (startupTick_ == 1) {
+        titleWanted = true;
+    } else if (startupTick_ == 9) {
+        gameScreenShown = true;
+        clearWanted = true;
+    } else if (startupTick_ == kStartupTicks) {
+        tilesWanted = true;
+        pictureWanted = true;
+        gameScreenShown = false;
+    }
+    return StartupRunning();
+}
+
+void BackBuffer::FinishStartup()
+{
+    if (!StartupRunning())
+        return;
+    startupTick_ = kStartupTicks;
+    titleWanted = false;
+    clearWanted = false;
+    tilesWanted = true;
+    pictureWanted = true;
+    gameScreenShown = false;
+}
+
+} // namespace galloria

@@ -1,0 +1,185 @@
+#include "app/varn_view.h" // first: it brings the game's headers before Qt's
+
+#include "app/main_frame.h"
+#include "app/skin_menu.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace galloria {
+
+namespace {
+
+struct PopupEntry {
+    MenuPopup popup;
+    const char* title;
+    int width; // before scaling
+};
+
+constexpr PopupEntry kPopups[] = {
+    {MenuPopup::Game, "&GAME", 210},   {MenuPopup::Stable, "&STABLE", 260},
+    {MenuPopup::Track, "&TRACK", 200}, {MenuPopup::Summary, "&SUMMERY", 200},
+    {MenuPopup::Help, "&HELP", 220},
+};
+
+struct ItemEntry {
+    MenuPopup popup;
+    MenuCommand command;
+    const char* text;
+    bool bitmap; // drawn from ":/art/menu_<command id>.png"
+};
+
+constexpr ItemEntry kItems[] = {
+    {MenuPopup::Game, MenuCommand::StartNewRaceSet, "START &NEW RACE SET", true},
+    {MenuPopup::Game, MenuCommand::ContinueLastSet, "CONTINUE LAST SET", true},
+    {MenuPopup::Game, MenuCommand::Open, "&OPEN...", true},
+    {MenuPopup::Game, MenuCommand::Save, "&SAVE...", true},
+    {MenuPopup::Game, MenuCommand::PauseRace, "&PAUSE RACE", false},
+    {MenuPopup::Game, MenuCommand::QuitRaceSet, "&QUIT THIS RACE SET", false},
+    {MenuPopup::Game, MenuCommand::Exit, "E&XIT", true},
+    {MenuPopup::Stable, MenuCommand::GameOptions, "&GAME OPTIONS...", true},
+    {MenuPopup::Stable, MenuCommand::AddHorse, "&ADD A HORSE TO THE STABLE...", true},
+    {MenuPopup::Stable, MenuCommand::ListHorses, "&LIST ALL HORSES...", true},
+    {MenuPopup::Stable, MenuCommand::HallOfFame, "&BETTING HALL OF FAME...", true},
+    {MenuPopup::Track, MenuCommand::BettingWindow, "&BETTING WINDOW...", true},
+    {MenuPopup::Track, MenuCommand::LiveOdds, "&LIVE ODDS && POOLS...", true},
+    {MenuPopup::Track, MenuCommand::TrackRacingForm, "&RACING FORM", true},
+    {MenuPopup::Summary, MenuCommand::ShowNextPhoto, "&SHOW NEXT PHOTO", true},
+    {MenuPopup::Summary, MenuCommand::FinishResults, "&FINISH RESULTS", true},
+    {MenuPopup::Summary, MenuCommand::HowDidIDo, "&HOW DID I DO?...", true},
+    {MenuPopup::Summary, MenuCommand::SummaryRacingForm, "&RACING FORM", true},
+    {MenuPopup::Help, MenuCommand::HelpContents, "&GOTO HELP CONTENTS...", true},
+    {MenuPopup::Help, MenuCommand::About, "&ABOUT GALLORIA...", false},
+};
+
+// Items whose windows are not in the game yet: they keep their places and
+// states in the menus but do nothing when chosen.
+bool WindowMissing(MenuCommand command)
+{
+    switch (command) {
+    case MenuCommand::AddHorse:
+    case MenuCommand::ListHorses:
+    case MenuCommand::HallOfFame:
+    case MenuCommand::LiveOdds:
+    case MenuCommand::HowDidIDo:
+    case MenuCommand::ShowNextPhoto:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString Text(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+SizeClass ScreenSizeClass()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? SizeClassForScreenWidth(screen->geometry().width()) : SizeClass::Large;
+}
+
+CMainFrame::CMainFrame(SizeClass size, QWidget* parent)
+    : QMainWindow(parent), menuStyle_(std::make_unique<SkinMenuStyle>())
+{
+    setWindowTitle(QStringLiteral("Galloria"));
+    setWindowIcon(QIcon(QStringLiteral(":/art/icon.png")));
+    BuildMenus();
+    view_ = new CVarnView(*this, size);
+    setCentralWidget(view_);
+    view_->setFocus();
+    view_->FirstUpdate();
+}
+
+CMainFrame::~CMainFrame()
+{
+    // The view and its dialogs, then the popups, go before the popups'
+    // style does.
+    delete view_;
+    view_ = nullptr;
+    for (const auto& [popup, menu] : popups_)
+        delete menu;
+    popups_.clear();
+    actions_.clear();
+}
+
+int CMainFrame::ScaledPopupWidth(int width) const
+{
+    // The check-mark height is 15 pixels at 96 dots per inch.
+    const int percent = logicalDpiY() * 100 / 96;
+    return width * percent / 100;
+}
+
+void CMainFrame::BuildMenus()
+{
+    QMenuBar* bar = menuBar();
+    for (const PopupEntry& entry : kPopups) {
+        if (entry.popup == MenuPopup::Summary) {
+            QAction* race = bar->addAction(Text(kRaceText));
+            race->setData(static_cast<int>(MenuCommand::RaceOrNextRace));
+            actions_[MenuCommand::RaceOrNextRace] = race;
+        }
+        auto* popup = new CSkinMenu(QString::fromLatin1(entry.title), this);
+        popup->setStyle(menuStyle_.get());
+        popup->SetItemWidth(ScaledPopupWidth(entry.width));
+        popup->SetItemHeight(30);
+        bar->addMenu(popup);
+        popups_[entry.popup] = popup;
+    }
+    for (const ItemEntry& entry : kItems) {
+        actions_[entry.command] = popups_[entry.popup]->AppendItem(
+            static_cast<int>(entry.command), QString::fromLatin1(entry.text), entry.bitmap);
+    }
+    for (const auto& [command, action] : actions_) {
+        if (WindowMissing(command))
+            continue;
+        const MenuCommand chosen = command;
+        connect(action, &QAction::triggered, this, [this, chosen] { view_->RunCommand(chosen); });
+    }
+
+    // The keys, without shortcut texts in the menus: the items keep their
+    // texts, and a key does nothing while its item is grayed.
+    auto bindKey = [this](const QKeySequence& key, MenuCommand command) {
+        auto* shortcut = new QAction(this);
+        shortcut->setShortcut(key);
+        shortcut->setShortcutContext(Qt::ApplicationShortcut);
+        addAction(shortcut);
+        connect(shortcut, &QAction::triggered, this, [this, command] {
+            QAction* item = Action(command);
+            const CSkinMenu* popup = PopupOf(command) ? Popup(*PopupOf(command)) : nullptr;
+            if (item && item->isEnabled() && (!popup || popup->menuAction()->isEnabled()))
+                item->trigger();
+        });
+    };
+    bindKey(QKeySequence(Qt::CTRL | Qt::Key_O), MenuCommand::Open);
+    bindKey(QKeySequence(Qt::Key_F1), MenuCommand::HelpContents);
+}
+
+QAction* CMainFrame::Action(MenuCommand command) const
+{
+    const auto found = actions_.find(command);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+CSkinMenu* CMainFrame::Popup(MenuPopup popup) const
+{
+    const auto found = popups_.find(popup);
+    return found == popups_.end() ? nullptr : found->second;
+}
+
+void CMainFrame::ApplyMenus(const MenuModel& menus)
+{
+    for (const auto& [command, action] : actions_)
+        action->setEnabled(menus.IsItemEnabled(command));
+    for (const auto& [popup, menu] : popups_)
+        menu->menuAction()->setEnabled(menus.IsPopupEnabled(popup));
+    if (QAction* race = Action(MenuCommand::RaceOrNextRace))
+        race->setText(Text(menus.RaceText()));
+}
+
+} // namespace galloria

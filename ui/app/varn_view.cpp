@@ -1,0 +1,368 @@
+#include "app/varn_view.h"
+
+#include "app/main_frame.h"
+#include "betting/betting_window_dlg.h"
+#include "betting/racing_form_model.h"
+#include "betting/racing_form_painter.h"
+#include "game/about_dlg.h"
+#include "game/enter_names_dlg.h"
+#include "game/extra_info_dlg.h"
+#include "game/game.h"
+#include "game/help_window.h"
+#include "game/notice_dlg.h"
+#include "game/odds_progress_dlg.h"
+#include "game/options_dlg.h"
+#include "game/race_set_results_dlg.h"
+#include "game/tip_dlg.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPainter>
+
+namespace galloria {
+
+namespace {
+
+QString Text(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::filesystem::path PathOf(const QString& file)
+{
+    return std::filesystem::path(file.toStdU16String());
+}
+
+} // namespace
+
+CVarnView::CVarnView(CMainFrame& frame, SizeClass size) : QWidget(&frame), frame_(frame), buffer_(size)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent); // every pixel is painted; nothing to erase
+    setMinimumSize(320, 240);
+    startupTimer_.setInterval(100);
+    connect(&startupTimer_, &QTimer::timeout, this, &CVarnView::StepStartup);
+
+    game_ = std::make_unique<Game>(*this, store_);
+    game_->folder = ".";
+
+    namesDlg_ = std::make_unique<CEnterNamesDlg>(this);
+    resultsDlg_ = std::make_unique<CRaceSetResultsDlg>(this);
+    optionsDlg_ = std::make_unique<COptionsDlg>(this);
+    noticeDlg_ = std::make_unique<CNoticeDlg>(this);
+    aboutDlg_ = std::make_unique<CAboutDlg>(this);
+    helpWindow_ = std::make_unique<CHelpWindow>(this);
+    oddsDlg_ = std::make_unique<COddsProgressDlg>(this);
+    tipDlg_ = std::make_unique<CTipDlg>(this);
+    extraInfoDlg_ = std::make_unique<CExtraInfoDlg>(this);
+    bettingDlg_ = std::make_unique<CBettingWindowDlg>(this, game_->sounds);
+}
+
+CVarnView::~CVarnView()
+{
+    startupTimer_.stop();
+    game_->sounds.Play(SoundEffect::Silence);
+    // The dialogs first: the betting window holds the game's sound player.
+    bettingDlg_.reset();
+    extraInfoDlg_.reset();
+    tipDlg_.reset();
+    oddsDlg_.reset();
+    helpWindow_.reset();
+    aboutDlg_.reset();
+    noticeDlg_.reset();
+    optionsDlg_.reset();
+    resultsDlg_.reset();
+    namesDlg_.reset();
+    game_.reset();
+}
+
+void CVarnView::FirstUpdate()
+{
+    game_->FirstUpdate();
+}
+
+void CVarnView::RunCommand(MenuCommand command)
+{
+    // A command never has the start-up screen painted over it.
+    if (command != MenuCommand::HelpContents && command != MenuCommand::About) {
+        startupTimer_.stop();
+        buffer_.FinishStartup();
+    }
+    Game& game = *game_;
+    switch (command) {
+    case MenuCommand::StartNewRaceSet:
+        game.StartNewRaceSet();
+        break;
+    case MenuCommand::ContinueLastSet:
+        game.ContinueLastSet();
+        break;
+    case MenuCommand::Open:
+        game.OpenUnfinishedGame();
+        break;
+    case MenuCommand::Save:
+        game.SaveUnfinishedGame();
+        break;
+    case MenuCommand::PauseRace:
+        game.PauseRace();
+        break;
+    case MenuCommand::QuitRaceSet:
+        game.QuitRaceSet();
+        break;
+    case MenuCommand::Exit:
+        frame_.close();
+        break;
+    case MenuCommand::GameOptions:
+        game.GameOptions();
+        break;
+    case MenuCommand::BettingWindow:
+        game.OpenBettingWindow();
+        break;
+    case MenuCommand::TrackRacingForm:
+    case MenuCommand::SummaryRacingForm:
+        game.ShowRacingForm();
+        break;
+    case MenuCommand::RaceOrNextRace:
+        game.RaceOrNextRace();
+        break;
+    case MenuCommand::FinishResults:
+        game.FinishResults();
+        break;
+    case MenuCommand::HelpContents:
+        helpWindow_->ShowContents();
+        break;
+    case MenuCommand::About:
+        aboutDlg_->exec();
+        break;
+    case MenuCommand::AddHorse:
+    case MenuCommand::ListHorses:
+    case MenuCommand::HallOfFame:
+    case MenuCommand::LiveOdds:
+    case MenuCommand::ShowNextPhoto:
+    case MenuCommand::HowDidIDo:
+        break; // their windows are not in the game yet
+    }
+    Repaint();
+}
+
+void CVarnView::StartStartup()
+{
+    buffer_.RestartStartup();
+    buffer_.gameScreenShown = false;
+    startupTimer_.start();
+}
+
+void CVarnView::StepStartup()
+{
+    if (!buffer_.StepStartup())
+        startupTimer_.stop();
+    Repaint();
+}
+
+void CVarnView::UpdateBuffer()
+{
+    buffer_.Update([this](QPainter& painter) {
+        const Game& game = *game_;
+        const RacingFormModel form =
+            BuildRacingForm(game.state, game.stable, game.settings.sortOrder, game.tippedRunner);
+        PaintRacingForm(painter, form, buffer_.Size());
+    });
+}
+
+QPoint CVarnView::BettingWindowPosition() const
+{
+    const Game& game = *game_;
+    const RacingFormModel form =
+        BuildRacingForm(game.state, game.stable, game.settings.sortOrder, game.tippedRunner);
+    const int left = LayOutRacingForm(form, buffer_.Size()).panel.left();
+    const int bottom = RacingFormBottom(form, buffer_.Size());
+    return mapToGlobal(buffer_.ToView(QPoint(left, bottom), size()));
+}
+
+void CVarnView::paintEvent(QPaintEvent*)
+{
+    UpdateBuffer();
+    QPainter painter(this);
+    buffer_.Present(painter, size());
+}
+
+void CVarnView::keyPressEvent(QKeyEvent* event)
+{
+    // Any key pauses a running race; the game ignores it at any other time.
+    game_->PauseRace();
+    QWidget::keyPressEvent(event);
+}
+
+MessageAnswer CVarnView::ShowMessage(std::string_view text, MessageKind kind)
+{
+    QMessageBox box(this);
+    box.setWindowTitle(QStringLiteral("Galloria"));
+    box.setText(Text(text));
+    switch (kind) {
+    case MessageKind::RetryCancel:
+        box.setIcon(QMessageBox::Critical);
+        box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Retry);
+        break;
+    case MessageKind::Information:
+        box.setIcon(QMessageBox::Information);
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case MessageKind::OkCancel:
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Ok);
+        break;
+    case MessageKind::YesNoCancel:
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
+    }
+    if (kind != MessageKind::Information)
+        box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    QAbstractButton* clicked = box.clickedButton();
+    switch (clicked ? box.standardButton(clicked) : QMessageBox::NoButton) {
+    case QMessageBox::Ok:
+    case QMessageBox::Retry:
+        return MessageAnswer::Ok;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    default:
+        break;
+    }
+    // Closed without a button: an information box has only OK, any other
+    // box was cancelled.
+    return kind == MessageKind::Information ? MessageAnswer::Ok : MessageAnswer::Cancel;
+}
+
+void CVarnView::ShowNotice(std::span<const std::string_view> lines, bool praise, int amount)
+{
+    noticeDlg_->Show(lines, praise, amount);
+}
+
+bool CVarnView::AskPlayerNames(PlayerNamesModel& names)
+{
+    return namesDlg_->Ask(names);
+}
+
+bool CVarnView::ShowRaceSetResults(const RaceSetResultsModel& results)
+{
+    return resultsDlg_->Show(results);
+}
+
+OptionsAnswer CVarnView::AskOptions(const GameSettings& settings)
+{
+    return optionsDlg_->Ask(settings);
+}
+
+void CVarnView::ShowTip(std::string_view text)
+{
+    tipDlg_->Show(Text(text));
+}
+
+void CVarnView::RunBettingWindow(BettingWindowModel& window)
+{
+    bettingDlg_->Run(window, BettingWindowPosition());
+}
+
+std::optional<PersonalDetails> CVarnView::AskPersonalDetails(const PersonalDetails& stored)
+{
+    return extraInfoDlg_->Ask(stored);
+}
+
+QStringList CVarnView::GameFileFilters()
+{
+    return {QStringLiteral("Galloria Unfinished Games (*.gxu)"), QStringLiteral("All Files (*.*)")};
+}
+
+std::optional<std::filesystem::path> CVarnView::ChooseSaveFile(std::string_view proposedName)
+{
+    QFileDialog dialog(this, QStringLiteral("Save As"), QDir::currentPath());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(GameFileFilters());
+    dialog.setDefaultSuffix(QStringLiteral("gxu"));
+    dialog.selectFile(Text(proposedName));
+    // Qt asks before a file is overwritten unless told not to.
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return PathOf(dialog.selectedFiles().constFirst());
+}
+
+std::optional<std::filesystem::path> CVarnView::ChooseOpenFile()
+{
+    QFileDialog dialog(this, QStringLiteral("Open"), QDir::currentPath());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(GameFileFilters());
+    dialog.setDefaultSuffix(QStringLiteral("gxu"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return PathOf(dialog.selectedFiles().constFirst());
+}
+
+void CVarnView::ApplyMenus(const MenuModel& menus)
+{
+    frame_.ApplyMenus(menus);
+    const std::optional<GamePhase> phase = menus.Phase();
+    if (phase == GamePhase::NoSet && shownPhase_ != GamePhase::NoSet) {
+        // Back to no set (and at the first update): the start-up screen again.
+        StartStartup();
+    } else if (phase == GamePhase::Racing && shownPhase_ != GamePhase::Racing) {
+        // The form leaves the screen as the race starts; the race itself is
+        // run without being drawn, so the background is what remains.
+        buffer_.racingFormWanted = false;
+        buffer_.tilesWanted = true;
+        buffer_.gameScreenShown = true;
+    }
+    shownPhase_ = phase;
+}
+
+void CVarnView::SetWindowTitle(std::string_view title)
+{
+    frame_.setWindowTitle(Text(title));
+}
+
+void CVarnView::ShowRacingForm()
+{
+    startupTimer_.stop();
+    buffer_.FinishStartup();
+    // The form goes on the tiled background, over whatever screen was up.
+    buffer_.titleWanted = false;
+    buffer_.pictureWanted = false;
+    buffer_.tilesWanted = true;
+    buffer_.gameScreenShown = true;
+    buffer_.racingFormWanted = true;
+}
+
+void CVarnView::Repaint()
+{
+    UpdateBuffer();
+    if (isVisible())
+        repaint();
+}
+
+// The race is run without a picture for now: there are no sprites or
+// photos to make, and nothing is drawn while it runs.
+void CVarnView::BuildRunnerSprites() {}
+void CVarnView::ReleaseRunnerSprites() {}
+void CVarnView::CreatePhotos() {}
+void CVarnView::ReleasePhotos() {}
+void CVarnView::CaptureFinishPhotos(int) {}
+
+void CVarnView::AnimateRace()
+{
+    // Returning at once leaves the game to finish the race undisplayed.
+}
+
+OddsProgress* CVarnView::OddsProgressDisplay()
+{
+    return oddsDlg_.get();
+}
+
+} // namespace galloria

@@ -1,0 +1,115 @@
+#pragma once
+
+// The game's headers before Qt's: Qt's keyword macros (slots) would
+// otherwise rewrite the game's member names.
+#include "game/game_host.h"
+#include "game/menu_state.h"
+
+#include "app/back_buffer.h"
+#include "app/qt_settings_store.h"
+#include "app/qt_sound_sink.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+namespace galloria {
+
+class CAboutDlg;
+class CBettingWindowDlg;
+class CEnterNamesDlg;
+class CExtraInfoDlg;
+class CHelpWindow;
+class CMainFrame;
+class CNoticeDlg;
+class COddsProgressDlg;
+class COptionsDlg;
+class CRaceSetResultsDlg;
+class CTipDlg;
+class Game;
+
+// The game's view: it owns the Game and is its host. It shows the game's
+// boxes and dialogs (each made once and kept), paints the back buffer scaled
+// to fit the window, runs the start-up screen on a 100 ms timer and turns
+// the menu commands into the game's commands. It holds no rule of the game.
+class CVarnView : public QWidget, public GameHost {
+    Q_OBJECT
+public:
+    CVarnView(CMainFrame& frame, SizeClass size);
+    ~CVarnView() override;
+
+    // The view's first update: the game loads its settings and enters the
+    // no-set menus, and the start-up screen begins.
+    void FirstUpdate();
+
+    // A menu command, as the frame's items and keys send them.
+    void RunCommand(MenuCommand command);
+
+    Game& GameObject() const { return *game_; }
+    const BackBuffer& Buffer() const { return buffer_; }
+    // One step of the start-up screen, as its timer gives them.
+    void StepStartup();
+    bool StartupRunning() const { return buffer_.StartupRunning(); }
+    // Where the betting window opens: under the racing form's rows.
+    QPoint BettingWindowPosition() const;
+
+    // GameHost
+    MessageAnswer ShowMessage(std::string_view text, MessageKind kind) override;
+    void ShowNotice(std::span<const std::string_view> lines, bool praise, int amount) override;
+    bool AskPlayerNames(PlayerNamesModel& names) override;
+    bool ShowRaceSetResults(const RaceSetResultsModel& results) override;
+    OptionsAnswer AskOptions(const GameSettings& settings) override;
+    void ShowTip(std::string_view text) override;
+    void RunBettingWindow(BettingWindowModel& window) override;
+    std::optional<PersonalDetails> AskPersonalDetails(const PersonalDetails& stored) override;
+    std::optional<std::filesystem::path> ChooseSaveFile(std::string_view proposedName) override;
+    std::optional<std::filesystem::path> ChooseOpenFile() override;
+    void ApplyMenus(const MenuModel& menus) override;
+    void SetWindowTitle(std::string_view title) override;
+    void ShowRacingForm() override;
+    void Repaint() override;
+    void BuildRunnerSprites() override;
+    void ReleaseRunnerSprites() override;
+    void CreatePhotos() override;
+    void ReleasePhotos() override;
+    void CaptureFinishPhotos(int newTopThree) override;
+    void AnimateRace() override;
+    OddsProgress* OddsProgressDisplay() override;
+    SoundSink& Sounds() override { return sink_; }
+
+    // The file dialogs' filters, in the order offered.
+    static QStringList GameFileFilters();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void UpdateBuffer();
+    void StartStartup();
+
+    CMainFrame& frame_;
+    QtSettingsStore store_;
+    QtSoundSink sink_;
+    BackBuffer buffer_;
+    QTimer startupTimer_;
+    std::optional<GamePhase> shownPhase_; // the menus last applied
+
+    std::unique_ptr<Game> game_; // after the store and the sink it uses
+    // The dialogs, made once and kept between showings; after the game,
+    // whose sound player the betting window holds.
+    std::unique_ptr<CEnterNamesDlg> namesDlg_;
+    std::unique_ptr<CRaceSetResultsDlg> resultsDlg_;
+    std::unique_ptr<COptionsDlg> optionsDlg_;
+    std::unique_ptr<CNoticeDlg> noticeDlg_;
+    std::unique_ptr<CAboutDlg> aboutDlg_;
+    std::unique_ptr<CHelpWindow> helpWindow_;
+    std::unique_ptr<COddsProgressDlg> oddsDlg_;
+    std::unique_ptr<CTipDlg> tipDlg_;
+    std::unique_ptr<CExtraInfoDlg> extraInfoDlg_;
+    std::unique_ptr<CBettingWindowDlg> bettingDlg_;
+};
+
+} // namespace galloria

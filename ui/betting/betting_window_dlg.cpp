@@ -1,0 +1,379 @@
+#include "betting_window_dlg.h"
+
+#include "betting/bet.h"
+#include "betting/betting_window_model.h"
+#include "game/race_set_state.h"
+#include "game/sound_player.h"
+
+#include "betting_style.h"
+#include "review_bets_dlg.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace galloria {
+
+namespace {
+
+// Control ids of the window; every control's object name is "betting_<id>".
+constexpr int kBetLineId = 6536;
+constexpr int kFirstPlayerId = 1022;
+constexpr int kFirstBalanceId = 1091;
+constexpr int kDigitIds[] = {1034, 1035, 1036, 1037, 1038, 1039, 1040, 1041, 1042, 1043, 1045, 1046};
+constexpr int kClearId = 1048;
+constexpr int kRunnerIds[kMaxFieldSize] = {1049, 1050, 1051, 2052, 1053, 1054,
+                                           1055, 1056, 1057, 1058, 1059, 1060};
+constexpr int kAllId = 1063;
+constexpr int kLongId = 1064;
+constexpr int kBuyId = 1;
+constexpr int kViewId = 3;
+constexpr int kRaceId = 4;
+constexpr int kClearAllId = 5;
+
+// The keypad as a calculator lays it out: row, column of each AmountKey.
+constexpr int kKeyRow[] = {2, 2, 2, 1, 1, 1, 0, 0, 0, 3, 3, 3};
+constexpr int kKeyColumn[] = {0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 1, 2};
+
+// Sizes in pixels of the 640 x 480 layout; larger screens scale them.
+constexpr int kWindowWidth = 630;
+constexpr int kBetLinePixels = 24;
+constexpr int kKeyWidth = 40;
+constexpr int kClearWidth = 52;
+constexpr int kTypeWidth = 112;
+constexpr int kRunnerWidth = 34;
+constexpr int kActionWidth = 84;
+constexpr int kGroupMargin = 6;
+constexpr int kSpacing = 4;
+
+static_assert(kPlayerSlots == 4 && kMaxFieldSize == 12, "the window has 4 player and 12 runner buttons");
+
+QString IdName(int id)
+{
+    return QStringLiteral("betting_%1").arg(id);
+}
+
+QString Text(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Keeps a layout's cell when its widget is hidden, so hiding runners past the
+// field or absent players never reshapes the window.
+void KeepPlaceWhenHidden(QWidget* widget)
+{
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
+} // namespace
+
+CBettingWindowDlg::CBettingWindowDlg(QWidget* parent, SoundPlayer& sounds)
+    : QDialog(parent), sounds_(sounds), review_(new CReviewBetsDlg(this, sounds))
+{
+    setObjectName(QStringLiteral("betting_146"));
+    setWindowTitle(QStringLiteral("Betting Window"));
+    BuildControls();
+    ApplyScale();
+}
+
+QPushButton* CBettingWindowDlg::MakeButton(const QString& text, int id, bool checkable)
+{
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(IdName(id));
+    // Enter belongs to BUY alone, whichever key has the focus.
+    button->setAutoDefault(false);
+    button->setCheckable(checkable);
+    return button;
+}
+
+void CBettingWindowDlg::BuildControls()
+{
+    betLine_ = new QLineEdit(this);
+    betLine_->setObjectName(IdName(kBetLineId));
+    // Display only: the line is composed from the choices, never typed.
+    betLine_->setReadOnly(true);
+    betLine_->setFocusPolicy(Qt::NoFocus);
+
+    auto* playerBox = new QGroupBox(QStringLiteral("Player"), this);
+    auto* playerGrid = new QGridLayout(playerBox);
+    for (int p = 0; p < kPlayerSlots; ++p) {
+        players_[p] = MakeButton(QStringLiteral("Player %1").arg(p + 1), kFirstPlayerId + p, true);
+        balances_[p] = new QLabel(this);
+        balances_[p]->setObjectName(IdName(kFirstBalanceId + p));
+        balances_[p]->setProperty("role", QStringLiteral("balance"));
+        balances_[p]->setAlignment(Qt::AlignCenter);
+        KeepPlaceWhenHidden(players_[p]);
+        KeepPlaceWhenHidden(balances_[p]);
+        playerGrid->addWidget(players_[p], 0, p);
+        playerGrid->addWidget(balances_[p], 1, p);
+        connect(players_[p], &QPushButton::clicked, this, [this, p] {
+            if (model_ != nullptr)
+                Apply(model_->ChoosePlayer(p));
+        });
+    }
+
+    auto* amountBox = new QGroupBox(QStringLiteral("Amount"), this);
+    auto* keypad = new QGridLayout(amountBox);
+    for (int k = 0; k < static_cast<int>(keys_.size()); ++k) {
+        const auto key = static_cast<AmountKey>(k);
+        keys_[k] = MakeButton(Text(AmountKeyText(key)), kDigitIds[k]);
+        keypad->addWidget(keys_[k], kKeyRow[k], kKeyColumn[k]);
+        connect(keys_[k], &QPushButton::clicked, this, [this, key] {
+            if (model_ != nullptr)
+                Apply(model_->PressKey(key));
+        });
+    }
+    clear_ = MakeButton(QStringLiteral("Clear"), kClearId);
+    clear_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    keypad->addWidget(clear_, 2, 3, 2, 1);
+    connect(clear_, &QPushButton::clicked, this, [this] {
+        if (model_ != nullptr)
+            Apply(model_->ClearAmount());
+    });
+
+    auto* typeBox = new QGroupBox(QStringLiteral("Type Of Bet"), this);
+    auto* typeGrid = new QGridLayout(typeBox);
+    const struct {
+        const char* text;
+        int id;
+        BetType type;
+        bool boxed;
+    } typeDefs[] = {
+        {"Win", 1065, BetType::Win, false},
+        {"Place", 1066, BetType::Place, false},
+        {"Show", 1067, BetType::Show, false},
+        {"Across", 1068, BetType::Across, false},
+        {"Exacta", 1069, BetType::Exacta, false},
+        {"Triacta", 1070, BetType::Triacta, false},
+        {"Exacta Boxed", 1072, BetType::Exacta, true},
+        {"Triacta Boxed", 1073, BetType::Triacta, true},
+    };
+    for (int t = 0; t < static_cast<int>(types_.size()); ++t) {
+        const auto& def = typeDefs[t];
+        types_[t] = {MakeButton(QString::fromLatin1(def.text), def.id, true), def.type, def.boxed};
+        typeGrid->addWidget(types_[t].button, t / 2, t % 2);
+        connect(types_[t].button, &QPushButton::clicked, this, [this, type = def.type, boxed = def.boxed] {
+            if (model_ != nullptr)
+                Apply(model_->ChooseType(type, boxed));
+        });
+    }
+
+    auto* horseBox = new QGroupBox(QStringLiteral("Horse(s)"), this);
+    auto* horseGrid = new QGridLayout(horseBox);
+    for (int k = 0; k < kMaxFieldSize; ++k) {
+        runners_[k] = MakeButton(QString::number(k + 1), kRunnerIds[k], true);
+        KeepPlaceWhenHidden(runners_[k]);
+        horseGrid->addWidget(runners_[k], k / 4, k % 4);
+        connect(runners_[k], &QPushButton::clicked, this, [this, k] {
+            if (model_ != nullptr)
+                Apply(model_->ChooseRunner(k));
+        });
+    }
+    all_ = MakeButton(QStringLiteral("All"), kAllId, true);
+    long_ = MakeButton(QStringLiteral("Long"), kLongId, true);
+    horseGrid->addWidget(all_, 3, 0, 1, 2);
+    horseGrid->addWidget(long_, 3, 2, 1, 2);
+    connect(all_, &QPushButton::clicked, this, [this] {
+        if (model_ != nullptr)
+            Apply(model_->ChooseRunner(HorseAll));
+    });
+    connect(long_, &QPushButton::clicked, this, [this] {
+        if (model_ != nullptr)
+            Apply(model_->ChooseRunner(HorseLong));
+    });
+
+    view_ = MakeButton(QStringLiteral("View"), kViewId);
+    clearAll_ = MakeButton(QStringLiteral("Clear All"), kClearAllId);
+    buy_ = MakeButton(QStringLiteral("BUY"), kBuyId);
+    buy_->setProperty("role", QStringLiteral("buy"));
+    buy_->setAutoDefault(true);
+    buy_->setDefault(true);
+    race_ = MakeButton(QStringLiteral("race"), kRaceId);
+    connect(view_, &QPushButton::clicked, this, &CBettingWindowDlg::OnView);
+    connect(clearAll_, &QPushButton::clicked, this, [this] {
+        if (model_ != nullptr)
+            Apply(model_->ClearAll());
+    });
+    connect(buy_, &QPushButton::clicked, this, [this] {
+        if (model_ != nullptr)
+            Apply(model_->Buy());
+    });
+    connect(race_, &QPushButton::clicked, this, [this] {
+        if (model_ != nullptr)
+            Apply(model_->Race());
+    });
+
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("betting_status"));
+    status_->setProperty("role", QStringLiteral("status"));
+    status_->setWordWrap(true);
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(amountBox);
+    middle->addWidget(typeBox);
+    middle->addWidget(horseBox);
+
+    auto* actions = new QHBoxLayout;
+    actions->addWidget(status_, 1);
+    for (QPushButton* button : {view_, clearAll_, buy_, race_})
+        actions->addWidget(button);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(betLine_);
+    layout->addWidget(playerBox);
+    layout->addLayout(middle);
+    layout->addLayout(actions);
+}
+
+void CBettingWindowDlg::ApplyScale()
+{
+    const double scale = BettingScaleFor(parentWidget() != nullptr ? parentWidget() : this);
+    if (scale == scale_)
+        return;
+    scale_ = scale;
+    const auto px = [scale](int pixels) { return static_cast<int>(pixels * scale + 0.5); };
+    setStyleSheet(BettingStyleSheet(scale));
+
+    const int width = px(kWindowWidth);
+    layout()->setContentsMargins(px(8), px(8), px(8), px(8));
+    betLine_->setFixedWidth(width - px(16));
+    betLine_->setFont(BetLineFont(width - px(36), px(kBetLinePixels)));
+    for (QPushButton* key : keys_)
+        key->setFixedWidth(px(kKeyWidth));
+    clear_->setFixedWidth(px(kClearWidth));
+    for (const TypeButton& type : types_)
+        type.button->setFixedWidth(px(kTypeWidth));
+    for (QPushButton* runner : runners_)
+        runner->setFixedWidth(px(kRunnerWidth));
+    for (QPushButton* button : {view_, clearAll_, buy_, race_})
+        button->setMinimumWidth(px(kActionWidth));
+    status_->setMinimumWidth(px(120));
+    for (QGroupBox* group : findChildren<QGroupBox*>()) {
+        group->layout()->setContentsMargins(px(kGroupMargin), px(kGroupMargin), px(kGroupMargin),
+                                            px(kGroupMargin));
+        group->layout()->setSpacing(px(kSpacing));
+    }
+}
+
+QPoint CBettingWindowDlg::PlaceOnScreen(QPoint topLeft) const
+{
+    const QScreen* screen = QGuiApplication::screenAt(topLeft);
+    if (screen == nullptr)
+        screen = this->screen();
+    if (screen == nullptr)
+        return topLeft;
+    // The frame is not known before the window is first shown; leave room
+    // for a title bar so the bottom row never falls off the screen.
+    const QRect area = screen->availableGeometry();
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const int x = std::max(area.left(), std::min(topLeft.x(), area.right() + 1 - width()));
+    const int y = std::max(area.top(), std::min(topLeft.y(), area.bottom() + 1 - height() - titleBar));
+    return {x, y};
+}
+
+void CBettingWindowDlg::Run(BettingWindowModel& model, QPoint topLeft)
+{
+    if (!model.IsOpen())
+        return;
+    model_ = &model;
+    ApplyScale();
+    status_->clear();
+    Refresh();
+    adjustSize();
+    move(PlaceOnScreen(topLeft));
+    exec();
+    model_ = nullptr;
+}
+
+void CBettingWindowDlg::Apply(const BetActionResult& result)
+{
+    if (result.sound)
+        sounds_.Play(*result.sound);
+    if (!result.message.empty())
+        status_->setText(Text(result.message));
+    else if (result.applied)
+        status_->clear();
+    Refresh();
+    if (result.closesWindow)
+        accept();
+}
+
+void CBettingWindowDlg::OnView()
+{
+    if (model_ == nullptr)
+        return;
+    const BetActionResult opened = model_->View();
+    Apply(opened);
+    if (!opened.applied)
+        return;
+    review_->Run(model_->Review());
+    Apply(model_->CloseReview());
+}
+
+void CBettingWindowDlg::Refresh()
+{
+    if (model_ == nullptr)
+        return;
+    const BettingWindowModel& m = *model_;
+
+    betLine_->setText(Text(m.BetLine()));
+    betLine_->setCursorPosition(0); // a line wider than the box shows its start
+
+    for (int p = 0; p < kPlayerSlots; ++p) {
+        const bool shown = m.IsPlayerShown(p);
+        players_[p]->setVisible(shown);
+        balances_[p]->setVisible(shown);
+        // A name is shown as typed: "&" would otherwise mark a shortcut.
+        if (shown)
+            players_[p]->setText(Text(m.PlayerName(p)).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        players_[p]->setEnabled(m.CanChoosePlayer(p));
+        players_[p]->setChecked(m.CurrentPlayer() == p);
+        balances_[p]->setText(Text(m.BalanceText(p)));
+    }
+
+    for (int k = 0; k < static_cast<int>(keys_.size()); ++k)
+        keys_[k]->setEnabled(m.CanPressKey());
+    clear_->setEnabled(m.CanClearAmount());
+
+    const Bet& open = m.OpenBet();
+    for (const TypeButton& type : types_) {
+        type.button->setEnabled(m.CanChooseType(type.type, type.boxed));
+        type.button->setChecked(open.type == type.type && open.boxed == type.boxed);
+    }
+
+    // The legs chosen so far light their buttons.
+    const auto chosen = [&](HorseSelector choice) {
+        for (int leg = 0; leg < m.LegsChosen() && leg < 3; ++leg) {
+            if (open.horse[leg] == choice)
+                return true;
+        }
+        return false;
+    };
+    for (int k = 0; k < kMaxFieldSize; ++k) {
+        runners_[k]->setVisible(m.IsRunnerShown(k));
+        runners_[k]->setEnabled(m.CanChooseRunner(k));
+        runners_[k]->setChecked(chosen(k));
+    }
+    all_->setEnabled(m.CanChooseRunner(HorseAll));
+    all_->setChecked(chosen(HorseAll));
+    long_->setEnabled(m.CanChooseRunner(HorseLong));
+    long_->setChecked(chosen(HorseLong));
+
+    view_->setEnabled(m.CanView());
+    clearAll_->setEnabled(m.CanClearAll());
+    buy_->setEnabled(m.CanBuy());
+}
+
+} // namespace galloria

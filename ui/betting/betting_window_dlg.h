@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QDialog>
+#include <QPoint>
+
+#include <array>
+#include <cstdint>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace galloria {
+
+class BettingWindowModel;
+class CReviewBetsDlg;
+class SoundPlayer;
+struct BetActionResult;
+enum class BetType : std::int32_t;
+
+// The betting window: the players, one at a time, type a stake on the
+// keypad, choose a type of bet and its runners, and BUY (Enter buys too and
+// keeps the window open for the next bet). Every rule is the model's: each
+// control is enabled, shown and labelled from it, each click goes to it, and
+// the sound and message it answers are played and shown here. "View" opens
+// the review list of the current player's bets; "race", Escape or the close
+// box end the visit.
+class CBettingWindowDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    CBettingWindowDlg(QWidget* parent, SoundPlayer& sounds);
+
+    // Shows the window modally over an opened model with its top-left corner
+    // at topLeft (global coordinates, moved up or left only as far as needed
+    // to keep the whole window on the screen). Returns when the window
+    // closes; the caller then closes the model and starts the race if
+    // model.StartRaceRequested(). A model that is not open is not shown.
+    void Run(BettingWindowModel& model, QPoint topLeft);
+
+private:
+    struct TypeButton {
+        QPushButton* button = nullptr;
+        BetType type{};
+        bool boxed = false;
+    };
+
+    void BuildControls();
+    QPushButton* MakeButton(const QString& text, int id, bool checkable = false);
+    void ApplyScale();
+    QPoint PlaceOnScreen(QPoint topLeft) const;
+
+    void Apply(const BetActionResult& result);
+    void Refresh();
+    void OnView();
+
+    SoundPlayer& sounds_;
+    BettingWindowModel* model_ = nullptr; // only while Run is showing it
+    CReviewBetsDlg* review_ = nullptr;
+    double scale_ = 0.0;
+
+    QLineEdit* betLine_ = nullptr;
+    QLabel* status_ = nullptr;
+    std::array<QPushButton*, 4> players_{}; // one per player slot
+    std::array<QLabel*, 4> balances_{};
+    std::array<QPushButton*, 12> keys_{}; // in AmountKey order
+    QPushButton* clear_ = nullptr;
+    std::array<TypeButton, 8> types_{};
+    std::array<QPushButton*, 12> runners_{}; // one per post of the largest field
+    QPushButton* all_ = nullptr;
+    QPushButton* long_ = nullptr;
+    QPushButton* view_ = nullptr;
+    QPushButton* clearAll_ = nullptr;
+    QPushButton* buy_ = nullptr;
+    QPushButton* race_ = nullptr;
+};
+
+} // namespace galloria

@@ -1,0 +1,107 @@
+#include "game/help_window.h"
+
+#include "game/game_look.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace galloria {
+
+namespace {
+
+// The page shown when a help page is not built into the program.
+QString MissingPage(const QString& page)
+{
+    return QStringLiteral("<h2>Page not found</h2><p>The help page <b>%1</b> is not part of this copy of "
+                          "Galloria.</p><p><a href=\"qrc:/help/index.html\">Back to the contents</a></p>")
+        .arg(page.toHtmlEscaped());
+}
+
+} // namespace
+
+const QUrl& CHelpWindow::ContentsUrl()
+{
+    static const QUrl contents(QStringLiteral("qrc:/help/index.html"));
+    return contents;
+}
+
+CHelpWindow::CHelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("gameWindow"));
+    setWindowTitle(QStringLiteral("Galloria Help"));
+    ApplyGameLook(this);
+
+    auto* contents = new QPushButton(QStringLiteral("Contents"), this);
+    back_ = new QPushButton(QStringLiteral("< Back"), this);
+    forward_ = new QPushButton(QStringLiteral("Forward >"), this);
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+
+    browser_ = new QTextBrowser(this);
+    // Links are followed here, so a page can be checked before it is shown.
+    browser_->setOpenLinks(false);
+    browser_->document()->setDocumentMargin(10);
+
+    connect(browser_, &QTextBrowser::anchorClicked, this, &CHelpWindow::Follow);
+    connect(browser_, &QTextBrowser::backwardAvailable, back_, &QPushButton::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QPushButton::setEnabled);
+    connect(back_, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+    connect(forward_, &QPushButton::clicked, browser_, &QTextBrowser::forward);
+    connect(contents, &QPushButton::clicked, this, [this] { ShowPage(QStringLiteral("index.html")); });
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    // Escape puts the help away like a dialog's Close.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+    back_->setEnabled(false);
+    forward_->setEnabled(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(contents);
+    buttons->addWidget(back_);
+    buttons->addWidget(forward_);
+    buttons->addStretch();
+    buttons->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addLayout(buttons);
+    layout->addWidget(browser_);
+    // Fits the smallest screen the game runs on.
+    resize(600, 440);
+}
+
+void CHelpWindow::ShowPage(const QString& page)
+{
+    Follow(QUrl(QStringLiteral("qrc:/help/") + page));
+}
+
+void CHelpWindow::Follow(const QUrl& link)
+{
+    if (link.scheme() == QLatin1String("qrc") || link.isRelative()) {
+        // A page shown in place of a missing one has no address of its own.
+        const QUrl base = browser_->source().isEmpty() ? ContentsUrl() : browser_->source();
+        const QUrl page = link.isRelative() ? base.resolved(link) : link;
+        const QString file = QLatin1Char(':') + page.path();
+        if (QFile::exists(file)) {
+            browser_->setSource(page);
+        } else {
+            browser_->setHtml(MissingPage(page.fileName()));
+        }
+        return;
+    }
+    // A web address goes to the player's browser, never into the help window.
+    QDesktopServices::openUrl(link);
+}
+
+void CHelpWindow::ShowContents()
+{
+    ShowPage(QStringLiteral("index.html"));
+    show();
+    raise();
+    activateWindow();
+}
+
+} // namespace galloria

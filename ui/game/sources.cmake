@@ -1,0 +1,22 @@
+target_sources(galloria_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/game_look.h
+  ${CMAKE_CURRENT_LIST_DIR}/game_look.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/enter_names_dlg.h
+  ${CMAKE_CURRENT_LIST_DIR}/enter_names_dlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/race_set_results_dlg.h
+  ${CMAKE_CURRENT_LIST_DIR}/race_set_results_dlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/options_dlg.h
+  ${CMAKE_CURRENT_LIST_DIR}/options_dlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/notice_dlg.h
+  ${CMAKE_CURRENT_LIST_DIR}/notice_dlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/about_dlg.h
+  ${CMAKE_CURRENT_LIST_DIR}/about_dlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/help_window.h
+  ${CMAKE_CURRENT_LIST_DIR}/help_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/odds_progress_dlg.h
+  ${CMAKE_CURRENT_LIST_DIR}/odds_progress_dlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tip_dlg.h
+  ${CMAKE_CURRENT_LIST_DIR}/tip_dlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/extra_info_dlg.h
+  ${CMAKE_CURRENT_LIST_DIR}/extra_info_dlg.cpp
+)

@@ -1,0 +1,78 @@
+#include "race/finish_photo_album.h"
+
+#include "race/race_scene_layout.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace galloria {
+
+FinishPhotoAlbum::FinishPhotoAlbum(SizeClass size) : size_(size) {}
+
+QSize FinishPhotoAlbum::PhotoSize() const
+{
+    return BySizeClass(size_, QSize(300, 184), QSize(370, 230), QSize(480, 294));
+}
+
+QPoint FinishPhotoAlbum::SourceCorner() const
+{
+    return BySizeClass(size_, QPoint(310, 40), QPoint(388, 50), QPoint(496, 64));
+}
+
+QRect FinishPhotoAlbum::ShowNextPhotoRect() const
+{
+    return BySizeClass(size_, QRect(QPoint(292, 164), QPoint(596, 356)), QRect(QPoint(365, 205), QPoint(745, 445)),
+                       QRect(QPoint(467, 262), QPoint(954, 570)));
+}
+
+void FinishPhotoAlbum::Create()
+{
+    for (QImage& photo : photos_) {
+        // A slot no runner fills shows a dark, empty photo.
+        photo = QImage(PhotoSize(), QImage::Format_RGB32);
+        photo.fill(QColor(20, 20, 20));
+    }
+    photoSlots_.NewRace();
+    made_ = true;
+}
+
+void FinishPhotoAlbum::Release()
+{
+    if (!made_)
+        return;
+    for (QImage& photo : photos_)
+        photo = QImage();
+    made_ = false;
+}
+
+void FinishPhotoAlbum::Capture(const QImage& backBuffer, int raceTime)
+{
+    if (!made_)
+        return;
+    const int slot = photoSlots_.Capture();
+    QImage& photo = photos_[slot];
+    QPainter painter(&photo);
+    painter.drawImage(QPoint(0, 0), backBuffer, QRect(SourceCorner(), PhotoSize()));
+
+    QFont label("Ariel");
+    label.setPixelSize(BySizeClass(size_, 14, 16, 18));
+    label.setBold(true);
+    painter.setFont(label);
+    painter.setPen(Qt::white);
+    painter.drawText(QPoint(4, 4 + QFontMetrics(label).ascent()), kPhotoLabels[slot]);
+
+    QFont board("Ariel");
+    board.setPixelSize(BySizeClass(size_, 16, 20, 24));
+    board.setWeight(QFont::DemiBold);
+    painter.setFont(board);
+    painter.setPen(QColor(0xFA, 0xFA, 0x96));
+    const ClockText clock = RaceClockText(raceTime);
+    const QPoint anchor = BySizeClass(size_, QPoint(220, 160), QPoint(275, 170), QPoint(352, 256));
+    const QFontMetrics metrics(board);
+    const QString minutes = QString::fromStdString(clock.minutesSeconds);
+    painter.drawText(QPoint(anchor.x() - metrics.horizontalAdvance(minutes), anchor.y()), minutes);
+    painter.drawText(anchor, QString::fromStdString(clock.fifths));
+}
+
+} // namespace galloria

@@ -1,0 +1,124 @@
+#include "race/payout_board_painter.h"
+
+#include "betting/payout_board_view.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace galloria {
+
+namespace {
+
+const QColor kPlacedColour(0xFF, 0xFF, 0xFF);
+const QColor kUnplacedColour(0xFA, 0xA0, 0xB4);
+const QColor kTippedColour(0xFF, 0xFF, 0x00);
+const QColor kOwnerColour(0x14, 0x14, 0x14);
+const QColor kPanel(0x1E, 0x3C, 0x64);
+
+QFont BoardFont(int pixels, bool bold)
+{
+    QFont font("Ariel");
+    font.setPixelSize(pixels);
+    font.setWeight(bold ? QFont::Bold : QFont::DemiBold);
+    return font;
+}
+
+QString Text(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+void PaintPayoutBoard(QPainter& painter, SizeClass size, const PayoutBoardView& board, const QImage& photo)
+{
+    // The photo at the right, framed by eight rings a pixel apart.
+    const QPoint photoAt = BySizeClass(size, QPoint(300, 172), QPoint(372, 212), QPoint(475, 270));
+    const QRect photoRect(photoAt, BySizeClass(size, QSize(300, 184), QSize(370, 230), QSize(480, 294)));
+    for (int i = 1; i <= 8; ++i) {
+        const QRect ring = photoRect.adjusted(-i, -i, i - 1, i - 1);
+        painter.setPen(QColor(15 + 20 * i, 120 + 12 * i, 60 + 8 * i));
+        painter.drawRect(ring);
+    }
+    if (!photo.isNull())
+        painter.drawImage(photoAt, photo);
+    else
+        painter.fillRect(photoRect, QColor(20, 20, 20));
+
+    // The finishing list at the left, on a dark panel.
+    const int left = BySizeClass(size, 16, 20, 26);
+    const int top = BySizeClass(size, 16, 20, 26);
+    const int panelRight = photoRect.left() - 16;
+    const int rowHeight = BySizeClass(size, 18, 22, 28);
+    const QFont font = BoardFont(BySizeClass(size, 12, 15, 18), false);
+    const QFont heading = BoardFont(BySizeClass(size, 14, 17, 21), true);
+    const QFont ownerFont = BoardFont(BySizeClass(size, 10, 12, 14), false);
+    const QFontMetrics metrics(font);
+    // The figure columns are as wide as their widest figure, leaving the
+    // names as much room as can be had.
+    int figureWidth = QFontMetrics(heading).horizontalAdvance("Place") + 10;
+    for (const PayoutBoardRow& row : board.rows) {
+        for (const std::string* figure : {&row.win, &row.place2, &row.show})
+            figureWidth = std::max(figureWidth, metrics.horizontalAdvance(Text(*figure).trimmed()) + 12);
+    }
+    const int showRight = panelRight - 8;
+    const int placeRight = showRight - figureWidth;
+    const int winRight = placeRight - figureWidth;
+    const int nameLeft = left + 8 + metrics.horizontalAdvance("00 ");
+    const int nameWidth = winRight - figureWidth - nameLeft + 8;
+    const int rows = static_cast<int>(board.rows.size());
+    const QRect panel(QPoint(left, top), QPoint(panelRight, top + rowHeight * (rows + 1) + 12));
+    painter.fillRect(panel, kPanel);
+    painter.setPen(QColor(0x53, 0x97, 0xE1));
+    painter.drawRect(panel);
+
+    painter.setFont(heading);
+    painter.setPen(kTippedColour);
+    int y = top + rowHeight;
+    const auto rightAligned = [&](const QString& text, int right, int baseline) {
+        painter.drawText(QPoint(right - QFontMetrics(painter.font()).horizontalAdvance(text), baseline), text);
+    };
+    rightAligned("Win", winRight, y);
+    rightAligned("Place", placeRight, y);
+    rightAligned("Show", showRight, y);
+
+    for (const PayoutBoardRow& row : board.rows) {
+        y += rowHeight;
+        painter.setFont(font);
+        painter.setPen(row.placed ? kPlacedColour : kUnplacedColour);
+        painter.drawText(QPoint(left + 8, y), Text(row.place));
+        painter.setPen(row.tipped ? kTippedColour : (row.placed ? kPlacedColour : kUnplacedColour));
+        const QString name = metrics.elidedText(Text(row.name), Qt::ElideRight, nameWidth);
+        painter.drawText(QPoint(nameLeft, y), name);
+        if (!row.owner.empty()) {
+            painter.setFont(ownerFont);
+            painter.setPen(kOwnerColour);
+            const int ownerLeft = nameLeft + metrics.horizontalAdvance(name) + 6;
+            const QString owner = QFontMetrics(ownerFont).elidedText(
+                Text(row.owner), Qt::ElideRight, std::max(0, winRight - figureWidth - ownerLeft));
+            painter.fillRect(QRect(ownerLeft - 2, y - QFontMetrics(ownerFont).ascent(),
+                                   QFontMetrics(ownerFont).horizontalAdvance(owner) + 4,
+                                   QFontMetrics(ownerFont).height()),
+                             QColor(0xE8, 0xE0, 0xC8));
+            painter.drawText(QPoint(ownerLeft, y), owner);
+            painter.setFont(font);
+        }
+        painter.setPen(kPlacedColour);
+        rightAligned(Text(row.win).trimmed(), winRight, y);
+        rightAligned(Text(row.place2).trimmed(), placeRight, y);
+        rightAligned(Text(row.show).trimmed(), showRight, y);
+    }
+
+    // The Exacta and Triacta below the photo.
+    painter.setFont(heading);
+    painter.setPen(kTippedColour);
+    const int linesTop = photoRect.bottom() + BySizeClass(size, 28, 34, 44);
+    painter.drawText(QPoint(photoRect.left(), linesTop), Text(board.exactaLine));
+    painter.drawText(QPoint(photoRect.left(), linesTop + rowHeight + 4), Text(board.triactaLine));
+}
+
+} // namespace galloria

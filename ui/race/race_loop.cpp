@@ -1,0 +1,83 @@
+#include "race/race_loop.h"
+
+#include "game/game.h"
+#include "race/race_scene_layout.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QThread>
+
+#include <cstdlib>
+
+namespace galloria {
+
+namespace {
+
+constexpr qint64 kGateBellAfterMs = 1200;
+constexpr qint64 kGallopAfterBellMs = 300;
+
+// Handles the window's events for `milliseconds`, sleeping while none come.
+void PumpEventsFor(qint64 milliseconds)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < milliseconds) {
+        const int wait = static_cast<int>(milliseconds - timer.elapsed());
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, std::max(1, wait));
+    }
+}
+
+} // namespace
+
+void QuitDuringRace()
+{
+    QThread::msleep(200);
+    std::exit(kQuitDuringRaceExitCode);
+}
+
+void RunRaceLoop(Game& game, const std::function<void()>& showFrame, const std::function<bool()>& quitRequested)
+{
+    QElapsedTimer stopwatch;
+    stopwatch.start();
+    const qint64 periodNs = static_cast<qint64>(FramePeriodSeconds(game.settings.animationSpeed) * 1e9);
+    qint64 deadlineNs = 0;
+    bool firstShown = true;
+
+    for (;;) {
+        const qint64 waitNs = deadlineNs - stopwatch.nsecsElapsed();
+        if (waitNs > 2'000'000) {
+            // Sleep in the event loop until a millisecond before the deadline.
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents,
+                                            static_cast<int>(waitNs / 1'000'000) - 1);
+        } else {
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        }
+        if (quitRequested && quitRequested())
+            QuitDuringRace();
+        if (game.RaceDisplayCancelled())
+            return;
+        if (stopwatch.nsecsElapsed() < deadlineNs)
+            continue;
+        deadlineNs = stopwatch.nsecsElapsed() + periodNs;
+        if (!game.state.raceRunning)
+            continue;
+        if (!game.AdvanceRaceFrame())
+            return;
+        showFrame();
+        if (firstShown) {
+            firstShown = false;
+            // From the gate: hold the start, ring the bell, then the gallop.
+            // A race shown from the home stretch gallops at once.
+            if (game.frameCounter == 0) {
+                PumpEventsFor(kGateBellAfterMs);
+                game.sounds.Play(SoundEffect::Gate);
+                PumpEventsFor(kGallopAfterBellMs);
+            }
+            game.sounds.Play(SoundEffect::Run);
+            deadlineNs = stopwatch.nsecsElapsed() + periodNs;
+        }
+    }
+}
+
+} // namespace galloria

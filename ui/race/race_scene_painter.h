@@ -1,0 +1,76 @@
+#pragma once
+
+#include "game/size_class.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <QRectF>
+#include <QString>
+
+#include <array>
+
+class QPainter;
+
+namespace galloria {
+
+class CRaceEngine;
+
+// What one frame of the race shows besides the engine's state.
+struct RaceSceneFrame {
+    const CRaceEngine* engine = nullptr;
+    // Each runner's sprite strip (11 frames side by side); a null image draws nothing.
+    std::array<const QImage*, 12> sprites{};
+    std::array<int, 12> gaitPhase{};
+    std::array<QString, 12> names;
+    int frameCounter = 0;
+    int graphicsQuality = 0; // 0 High, 1 Medium, 2 Low
+    int tippedRunner = -1;
+    bool homeStretch = false;
+};
+
+// Draws the race into the back buffer: the course once when the display
+// starts, then the layers of each frame for the graphics quality. The
+// running-order board is redrawn only when its list changes.
+class RaceScenePainter {
+public:
+    explicit RaceScenePainter(SizeClass size);
+
+    // The frame, grass and dirt (and the rails at High quality), with the
+    // map's marker and the board put back for a new race.
+    void SetUpCourse(QPainter& painter, int graphicsQuality);
+    void DrawFrame(QPainter& painter, const RaceSceneFrame& frame);
+
+    // The areas a frame changes: the track (smaller below High quality) and
+    // the two boxes below it, each grown by two pixels.
+    QRect TrackRepaintRect() const { return trackRepaint_; }
+    QRect OverviewRepaintRect() const;
+    QRect RunningOrderRepaintRect() const;
+
+private:
+    void DrawGrass(QPainter& painter) const;
+    void DrawDirt(QPainter& painter) const;
+    void DrawLake(QPainter& painter, int leader) const;
+    void DrawFinishPostBack(QPainter& painter, int leader) const;
+    void DrawFinishPostFront(QPainter& painter, int leader) const;
+    void DrawFarRail(QPainter& painter, int leader) const;
+    void DrawNearRail(QPainter& painter, int leader) const;
+    void DrawDistancePoles(QPainter& painter, int leader) const;
+    void DrawRunners(QPainter& painter, const RaceSceneFrame& frame, bool withGate) const;
+    void DrawGate(QPainter& painter, int leader) const;
+    void DrawFrameRings(QPainter& painter) const;
+    void DrawOverviewMap(QPainter& painter, const RaceSceneFrame& frame) const;
+    void DrawRunningOrder(QPainter& painter, const RaceSceneFrame& frame);
+
+    SizeClass size_;
+    QFont headingFont_;
+    QFont smallFont_;  // the board font
+    QFont numberFont_; // numbers on the board's discs
+    QRect trackRepaint_;
+    QRectF mapPath_; // the box round the overview marker's path
+    std::array<int, 6> lastOrder_{};
+    int lastOrderCount_ = -1;
+};
+
+} // namespace galloria
