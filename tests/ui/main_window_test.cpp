@@ -203,6 +203,15 @@ protected:
         settingsPath_.reset();
     }
 
+    // Races run undisplayed unless a test wants to watch one: a shown race
+    // takes half a minute.
+    static void ViewRacesAs(ViewRaceMode mode, int speed = 5)
+    {
+        QSettings settings(QStringLiteral("Tamberlyn"), QStringLiteral("Galloria"));
+        settings.setValue(QStringLiteral("Settings/View"), static_cast<int>(mode));
+        settings.setValue(QStringLiteral("Settings/Speed"), speed);
+    }
+
     static void FinishStartup(CVarnView& view)
     {
         for (int step = 0; step < BackBuffer::kStartupTicks && view.StartupRunning(); ++step)
@@ -549,6 +558,7 @@ TEST_F(MainWindowTest, NewSetReachesBettingWithTheRacingFormOnScreen)
 
 TEST_F(MainWindowTest, WholeSetOfOnePlayerEndsInTheResults)
 {
+    ViewRacesAs(ViewRaceMode::None);
     const auto frame = OpenFrame();
     CVarnView& view = frame->View();
     const Game& game = view.GameObject();
@@ -585,6 +595,50 @@ TEST_F(MainWindowTest, WholeSetOfOnePlayerEndsInTheResults)
     EXPECT_TRUE(QFile::exists(QStringLiteral("AutoSaved.gxu")));
 }
 
+TEST_F(MainWindowTest, AShownRaceDrawsTheCourseCheersOnceAndTakesThreePhotos)
+{
+    ViewRacesAs(ViewRaceMode::WholeRace, 10);
+    const auto frame = OpenFrame(SizeClass::Large);
+    CVarnView& view = frame->View();
+    const Game& game = view.GameObject();
+    ModalAnswerer answerer(view);
+    StartSet(*frame);
+    ASSERT_EQ(game.menus.Phase(), GamePhase::Betting);
+
+    // Looks at the screen now and then while the race runs.
+    int framesSeen = 0;
+    bool midRaceSaved = false;
+    QTimer watcher;
+    watcher.setInterval(20);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (!game.state.raceRunning)
+            return;
+        ++framesSeen;
+        const QImage& screen = view.Buffer().Image();
+        if (!midRaceSaved && game.engine.leaderPosition > 5000) {
+            midRaceSaved = true;
+            // Dirt on the course and the near rail in its place.
+            EXPECT_EQ(screen.pixelColor(500, 200), QColor(0xAA, 0x5E, 0x00));
+            SaveScreenshot(screen, "race_mid_1024.png");
+        }
+    });
+    watcher.start();
+    frame->Action(MenuCommand::RaceOrNextRace)->trigger();
+    watcher.stop();
+
+    ASSERT_EQ(game.menus.Phase(), GamePhase::Result);
+    EXPECT_GT(framesSeen, 3);
+    EXPECT_TRUE(midRaceSaved);
+    EXPECT_TRUE(game.cheerPlayed);
+    for (int slot = 0; slot < 3; ++slot) {
+        const QImage& photo = view.Photos().Photo(slot);
+        ASSERT_FALSE(photo.isNull());
+        EXPECT_NE(photo.pixelColor(photo.width() / 2, photo.height() / 2), QColor(20, 20, 20))
+            << "photo " << slot << " was taken";
+    }
+    SaveScreenshot(view.Buffer().Image(), "payout_board_1024.png");
+}
+
 TEST_F(MainWindowTest, OptionsAndNamesSurviveARestart)
 {
     GameSettings chosen;
@@ -612,6 +666,7 @@ TEST_F(MainWindowTest, OptionsAndNamesSurviveARestart)
 
 TEST_F(MainWindowTest, SavedGameOpensAgainInTheSameRace)
 {
+    ViewRacesAs(ViewRaceMode::None);
     const auto frame = OpenFrame();
     CVarnView& view = frame->View();
     const Game& game = view.GameObject();

@@ -27,6 +27,8 @@ public:
 
     SizeClass Size() const { return size_; }
     const QImage& Image() const { return image_; }
+    // For the race scene and the payout board, which draw into it directly.
+    QImage& MutableImage() { return image_; }
     const QFont& HeadingFont() const { return headingFont_; }
     const QFont& BoardFont() const { return boardFont_; }
 

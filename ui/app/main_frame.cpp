@@ -4,6 +4,7 @@
 #include "app/skin_menu.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -180,6 +181,14 @@ void CMainFrame::ApplyMenus(const MenuModel& menus)
         menu->menuAction()->setEnabled(menus.IsPopupEnabled(popup));
     if (QAction* race = Action(MenuCommand::RaceOrNextRace))
         race->setText(Text(menus.RaceText()));
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (view_->AcceptClose())
+        event->accept();
+    else
+        event->ignore();
 }
 
 } // namespace galloria

@@ -42,6 +42,10 @@ public:
     // menus' check marks are.
     int ScaledPopupWidth(int width) const;
 
+protected:
+    // Closing during a race ends the program from the race loop.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void BuildMenus();
 

@@ -3,6 +3,7 @@
 #include "app/main_frame.h"
 #include "betting/betting_window_dlg.h"
 #include "betting/racing_form_model.h"
+#include "betting/payout_board_view.h"
 #include "betting/racing_form_painter.h"
 #include "game/about_dlg.h"
 #include "game/enter_names_dlg.h"
@@ -14,6 +15,9 @@
 #include "game/options_dlg.h"
 #include "game/race_set_results_dlg.h"
 #include "game/tip_dlg.h"
+#include "race/payout_board_painter.h"
+#include "race/race_loop.h"
+#include "stable/horse_record.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -37,7 +41,8 @@ std::filesystem::path PathOf(const QString& file)
 
 } // namespace
 
-CVarnView::CVarnView(CMainFrame& frame, SizeClass size) : QWidget(&frame), frame_(frame), buffer_(size)
+CVarnView::CVarnView(CMainFrame& frame, SizeClass size)
+    : QWidget(&frame), frame_(frame), buffer_(size), photos_(size), scene_(size)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent); // every pixel is painted; nothing to erase
@@ -135,11 +140,13 @@ void CVarnView::RunCommand(MenuCommand command)
     case MenuCommand::About:
         aboutDlg_->exec();
         break;
+    case MenuCommand::ShowNextPhoto:
+        ShowNextPhoto();
+        break;
     case MenuCommand::AddHorse:
     case MenuCommand::ListHorses:
     case MenuCommand::HallOfFame:
     case MenuCommand::LiveOdds:
-    case MenuCommand::ShowNextPhoto:
     case MenuCommand::HowDidIDo:
         break; // their windows are not in the game yet
     }
@@ -162,12 +169,79 @@ void CVarnView::StepStartup()
 
 void CVarnView::UpdateBuffer()
 {
+    if (game_->state.raceRunning)
+        return; // the race loop draws its own frames
+    const bool board = payoutBoardWanted_;
+    if (board)
+        buffer_.tilesWanted = true;
     buffer_.Update([this](QPainter& painter) {
         const Game& game = *game_;
         const RacingFormModel form =
             BuildRacingForm(game.state, game.stable, game.settings.sortOrder, game.tippedRunner);
         PaintRacingForm(painter, form, buffer_.Size());
     });
+    if (!board)
+        return;
+    payoutBoardWanted_ = false;
+    const Game& game = *game_;
+    std::vector<int> byPlace;
+    std::vector<std::string> names(kMaxFieldSize);
+    std::vector<std::string> owners;
+    for (int place = 0; place < game.engine.finishedCount && place < game.CurrentFieldSize(); ++place)
+        byPlace.push_back(game.engine.finishOrder[place]);
+    for (int runner = 0; runner < game.CurrentFieldSize(); ++runner) {
+        const int horse = game.StableIndexOfRunner(runner);
+        if (horse >= 0)
+            names[runner] = std::string(HorseName(game.stable.records[horse]));
+    }
+    const PayoutBoardView view =
+        BuildPayoutBoardView(byPlace, names, owners, game.tippedRunner, game.state.payouts);
+    QPainter painter(&buffer_.MutableImage());
+    PaintPayoutBoard(painter, buffer_.Size(), view, photos_.Shown());
+}
+
+RaceSceneFrame CVarnView::SceneFrame() const
+{
+    const Game& game = *game_;
+    RaceSceneFrame frame;
+    frame.engine = &game.engine;
+    for (int runner = 0; runner < game.CurrentFieldSize() && runner < kMaxFieldSize; ++runner) {
+        frame.sprites[runner] = &sprites_.Strip(runner);
+        frame.gaitPhase[runner] = game.state.gaitPhase[runner];
+        const int horse = game.StableIndexOfRunner(runner);
+        if (horse >= 0)
+            frame.names[runner] = QString::fromStdString(std::string(HorseName(game.stable.records[horse])));
+    }
+    frame.frameCounter = game.frameCounter;
+    frame.graphicsQuality = static_cast<int>(game.settings.graphicsQuality);
+    frame.tippedRunner = game.engine.tippedRunner;
+    frame.homeStretch = game.settings.viewRaceMode == ViewRaceMode::HomeStretch;
+    return frame;
+}
+
+void CVarnView::DrawRaceFrame()
+{
+    QPainter painter(&buffer_.MutableImage());
+    if (!courseSetUp_) {
+        scene_.SetUpCourse(painter, static_cast<int>(game_->settings.graphicsQuality));
+        courseSetUp_ = true;
+    }
+    scene_.DrawFrame(painter, SceneFrame());
+}
+
+void CVarnView::ShowNextPhoto()
+{
+    photos_.ShowNext();
+    game_->sounds.Play(SoundEffect::Click);
+    payoutBoardWanted_ = true;
+}
+
+bool CVarnView::AcceptClose()
+{
+    if (!game_->state.raceRunning)
+        return true;
+    quitDuringRace_ = true;
+    return false;
 }
 
 QPoint CVarnView::BettingWindowPosition() const
@@ -314,11 +388,17 @@ void CVarnView::ApplyMenus(const MenuModel& menus)
         // Back to no set (and at the first update): the start-up screen again.
         StartStartup();
     } else if (phase == GamePhase::Racing && shownPhase_ != GamePhase::Racing) {
-        // The form leaves the screen as the race starts; the race itself is
-        // run without being drawn, so the background is what remains.
+        // The form leaves the screen as the race starts: the race is drawn
+        // on the background.
         buffer_.racingFormWanted = false;
         buffer_.tilesWanted = true;
         buffer_.gameScreenShown = true;
+        UpdateBuffer();
+    } else if (phase == GamePhase::Result) {
+        // The results: the payout board with the winner's photo.
+        buffer_.racingFormWanted = false;
+        photos_.ShowWinner();
+        payoutBoardWanted_ = true;
     }
     shownPhase_ = phase;
 }
@@ -330,6 +410,7 @@ void CVarnView::SetWindowTitle(std::string_view title)
 
 void CVarnView::ShowRacingForm()
 {
+    payoutBoardWanted_ = false;
     startupTimer_.stop();
     buffer_.FinishStartup();
     // The form goes on the tiled background, over whatever screen was up.
@@ -347,17 +428,56 @@ void CVarnView::Repaint()
         repaint();
 }
 
-// The race is run without a picture for now: there are no sprites or
-// photos to make, and nothing is drawn while it runs.
-void CVarnView::BuildRunnerSprites() {}
-void CVarnView::ReleaseRunnerSprites() {}
-void CVarnView::CreatePhotos() {}
-void CVarnView::ReleasePhotos() {}
-void CVarnView::CaptureFinishPhotos(int) {}
+void CVarnView::BuildRunnerSprites()
+{
+    const Game& game = *game_;
+    std::vector<std::uint32_t> colours;
+    for (int runner = 0; runner < game.CurrentFieldSize(); ++runner) {
+        const int horse = game.StableIndexOfRunner(runner);
+        colours.push_back(horse >= 0 ? game.stable.records[horse].colour : 0x00336699u);
+    }
+    sprites_.Build(colours);
+}
+
+void CVarnView::ReleaseRunnerSprites()
+{
+    sprites_.Release();
+}
+
+void CVarnView::CreatePhotos()
+{
+    photos_.Create();
+    courseSetUp_ = false;
+}
+
+void CVarnView::ReleasePhotos()
+{
+    photos_.Release();
+}
+
+void CVarnView::CaptureFinishPhotos(int newTopThree)
+{
+    // The finish frame is drawn into the back buffer, shown or not, and the
+    // photos are cut from it; it never reaches the screen itself.
+    DrawRaceFrame();
+    for (int photo = 0; photo < newTopThree; ++photo)
+        photos_.Capture(buffer_.Image(), game_->engine.raceTime);
+}
 
 void CVarnView::AnimateRace()
 {
-    // Returning at once leaves the game to finish the race undisplayed.
+    courseSetUp_ = false;
+    raceOnScreen_ = true;
+    RunRaceLoop(
+        *game_,
+        [this] {
+            if (game_->engine.finishThisTick)
+                return; // the photo frame stays off the screen
+            DrawRaceFrame();
+            repaint();
+        },
+        [this] { return quitDuringRace_; });
+    raceOnScreen_ = false;
 }
 
 OddsProgress* CVarnView::OddsProgressDisplay()

@@ -8,6 +8,9 @@
 #include "app/back_buffer.h"
 #include "app/qt_settings_store.h"
 #include "app/qt_sound_sink.h"
+#include "race/finish_photo_album.h"
+#include "race/race_scene_painter.h"
+#include "race/runner_sprites.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -82,6 +85,11 @@ public:
     // The file dialogs' filters, in the order offered.
     static QStringList GameFileFilters();
 
+    // The window is being closed: during a race the program ends (the race
+    // loop sees it); true when the close may go ahead now.
+    bool AcceptClose();
+    const FinishPhotoAlbum& Photos() const { return photos_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -89,6 +97,10 @@ protected:
 private:
     void UpdateBuffer();
     void StartStartup();
+    RaceSceneFrame SceneFrame() const;
+    // Draws the race's current frame into the back buffer.
+    void DrawRaceFrame();
+    void ShowNextPhoto();
 
     CMainFrame& frame_;
     QtSettingsStore store_;
@@ -96,6 +108,16 @@ private:
     BackBuffer buffer_;
     QTimer startupTimer_;
     std::optional<GamePhase> shownPhase_; // the menus last applied
+
+    // The race on screen: the sprites of its runners, its finish photos, the
+    // scene drawn each frame, and what the screen shows after it.
+    RunnerSprites sprites_;
+    FinishPhotoAlbum photos_;
+    RaceScenePainter scene_;
+    bool courseSetUp_ = false;    // the scene's course is in the back buffer
+    bool raceOnScreen_ = false;   // frames of the race reach the screen
+    bool payoutBoardWanted_ = false;
+    bool quitDuringRace_ = false;
 
     std::unique_ptr<Game> game_; // after the store and the sink it uses
     // The dialogs, made once and kept between showings; after the game,

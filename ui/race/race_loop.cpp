@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QThread>
+#include <QTimer>
 
 #include <cstdlib>
 
@@ -17,15 +18,15 @@ namespace {
 constexpr qint64 kGateBellAfterMs = 1200;
 constexpr qint64 kGallopAfterBellMs = 300;
 
-// Handles the window's events for `milliseconds`, sleeping while none come.
+// Handles the window's events for `milliseconds`, sleeping while none come
+// (processEvents with a time limit would return at once and spin).
 void PumpEventsFor(qint64 milliseconds)
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < milliseconds) {
-        const int wait = static_cast<int>(milliseconds - timer.elapsed());
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, std::max(1, wait));
-    }
+    if (milliseconds <= 0)
+        return;
+    QEventLoop loop;
+    QTimer::singleShot(static_cast<int>(milliseconds), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 } // namespace
@@ -48,8 +49,7 @@ void RunRaceLoop(Game& game, const std::function<void()>& showFrame, const std::
         const qint64 waitNs = deadlineNs - stopwatch.nsecsElapsed();
         if (waitNs > 2'000'000) {
             // Sleep in the event loop until a millisecond before the deadline.
-            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents,
-                                            static_cast<int>(waitNs / 1'000'000) - 1);
+            PumpEventsFor(waitNs / 1'000'000 - 1);
         } else {
             QCoreApplication::processEvents(QEventLoop::AllEvents);
         }
