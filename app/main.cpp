@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QScreen>
 
 int main(int argc, char** argv)
 {
@@ -20,6 +21,9 @@ int main(int argc, char** argv)
     galloria::PrepareGameFolder(galloria::DefaultGameFolder());
 
     galloria::CMainFrame frame;
+    // Maximised; the size is set too, for desktops that do not maximise.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        frame.setGeometry(screen->availableGeometry());
     frame.showMaximized();
     return application.exec();
 }

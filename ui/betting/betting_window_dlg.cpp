@@ -84,7 +84,7 @@ CBettingWindowDlg::CBettingWindowDlg(QWidget* parent, SoundPlayer& sounds)
     setObjectName(QStringLiteral("betting_146"));
     setWindowTitle(QStringLiteral("Betting Window"));
     BuildControls();
-    ApplyScale();
+    ApplyScale(BettingScaleFor(parentWidget() != nullptr ? parentWidget() : this));
 }
 
 QPushButton* CBettingWindowDlg::MakeButton(const QString& text, int id, bool checkable)
@@ -237,9 +237,8 @@ void CBettingWindowDlg::BuildControls()
     layout->addLayout(actions);
 }
 
-void CBettingWindowDlg::ApplyScale()
+void CBettingWindowDlg::ApplyScale(double scale)
 {
-    const double scale = BettingScaleFor(parentWidget() != nullptr ? parentWidget() : this);
     if (scale == scale_)
         return;
     scale_ = scale;
@@ -267,6 +266,15 @@ void CBettingWindowDlg::ApplyScale()
     }
 }
 
+bool CBettingWindowDlg::FitsBelow(QPoint topLeft) const
+{
+    const QScreen* screen = QGuiApplication::screenAt(topLeft);
+    if (screen == nullptr)
+        return true;
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    return topLeft.y() + height() + titleBar <= screen->availableGeometry().bottom() + 1;
+}
+
 QPoint CBettingWindowDlg::PlaceOnScreen(QPoint topLeft) const
 {
     const QScreen* screen = QGuiApplication::screenAt(topLeft);
@@ -288,10 +296,16 @@ void CBettingWindowDlg::Run(BettingWindowModel& model, QPoint topLeft)
     if (!model.IsOpen())
         return;
     model_ = &model;
-    ApplyScale();
+    // Larger on large screens, unless that would cover the racing form's
+    // rows: the window fits below them at its smallest size.
+    ApplyScale(BettingScaleFor(parentWidget() != nullptr ? parentWidget() : this));
     status_->clear();
     Refresh();
     adjustSize();
+    if (scale_ > 1.0 && !FitsBelow(topLeft)) {
+        ApplyScale(1.0);
+        adjustSize();
+    }
     move(PlaceOnScreen(topLeft));
     exec();
     model_ = nullptr;

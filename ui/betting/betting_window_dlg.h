@@ -48,7 +48,9 @@ private:
 
     void BuildControls();
     QPushButton* MakeButton(const QString& text, int id, bool checkable = false);
-    void ApplyScale();
+    void ApplyScale(double scale);
+    // Whether the window, at its present size, fits on the screen below topLeft.
+    bool FitsBelow(QPoint topLeft) const;
     QPoint PlaceOnScreen(QPoint topLeft) const;
 
     void Apply(const BetActionResult& result);

@@ -1,0 +1,136 @@
+// The window's drawing: the racing form, a frame of the race scene, the
+// runner sprites of a race, and the start-up to the first painted frame.
+
+#include "app/main_frame.h"
+#include "app/varn_view.h"
+#include "betting/racing_form_model.h"
+#include "betting/racing_form_painter.h"
+#include "game/game.h"
+#include "game/game_random.h"
+#include "game/race_program_draw.h"
+#include "race/race_scene_painter.h"
+#include "race/runner_sprites.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace galloria {
+namespace {
+
+// A set drawn from the starting stable, with its first race's field.
+struct DrawnSet {
+    DrawnSet()
+    {
+        ReadStableFile(GALLORIA_STARTING_STABLE, *stable);
+        GameRandom random;
+        random.Seed(5);
+        stable->ComputeStatistics(random);
+        DrawRaceProgram(state->program, *stable, random);
+        // The largest field of the set, so the form has the most rows.
+        for (int race = 0; race < kRacesPerSet; ++race)
+            if (state->program.FieldSize(race) > state->program.FieldSize(state->raceIndex))
+                state->raceIndex = race;
+    }
+    std::unique_ptr<Stable> stable = std::make_unique<Stable>();
+    std::unique_ptr<RaceSetState> state = std::make_unique<RaceSetState>();
+};
+
+void BM_RacingFormIntoTheBackBuffer(benchmark::State& bench)
+{
+    const DrawnSet set;
+    QImage buffer(1024, 768, QImage::Format_RGB32);
+    for (auto _ : bench) {
+        QPainter painter(&buffer);
+        const RacingFormModel form = BuildRacingForm(*set.state, *set.stable, SortOrder::Odds, 2);
+        PaintRacingForm(painter, form, SizeClass::Large);
+    }
+}
+BENCHMARK(BM_RacingFormIntoTheBackBuffer)->Unit(benchmark::kMillisecond);
+
+void BM_TwelveRunnerSprites(benchmark::State& bench)
+{
+    std::vector<std::uint32_t> colours;
+    for (int k = 0; k < 12; ++k)
+        colours.push_back(0x00204060u + 0x00101010u * k);
+    RunnerSprites sprites;
+    for (auto _ : bench) {
+        sprites.Build(colours);
+        benchmark::DoNotOptimize(sprites.Strip(11));
+        sprites.Release();
+    }
+}
+BENCHMARK(BM_TwelveRunnerSprites)->Unit(benchmark::kMillisecond);
+
+void BM_HighSceneFrame1024(benchmark::State& bench)
+{
+    std::vector<std::uint32_t> colours(12, 0x00336699u);
+    RunnerSprites sprites;
+    sprites.Build(colours);
+    CRaceEngine engine;
+    engine.fieldSize = 12;
+    GameRandom random;
+    random.Seed(3);
+    for (int k = 0; k < 12; ++k)
+        engine.speedRating[k] = engine.sprint[k] = engine.stamina[k] = engine.spontaneity[k] = 50 + k;
+    engine.StartRace(random);
+    while (engine.leaderPosition < 4500)
+        engine.AdvanceTick(random);
+
+    QImage buffer(1024, 768, QImage::Format_RGB32);
+    RaceScenePainter scene(SizeClass::Large);
+    RaceSceneFrame frame;
+    frame.engine = &engine;
+    for (int k = 0; k < 12; ++k) {
+        frame.sprites[k] = &sprites.Strip(k);
+        frame.names[k] = QStringLiteral("Runner %1").arg(k + 1);
+    }
+    {
+        QPainter painter(&buffer);
+        scene.SetUpCourse(painter, 0);
+    }
+    for (auto _ : bench) {
+        QPainter painter(&buffer);
+        ++frame.frameCounter;
+        scene.DrawFrame(painter, frame);
+    }
+}
+BENCHMARK(BM_HighSceneFrame1024)->Unit(benchmark::kMillisecond);
+
+// From making the main window to its first painted frame (the game folder
+// is the current one, already filled).
+void BM_StartUpToFirstPaintedFrame(benchmark::State& bench)
+{
+    for (auto _ : bench) {
+        QElapsedTimer timer;
+        timer.start();
+        auto frame = std::make_unique<CMainFrame>(SizeClass::Large);
+        frame->resize(1024, 800);
+        frame->show();
+        const QImage first = frame->View().grab().toImage();
+        bench.SetIterationTime(timer.nsecsElapsed() / 1e9);
+        benchmark::DoNotOptimize(first);
+        frame.reset();
+    }
+}
+BENCHMARK(BM_StartUpToFirstPaintedFrame)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
+
+} // namespace
+} // namespace galloria
+
+int main(int argc, char** argv)
+{
+#if defined(__unix__)
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+#endif
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
