@@ -15,7 +15,8 @@ namespace galloria {
 
 // A host without a window, for the tests and the simulator: the players'
 // answers are set up in advance and everything the game shows is recorded.
-// Races are never animated, so the game runs them undisplayed.
+// Races are animated only through the `animate` hook; otherwise the game
+// runs them undisplayed.
 class HeadlessHost : public GameHost, public SoundSink {
 public:
     // The names typed into the names dialog, slot by slot; an empty text
@@ -33,6 +34,9 @@ public:
     std::optional<std::filesystem::path> saveFile;
     std::optional<std::filesystem::path> openFile;
     std::optional<PersonalDetails> personalDetails;
+    // Shows a race frame by frame when set (with the game's AdvanceRaceFrame);
+    // unset, races are never animated.
+    std::function<void()> animate;
     // The options dialog's answer.
     OptionsAnswer options;
 
@@ -65,7 +69,12 @@ public:
     void CreatePhotos() override {}
     void ReleasePhotos() override {}
     void CaptureFinishPhotos(int newTopThree) override { photosCaptured += newTopThree > 0; }
-    void AnimateRace() override { ++racesShown; }
+    void AnimateRace() override
+    {
+        ++racesShown;
+        if (animate)
+            animate();
+    }
     OddsProgress* OddsProgressDisplay() override { return nullptr; }
     SoundSink& Sounds() override { return *this; }
 

@@ -639,6 +639,34 @@ TEST_F(MainWindowTest, AShownRaceDrawsTheCourseCheersOnceAndTakesThreePhotos)
     SaveScreenshot(view.Buffer().Image(), "payout_board_1024.png");
 }
 
+TEST_F(MainWindowTest, AnUnshownRaceStillTakesItsPhotosAndTheBoardStepsThroughThem)
+{
+    ViewRacesAs(ViewRaceMode::None);
+    const auto frame = OpenFrame();
+    CVarnView& view = frame->View();
+    const Game& game = view.GameObject();
+    ModalAnswerer answerer(view);
+    StartSet(*frame);
+    frame->Action(MenuCommand::RaceOrNextRace)->trigger();
+    ASSERT_EQ(game.menus.Phase(), GamePhase::Result);
+    for (int slot = 0; slot < 3; ++slot)
+        EXPECT_EQ(view.Photos().PhotoTime(slot), game.engine.finishTime[game.engine.finishOrder[slot]])
+            << "photo " << slot << " has the time of the runner in that place";
+
+    EXPECT_EQ(view.Photos().ShownSlot(), 0);
+    QAction* next = frame->Action(MenuCommand::ShowNextPhoto);
+    std::vector<int> shown;
+    for (int press = 0; press < 3; ++press) {
+        next->trigger();
+        shown.push_back(view.Photos().ShownSlot());
+    }
+    EXPECT_EQ(shown, (std::vector<int>{1, 2, 0}));
+    next->trigger();
+    frame->Action(MenuCommand::SummaryRacingForm)->trigger();
+    frame->Action(MenuCommand::FinishResults)->trigger();
+    EXPECT_EQ(view.Photos().ShownSlot(), 0) << "FINISH RESULTS starts again at the winner";
+}
+
 TEST_F(MainWindowTest, OptionsAndNamesSurviveARestart)
 {
     GameSettings chosen;

@@ -1,4 +1,5 @@
 #include "race/race_scene_painter.h"
+#include "race/runner_sprites.h"
 
 #include "betting/payout_board_view.h"
 #include "betting/payouts.h"
@@ -127,11 +128,45 @@ TEST(RaceScene, LowQualityHasNoMapAndHighHasTheClock)
     Scene high(SizeClass::Large);
     high.Draw(engine, 0);
     EXPECT_GT(grassInMap(high.image), 10);
-    if (const char* folder = std::getenv("GALLORIA_SCREENSHOT_DIR")) {
-        const QImage sprite = SolidStrip(QColor(0x60, 0x30, 0x10));
-        Scene shot(SizeClass::Large);
-        shot.Draw(engine, 0, &sprite);
-        shot.image.save(QString(folder) + "/race_scene_plain.png");
+}
+
+// The strip of pictures of a race for looking at: the start, the middle at
+// each quality, the finish, at the smallest and the largest size.
+TEST(RaceScene, ScreenshotsOfARace)
+{
+    const char* folder = std::getenv("GALLORIA_SCREENSHOT_DIR");
+    if (!folder)
+        GTEST_SKIP() << "GALLORIA_SCREENSHOT_DIR names no folder";
+    RunnerSprites sprites;
+    const std::uint32_t coats[] = {0x00254A8B, 0x00112233, 0x00D0D0D0, 0x001E3C64, 0x00335577, 0x00101010};
+    sprites.Build(coats);
+    const struct {
+        int leader;
+        int quality;
+        const char* name;
+    } moments[] = {{0, 0, "start"}, {5000, 0, "mid_high"}, {5000, 1, "mid_medium"},
+                   {5000, 2, "mid_low"}, {kCourseFinish + 60, 0, "finish"}};
+    for (const auto& moment : moments) {
+        const CRaceEngine engine = RaceUntil(moment.leader);
+        for (SizeClass size : {SizeClass::Small, SizeClass::Large}) {
+            QImage image(LayoutWidth(size), LayoutHeight(size), QImage::Format_RGB32);
+            image.fill(QColor(0x1E, 0x4B, 0x1E));
+            RaceScenePainter painter(size);
+            RaceSceneFrame frame;
+            frame.engine = &engine;
+            frame.graphicsQuality = moment.quality;
+            frame.frameCounter = engine.tickCount;
+            for (int k = 0; k < engine.fieldSize; ++k) {
+                frame.sprites[k] = &sprites.Strip(k);
+                frame.gaitPhase[k] = k;
+                frame.names[k] = QString("Runner %1").arg(k + 1);
+            }
+            QPainter p(&image);
+            painter.SetUpCourse(p, moment.quality);
+            painter.DrawFrame(p, frame);
+            p.end();
+            image.save(QString("%1/race_%2_%3.png").arg(folder, moment.name).arg(LayoutWidth(size)));
+        }
     }
 }
 

@@ -65,7 +65,6 @@ bool WindowMissing(MenuCommand command)
     case MenuCommand::HallOfFame:
     case MenuCommand::LiveOdds:
     case MenuCommand::HowDidIDo:
-    case MenuCommand::ShowNextPhoto:
         return true;
     default:
         return false;

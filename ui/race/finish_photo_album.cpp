@@ -33,6 +33,7 @@ void FinishPhotoAlbum::Create()
         photo = QImage(PhotoSize(), QImage::Format_RGB32);
         photo.fill(QColor(20, 20, 20));
     }
+    times_.fill(-1);
     photoSlots_.NewRace();
     made_ = true;
 }
@@ -51,6 +52,7 @@ void FinishPhotoAlbum::Capture(const QImage& backBuffer, int raceTime)
     if (!made_)
         return;
     const int slot = photoSlots_.Capture();
+    times_[slot] = raceTime;
     QImage& photo = photos_[slot];
     QPainter painter(&photo);
     painter.drawImage(QPoint(0, 0), backBuffer, QRect(SourceCorner(), PhotoSize()));

@@ -30,6 +30,8 @@ public:
     // The photo on the payout board; a null image before the first race.
     const QImage& Shown() const { return photos_[photoSlots_.shown]; }
     const QImage& Photo(int slot) const { return photos_[slot]; }
+    // The race time written on a photo, in fifths; -1 for a slot not filled.
+    int PhotoTime(int slot) const { return times_[slot]; }
 
     QSize PhotoSize() const;
     // Where the photo is cut from in the back buffer.
@@ -40,6 +42,7 @@ public:
 private:
     SizeClass size_;
     std::array<QImage, FinishPhotoSlots::kSlots> photos_;
+    std::array<int, FinishPhotoSlots::kSlots> times_{-1, -1, -1};
     FinishPhotoSlots photoSlots_;
     bool made_ = false;
 };

@@ -338,6 +338,41 @@ TEST_F(GameSet, ASoundedSetPlaysTheStartTheProgramAndTheWindow)
     EXPECT_FALSE(played("once Sounds/gxcheer.wav")) << "no cheer for a race not shown";
 }
 
+TEST_F(GameSet, AShownRaceCheersOnceAndACancelledPauseFinishesItUnshown)
+{
+    store.SetInt("Settings", "View", 0); // Whole Race
+    MakeGame();
+    host.animate = [this] {
+        while (game->AdvanceRaceFrame()) {
+        }
+    };
+    StartSet({"Ann"});
+    host.sounds.clear();
+    game->RaceOrNextRace();
+    EXPECT_EQ(Count(host.sounds, "once Sounds/gxcheer.wav"), 1);
+    EXPECT_EQ(host.photosCaptured, 3) << "one capture per finisher of the first three";
+    EXPECT_EQ(game->settings.viewRaceMode, ViewRaceMode::WholeRace);
+
+    // Paused a third of the way and cancelled: the rest is run undisplayed,
+    // the results are as usual, and the view setting comes back.
+    game->RaceOrNextRace();
+    host.animate = [this] {
+        while (game->engine.leaderPosition < 3000 && game->AdvanceRaceFrame()) {
+        }
+        host.answers.push_back(MessageAnswer::Cancel);
+        game->PauseRace();
+        EXPECT_EQ(game->settings.viewRaceMode, ViewRaceMode::None);
+        EXPECT_FALSE(game->AdvanceRaceFrame()) << "nothing more is shown";
+    };
+    host.sounds.clear();
+    game->RaceOrNextRace();
+    EXPECT_TRUE(game->engine.raceOver);
+    EXPECT_TRUE(game->state.nextRaceArmed);
+    EXPECT_EQ(game->settings.viewRaceMode, ViewRaceMode::WholeRace);
+    EXPECT_EQ(game->state.pendingViewMode, -1);
+    EXPECT_EQ(Count(host.sounds, "once Sounds/gxcheer.wav"), 0) << "the leader passed 9500 unshown";
+}
+
 TEST_F(GameSet, ATooSmallStableIsRefusedBeforeTheNames)
 {
     Stable small;
