@@ -18,6 +18,7 @@
 #include "race/payout_board_painter.h"
 #include "race/race_loop.h"
 #include "stable/horse_record.h"
+#include "stable/owners.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -193,6 +194,21 @@ void CVarnView::UpdateBuffer()
         const int horse = game.StableIndexOfRunner(runner);
         if (horse >= 0)
             names[runner] = std::string(HorseName(game.stable.records[horse]));
+    }
+    // With ownership on, each runner's owner from the relations (the last
+    // relation of a horse counts); none when the file is missing.
+    OwnerBook book;
+    book.folder = game.folder;
+    if (game.settings.OwnersShown() && book.ReadRelations()) {
+        owners.assign(names.size(), std::string());
+        for (std::size_t runner = 0; runner < names.size(); ++runner) {
+            for (auto relation = book.relations.rbegin(); relation != book.relations.rend(); ++relation) {
+                if (!names[runner].empty() && relation->horse == names[runner]) {
+                    owners[runner] = relation->owner;
+                    break;
+                }
+            }
+        }
     }
     const PayoutBoardView view =
         BuildPayoutBoardView(byPlace, names, owners, game.tippedRunner, game.state.payouts);
