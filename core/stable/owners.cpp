@@ -174,4 +174,15 @@ void OwnerBook::FillOwnerNames(std::span<const std::string> horseNames)
         WriteRelations();
 }
 
+std::string OwnerBook::OwnerOf(std::string_view horse) const
+{
+    if (horse.empty())
+        return {};
+    for (auto relation = relations.rbegin(); relation != relations.rend(); ++relation) {
+        if (relation->horse == horse)
+            return relation->owner;
+    }
+    return {};
+}
+
 } // namespace galloria

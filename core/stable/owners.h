@@ -68,6 +68,9 @@ public:
     // Appends one relation in memory; false, adding nothing, when the horse or
     // the owner is blank or cannot be stored.
     bool AddRelation(std::string_view horse, std::string_view owner);
+    // The owner the relations give a horse of this name (the last relation
+    // counts); empty for a horse without one.
+    std::string OwnerOf(std::string_view horse) const;
     bool WriteRelations() const;
 
     // Reads the relations and gives each horse of the stable the owner its

@@ -578,7 +578,6 @@ TEST_F(GameDialogs, NoticeShowsOneToFiveMedalsByAmount)
     for (const Case& c : cases) {
         notice.Fill(lines, true, c.amount);
         EXPECT_EQ(notice.MedalsShown(), c.medals) << "amount " << c.amount;
-        EXPECT_EQ(NoticeMedalCount(c.amount), c.medals) << "amount " << c.amount;
         EXPECT_FALSE(notice.PlainIconShown());
     }
 
@@ -684,7 +683,9 @@ TEST_F(GameDialogs, HelpPagesLinkOnlyToPagesThatExist)
             const QString target = match.next().captured(1);
             if (target.isEmpty())
                 continue;
-            EXPECT_TRUE(pages.contains(target)) << page.toStdString() << " links to " << target.toStdString();
+            // Pages and the shared style sheet.
+            EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/") + target))
+                << page.toStdString() << " links to " << target.toStdString();
             if (page == "index.html")
                 linkedFromContents << target;
         }

@@ -195,20 +195,12 @@ void CVarnView::UpdateBuffer()
         if (horse >= 0)
             names[runner] = std::string(HorseName(game.stable.records[horse]));
     }
-    // With ownership on, each runner's owner from the relations (the last
-    // relation of a horse counts); none when the file is missing.
+    // With ownership on, each runner's owner; none when there are no relations.
     OwnerBook book;
     book.folder = game.folder;
     if (game.settings.OwnersShown() && book.ReadRelations()) {
-        owners.assign(names.size(), std::string());
-        for (std::size_t runner = 0; runner < names.size(); ++runner) {
-            for (auto relation = book.relations.rbegin(); relation != book.relations.rend(); ++relation) {
-                if (!names[runner].empty() && relation->horse == names[runner]) {
-                    owners[runner] = relation->owner;
-                    break;
-                }
-            }
-        }
+        for (const std::string& name : names)
+            owners.push_back(book.OwnerOf(name));
     }
     const PayoutBoardView view =
         BuildPayoutBoardView(byPlace, names, owners, game.tippedRunner, game.state.payouts);

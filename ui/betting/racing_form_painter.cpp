@@ -1,6 +1,7 @@
 #include "betting/racing_form_painter.h"
 
 #include "app/back_buffer.h"
+#include "race/course_colours.h"
 #include "race/runner_livery.h"
 
 #include <QFont>
@@ -15,15 +16,10 @@ namespace galloria {
 
 namespace {
 
-// Colours: the running-order board's blue for the panel, with its next shade
-// for every other band, the course's general pen for the rules, the clock's
-// light yellow for the heading, yellow for the tipster's horse.
-const QColor kPanel(0x1E, 0x3C, 0x64);
-const QColor kStripe(0x28, 0x4B, 0x78);
-const QColor kRule(0xA0, 0xA0, 0x50);
-const QColor kHeadingText(0xFA, 0xFA, 0x96);
+// The boards' blue for the panel with its next shade for every other band,
+// the general pen for the rules, the clock's yellow for the heading, yellow
+// for the tipster's horse and white for the other rows.
 const QColor kRowText(Qt::white);
-const QColor kTippedText(0xFF, 0xFF, 0x00);
 
 // How a column's text sits in its band.
 enum class Align { Left, Centre, Right };
@@ -93,7 +89,7 @@ void DrawHeading(QPainter& painter, const RacingFormModel& form, const RacingFor
                  SizeClass size)
 {
     painter.setFont(RacingFormHeadingFont(size));
-    painter.setPen(kHeadingText);
+    painter.setPen(course::kClockYellow);
     const QRect band(layout.left, layout.heading.top(), layout.right - layout.left, layout.heading.height());
     const int third = band.width() / 3;
     DrawFitted(painter, QRect(band.left(), band.top(), third, band.height()),
@@ -107,7 +103,7 @@ void DrawHeading(QPainter& painter, const RacingFormModel& form, const RacingFor
 void DrawColumnHeadings(QPainter& painter, const RacingFormLayout& layout, SizeClass size)
 {
     painter.setFont(RacingFormBoardFont(size));
-    painter.setPen(kHeadingText);
+    painter.setPen(course::kClockYellow);
     const QRect band = layout.columnHeadings;
     for (int c = 0; c < kFormColumnCount; ++c) {
         const ColumnSpan& span = kColumns[c];
@@ -116,7 +112,7 @@ void DrawColumnHeadings(QPainter& painter, const RacingFormLayout& layout, SizeC
         const QRect box(from, band.top(), to - from, band.height());
         DrawFitted(painter, box, QtAlign(span.align), std::string(kFormColumnHeadings[c]));
     }
-    painter.setPen(QPen(kRule, 1));
+    painter.setPen(QPen(course::kGeneralPen, 1));
     painter.drawLine(layout.panel.left() + 1, band.bottom(), layout.panel.right() - 1, band.bottom());
 }
 
@@ -148,12 +144,12 @@ void DrawRow(QPainter& painter, const RacingFormModel& form, const RacingFormLay
     const RacingFormRow& row = form.rows[static_cast<std::size_t>(i)];
     const QRect band = layout.RowBand(i);
     if (i % 2 == 1)
-        painter.fillRect(band, kStripe);
+        painter.fillRect(band, course::kBoardStripe);
 
     DrawPostDisc(painter, layout.ColumnBand(FormColumn::Post, i), row.runner, size);
 
     painter.setFont(RacingFormBoardFont(size));
-    painter.setPen(row.tipped ? kTippedText : kRowText);
+    painter.setPen(row.tipped ? course::kTippedYellow : kRowText);
     for (FormColumn column : {FormColumn::Name, FormColumn::Odds, FormColumn::BestTime, FormColumn::Firsts,
                               FormColumn::Seconds, FormColumn::Thirds, FormColumn::Earnings}) {
         DrawFitted(painter, layout.ColumnBand(column, i), QtAlign(kColumns[static_cast<int>(column)].align),
@@ -171,7 +167,7 @@ void DrawRow(QPainter& painter, const RacingFormModel& form, const RacingFormLay
 
     if (row.tipped) {
         // A yellow outline around the whole band marks the tipster's horse at a glance.
-        painter.setPen(QPen(kTippedText, 2));
+        painter.setPen(QPen(course::kTippedYellow, 2));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(band.adjusted(1, 1, -1, -1));
     }
@@ -243,10 +239,10 @@ void PaintRacingForm(QPainter& painter, const RacingFormModel& form, SizeClass s
     const RacingFormLayout layout = LayOutRacingForm(form, size);
     painter.save();
     painter.setClipRect(layout.panel);
-    painter.fillRect(layout.panel, kPanel);
+    painter.fillRect(layout.panel, course::kBoardBlue);
 
     DrawHeading(painter, form, layout, size);
-    painter.setPen(QPen(kRule, 1));
+    painter.setPen(QPen(course::kGeneralPen, 1));
     painter.drawLine(layout.panel.left() + 1, layout.heading.bottom(), layout.panel.right() - 1,
                      layout.heading.bottom());
     if (form.columnHeadings)
@@ -255,7 +251,7 @@ void PaintRacingForm(QPainter& painter, const RacingFormModel& form, SizeClass s
         DrawRow(painter, form, layout, i, size);
 
     painter.setClipping(false);
-    painter.setPen(QPen(kRule, 1));
+    painter.setPen(QPen(course::kGeneralPen, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(layout.panel.adjusted(0, 0, -1, -1));
     painter.restore();

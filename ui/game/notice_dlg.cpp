@@ -39,16 +39,6 @@ QPixmap NoticePixmap()
 
 } // namespace
 
-int NoticeMedalCount(int amount)
-{
-    int medals = 1;
-    for (int threshold : {10000, 15000, 20000, 30000}) {
-        if (amount > threshold)
-            ++medals;
-    }
-    return medals;
-}
-
 CNoticeDlg::CNoticeDlg(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
     // The box has no caption; its name still tells assistive tools what it is.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/notice_medals.h"
+
 #include <QDialog>
 
 #include <array>
@@ -10,10 +12,6 @@ class QLabel;
 class QPushButton;
 
 namespace galloria {
-
-// Medals the praising notice shows for an amount of money: one always, one
-// more above each of 10000, 15000, 20000 and 30000 dollars.
-int NoticeMedalCount(int amount);
 
 // The game's notice box: a few centred lines under a row of icons, with OK.
 // Praise shows one to five medals, a plain notice a single notice icon.

@@ -1,6 +1,7 @@
 #include "race/payout_board_painter.h"
 
 #include "betting/payout_board_view.h"
+#include "race/course_colours.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -15,9 +16,7 @@ namespace {
 
 const QColor kPlacedColour(0xFF, 0xFF, 0xFF);
 const QColor kUnplacedColour(0xFA, 0xA0, 0xB4);
-const QColor kTippedColour(0xFF, 0xFF, 0x00);
 const QColor kOwnerColour(0x14, 0x14, 0x14);
-const QColor kPanel(0x1E, 0x3C, 0x64);
 
 QFont BoardFont(int pixels, bool bold)
 {
@@ -72,12 +71,12 @@ void PaintPayoutBoard(QPainter& painter, SizeClass size, const PayoutBoardView& 
     const int nameWidth = winRight - figureWidth - nameLeft + 8;
     const int rows = static_cast<int>(board.rows.size());
     const QRect panel(QPoint(left, top), QPoint(panelRight, top + rowHeight * (rows + 1) + 12));
-    painter.fillRect(panel, kPanel);
+    painter.fillRect(panel, course::kBoardBlue);
     painter.setPen(QColor(0x53, 0x97, 0xE1));
     painter.drawRect(panel);
 
     painter.setFont(heading);
-    painter.setPen(kTippedColour);
+    painter.setPen(course::kTippedYellow);
     int y = top + rowHeight;
     const auto rightAligned = [&](const QString& text, int right, int baseline) {
         painter.drawText(QPoint(right - QFontMetrics(painter.font()).horizontalAdvance(text), baseline), text);
@@ -91,7 +90,7 @@ void PaintPayoutBoard(QPainter& painter, SizeClass size, const PayoutBoardView& 
         painter.setFont(font);
         painter.setPen(row.placed ? kPlacedColour : kUnplacedColour);
         painter.drawText(QPoint(left + 8, y), Text(row.place));
-        painter.setPen(row.tipped ? kTippedColour : (row.placed ? kPlacedColour : kUnplacedColour));
+        painter.setPen(row.tipped ? course::kTippedYellow : (row.placed ? kPlacedColour : kUnplacedColour));
         const QString name = metrics.elidedText(Text(row.name), Qt::ElideRight, nameWidth);
         painter.drawText(QPoint(nameLeft, y), name);
         if (!row.owner.empty()) {
@@ -115,7 +114,7 @@ void PaintPayoutBoard(QPainter& painter, SizeClass size, const PayoutBoardView& 
 
     // The Exacta and Triacta below the photo.
     painter.setFont(heading);
-    painter.setPen(kTippedColour);
+    painter.setPen(course::kTippedYellow);
     const int linesTop = photoRect.bottom() + BySizeClass(size, 28, 34, 44);
     painter.drawText(QPoint(photoRect.left(), linesTop), Text(board.exactaLine));
     painter.drawText(QPoint(photoRect.left(), linesTop + rowHeight + 4), Text(board.triactaLine));

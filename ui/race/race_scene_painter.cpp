@@ -1,6 +1,7 @@
 #include "race/race_scene_painter.h"
 
 #include "race/race_engine.h"
+#include "race/course_colours.h"
 #include "race/race_scene_layout.h"
 #include "race/runner_livery.h"
 
@@ -14,14 +15,6 @@ namespace galloria {
 
 namespace {
 
-const QColor kGrass(0x28, 0x82, 0x1E);
-const QColor kDirt(0xAA, 0x5E, 0x00);
-const QColor kLake(0x05, 0x96, 0xFF);
-const QColor kFinishRed(0xFF, 0x00, 0x00);
-const QColor kClockYellow(0xFA, 0xFA, 0x96);
-const QColor kFlagColours[12] = {{0xDC, 0x3C, 0x3C}, {0xDC, 0xDC, 0x3C}, {0x28, 0x82, 0x1E}, {0x87, 0x2D, 0xB3},
-                                 {0xAA, 0x5E, 0x00}, {0x28, 0x4B, 0x78}, {0x1E, 0x3C, 0x64}, {0x53, 0x97, 0xE1},
-                                 {0xFF, 0xFF, 0xFF}, kLake,              kGrass,             kDirt};
 constexpr int kRailGreys[6] = {255, 235, 215, 195, 175, 155};
 
 QColor Grey(int level)
@@ -134,13 +127,13 @@ void RaceScenePainter::DrawFrame(QPainter& painter, const RaceSceneFrame& frame)
 void RaceScenePainter::DrawGrass(QPainter& painter) const
 {
     const SceneBoxes boxes = SceneBoxesFor(size_);
-    painter.fillRect(ToQRect(boxes.farGrass), kGrass);
-    painter.fillRect(ToQRect(boxes.nearGrass), kGrass);
+    painter.fillRect(ToQRect(boxes.farGrass), course::kGrass);
+    painter.fillRect(ToQRect(boxes.nearGrass), course::kGrass);
 }
 
 void RaceScenePainter::DrawDirt(QPainter& painter) const
 {
-    painter.fillRect(ToQRect(SceneBoxesFor(size_).dirt), kDirt);
+    painter.fillRect(ToQRect(SceneBoxesFor(size_).dirt), course::kDirt);
 }
 
 void RaceScenePainter::DrawLake(QPainter& painter, int leader) const
@@ -150,7 +143,7 @@ void RaceScenePainter::DrawLake(QPainter& painter, int leader) const
         return;
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::black);
-    painter.setBrush(kLake);
+    painter.setBrush(course::kLake);
     painter.drawEllipse(QRect(QPoint(lake->left, lake->top), QPoint(lake->right, lake->bottom)));
     painter.setRenderHint(QPainter::Antialiasing, false);
 }
@@ -167,7 +160,7 @@ void RaceScenePainter::DrawFinishPostFront(QPainter& painter, int leader) const
     if (!x)
         return;
     GreyLines(painter, *x, BySizeClass(size_, 200, 250, 260), BySizeClass(size_, 248, 298, 308), 6);
-    painter.setPen(QPen(kFinishRed, 2));
+    painter.setPen(QPen(course::kFinishRed, 2));
     painter.drawLine(*x + 4, BySizeClass(size_, 48, 60, 100), *x + 4, BySizeClass(size_, 200, 250, 260));
 }
 
@@ -218,7 +211,7 @@ void RaceScenePainter::DrawDistancePoles(QPainter& painter, int leader) const
         if (!shown)
             continue;
         GreyLines(painter, shown->x, top, bottom, 6);
-        painter.fillRect(QRect(shown->x - flagWidth, top, flagWidth, flagHeight), kFlagColours[shown->flagColour]);
+        painter.fillRect(QRect(shown->x - flagWidth, top, flagWidth, flagHeight), course::kFlagColours[shown->flagColour]);
         painter.setPen(Qt::black);
         painter.drawRect(QRect(shown->x - flagWidth, top, flagWidth - 1, flagHeight - 1));
     }
@@ -292,7 +285,7 @@ void RaceScenePainter::DrawOverviewMap(QPainter& painter, const RaceSceneFrame& 
 {
     const SceneRect box = SceneBoxesFor(size_).overviewMap;
     const QRect area = ToQRect(box);
-    painter.fillRect(area, kGrass);
+    painter.fillRect(area, course::kGrass);
 
     // The oval: half circles at the ends and straights between them, laid
     // along the marker's path so that the star runs on the track.
@@ -304,7 +297,7 @@ void RaceScenePainter::DrawOverviewMap(QPainter& painter, const RaceSceneFrame& 
     const QPainterPath ring = stadium(mapPath_.adjusted(-4, -4, 4, 4)) - stadium(mapPath_.adjusted(4, 4, -4, -4));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::white);
-    painter.setBrush(kDirt);
+    painter.setBrush(course::kDirt);
     painter.drawPath(ring);
     // Marker lines across the track at the start and at the finish.
     painter.setPen(QPen(Qt::black, 1));
@@ -324,7 +317,7 @@ void RaceScenePainter::DrawOverviewMap(QPainter& painter, const RaceSceneFrame& 
     // The race clock in the middle of the box.
     const ClockText clock = RaceClockText(frame.engine->raceTime);
     painter.setFont(headingFont_);
-    painter.setPen(kClockYellow);
+    painter.setPen(course::kClockYellow);
     const QFontMetrics heading(headingFont_);
     const QPoint centre = area.center();
     const int baseline = centre.y() + heading.ascent() / 2 - 2;
@@ -346,7 +339,7 @@ void RaceScenePainter::DrawRunningOrder(QPainter& painter, const RaceSceneFrame&
     lastOrderCount_ = count;
 
     const QRect area = ToQRect(SceneBoxesFor(size_).runningOrder);
-    painter.fillRect(area, kFlagColours[6]);
+    painter.fillRect(area, course::kFlagColours[6]);
     painter.setRenderHint(QPainter::Antialiasing);
     // Rows 28 pixels apart hold the board font; the heading font would run
     // into the next row at the two larger sizes.

@@ -1,4 +1,5 @@
 target_sources(galloria_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/course_colours.h
   ${CMAKE_CURRENT_LIST_DIR}/race_scene_painter.h
   ${CMAKE_CURRENT_LIST_DIR}/race_scene_painter.cpp
 )

@@ -120,5 +120,18 @@ TEST_F(Owners, FillOwnerNamesTakesTheLastRelationAndDropsGoneHorses)
     EXPECT_EQ(book.ownerOfHorse, Texts(4, " "));
 }
 
+TEST_F(Owners, OwnerOfReadsTheLastRelationOfAHorseAndNothingForOthers)
+{
+    book.AddRelation("Alpha", "First Owner");
+    book.AddRelation("Alpha", "Second Owner");
+    ASSERT_TRUE(book.WriteRelations());
+    OwnerBook reader;
+    reader.folder = book.folder;
+    ASSERT_TRUE(reader.ReadRelations());
+    EXPECT_EQ(reader.OwnerOf("Alpha"), "Second Owner");
+    EXPECT_EQ(reader.OwnerOf("Beta"), "");
+    EXPECT_EQ(reader.OwnerOf(""), "");
+}
+
 } // namespace
 } // namespace galloria
