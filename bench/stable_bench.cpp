@@ -37,5 +37,5 @@ void BM_LoadFullStable(benchmark::State& state)
 }
 BENCHMARK(BM_LoadFullStable)->Unit(benchmark::kMillisecond);
 
-}  // namespace
-}  // namespace galloria
+} // namespace
+} // namespace galloria

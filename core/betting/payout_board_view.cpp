@@ -15,8 +15,7 @@ std::string Figure(double value)
     return text;
 }
 
-template <typename... Numbers>
-std::string Format(const char* format, Numbers... numbers)
+template <typename... Numbers> std::string Format(const char* format, Numbers... numbers)
 {
     char text[96];
     std::snprintf(text, sizeof text, format, numbers...);

@@ -11,9 +11,9 @@ struct PayoutBoard;
 // What the payout board shows after a race: the finishing list with the
 // prices of the first three and the Exacta and Triacta lines.
 struct PayoutBoardRow {
-    std::string place;  // "1" ..
+    std::string place; // "1" ..
     std::string name;
-    std::string owner;  // empty unless ownership is shown
+    std::string owner;   // empty unless ownership is shown
     bool placed = false; // in the first three: written in white
     bool tipped = false; // the tipster's horse: its name in yellow
     std::string win;     // "%7.2f" figures, empty where the place pays none

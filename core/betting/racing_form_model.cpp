@@ -31,7 +31,6 @@ std::string Labelled(std::string_view label, long long number)
     return text;
 }
 
-
 // What the form knows of the horse at a post: a post without a horse of the
 // stable (an empty or damaged entry) reads as a horse that has never run.
 struct FormHorse {

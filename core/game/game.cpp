@@ -29,8 +29,8 @@ constexpr std::string_view kQuitQuestion =
     "Select YES if you want your results to\nbe added to the Hall of Fame.\n\nSelect NO to just end the race "
     "set.\nSelect CANCEL to return to the game.\n";
 constexpr std::string_view kTenthRaceNotice[] = {"End of the 10th race. Review the",
-                                                 "results and then click NEXT RACE", "to see the final results for",
-                                                 "this race set."};
+                                                 "results and then click NEXT RACE",
+                                                 "to see the final results for", "this race set."};
 constexpr std::string_view kProposedSaveName = "Saved Game";
 // The notices' amounts, which set how many medals they show.
 constexpr int kTenthRaceNoticeAmount = 10000;
@@ -115,7 +115,8 @@ private:
 };
 
 Game::Game(GameHost& host, SettingsStore& store)
-    : sounds(host.Sounds()), host_(host), store_(store), exportHost_(std::make_unique<ExportHost>(*this, host))
+    : sounds(host.Sounds()), host_(host), store_(store),
+      exportHost_(std::make_unique<ExportHost>(*this, host))
 {
     seedClock = TimeOfDaySeed;
 }
@@ -284,8 +285,8 @@ void Game::EndSet()
         // The race was never run: the money of its bets goes back.
         for (PlayerSlot& player : state.players) {
             if (player.InGame())
-                player.balance = state.raceIndex == 0 ? player.startBalance
-                                                      : player.balanceAfterRace[state.raceIndex - 1];
+                player.balance =
+                    state.raceIndex == 0 ? player.startBalance : player.balanceAfterRace[state.raceIndex - 1];
         }
     }
 
@@ -328,7 +329,8 @@ void Game::PrepareRace()
 {
     const int race = state.raceIndex;
     char title[96];
-    std::snprintf(title, sizeof title, "Galloria v1.5   -   RACE %d   -   Purse $%d", race + 1, CurrentPurse());
+    std::snprintf(title, sizeof title, "Galloria v1.5   -   RACE %d   -   Purse $%d", race + 1,
+                  CurrentPurse());
     host_.SetWindowTitle(title);
 
     // Horses chosen in the database take the first posts of this race.
@@ -539,8 +541,8 @@ void Game::EndOfRace()
         timeByPlace[placed] = engine.finishTime[runner];
         ++placed;
     }
-    stable.RecordRaceResult(std::span<const int>(horseByPlace, placed), std::span<const int>(timeByPlace, placed),
-                            CurrentPurse());
+    stable.RecordRaceResult(std::span<const int>(horseByPlace, placed),
+                            std::span<const int>(timeByPlace, placed), CurrentPurse());
 
     SettleBets(state, podium);
     AppendRaceReport(resultsFile, state, stable, FinishOf(engine));

@@ -22,4 +22,4 @@ public:
     std::uint32_t state = 1;
 };
 
-}  // namespace galloria
+} // namespace galloria

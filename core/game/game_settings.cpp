@@ -38,9 +38,12 @@ int ReadSlider(const SettingsStore& store, std::string_view key, int fallback, i
 int GameSettings::OddsSimulationRuns() const
 {
     switch (oddsAccuracy) {
-    case 2: return 5;
-    case 3: return 10;
-    default: return 0;
+    case 2:
+        return 5;
+    case 3:
+        return 10;
+    default:
+        return 0;
     }
 }
 

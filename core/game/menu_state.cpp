@@ -25,26 +25,37 @@ std::optional<PhaseRow> ItemRow(MenuCommand command)
     switch (command) {
     case MenuCommand::StartNewRaceSet:
     case MenuCommand::ContinueLastSet:
-    case MenuCommand::Open: return PhaseRow{On, Off, Off, Off};
+    case MenuCommand::Open:
+        return PhaseRow{On, Off, Off, Off};
     case MenuCommand::Save:
-    case MenuCommand::QuitRaceSet: return PhaseRow{Off, On, Off, On};
-    case MenuCommand::PauseRace: return PhaseRow{Off, Off, On, Off};
+    case MenuCommand::QuitRaceSet:
+        return PhaseRow{Off, On, Off, On};
+    case MenuCommand::PauseRace:
+        return PhaseRow{Off, Off, On, Off};
     // While racing the whole popup is grayed, so its items keep their state.
     case MenuCommand::GameOptions:
     case MenuCommand::AddHorse:
     case MenuCommand::ListHorses:
-    case MenuCommand::HallOfFame: return PhaseRow{On, On, Same, On};
-    case MenuCommand::BettingWindow: return PhaseRow{Off, On, Same, Off};
-    case MenuCommand::LiveOdds: return PhaseRow{Off, On, Same, On};
-    case MenuCommand::TrackRacingForm: return PhaseRow{Off, Off, Same, On};
-    case MenuCommand::RaceOrNextRace: return PhaseRow{Off, On, Off, On};
+    case MenuCommand::HallOfFame:
+        return PhaseRow{On, On, Same, On};
+    case MenuCommand::BettingWindow:
+        return PhaseRow{Off, On, Same, Off};
+    case MenuCommand::LiveOdds:
+        return PhaseRow{Off, On, Same, On};
+    case MenuCommand::TrackRacingForm:
+        return PhaseRow{Off, Off, Same, On};
+    case MenuCommand::RaceOrNextRace:
+        return PhaseRow{Off, On, Off, On};
     case MenuCommand::ShowNextPhoto:
     case MenuCommand::HowDidIDo:
-    case MenuCommand::SummaryRacingForm: return PhaseRow{Off, Same, Same, On};
-    case MenuCommand::FinishResults: return PhaseRow{Off, Same, Same, Off};
+    case MenuCommand::SummaryRacingForm:
+        return PhaseRow{Off, Same, Same, On};
+    case MenuCommand::FinishResults:
+        return PhaseRow{Off, Same, Same, Off};
     case MenuCommand::Exit:
     case MenuCommand::HelpContents:
-    case MenuCommand::About: break;
+    case MenuCommand::About:
+        break;
     }
     return std::nullopt;
 }
@@ -53,10 +64,13 @@ std::optional<PhaseRow> PopupRow(MenuPopup popup)
 {
     switch (popup) {
     case MenuPopup::Stable:
-    case MenuPopup::Track: return PhaseRow{On, On, Off, On};
-    case MenuPopup::Summary: return PhaseRow{Off, Off, Same, On};
+    case MenuPopup::Track:
+        return PhaseRow{On, On, Off, On};
+    case MenuPopup::Summary:
+        return PhaseRow{Off, Off, Same, On};
     case MenuPopup::Game:
-    case MenuPopup::Help: break;
+    case MenuPopup::Help:
+        break;
     }
     return std::nullopt;
 }
@@ -72,21 +86,27 @@ std::optional<MenuPopup> PopupOf(MenuCommand command)
     case MenuCommand::Save:
     case MenuCommand::PauseRace:
     case MenuCommand::QuitRaceSet:
-    case MenuCommand::Exit: return MenuPopup::Game;
+    case MenuCommand::Exit:
+        return MenuPopup::Game;
     case MenuCommand::GameOptions:
     case MenuCommand::AddHorse:
     case MenuCommand::ListHorses:
-    case MenuCommand::HallOfFame: return MenuPopup::Stable;
+    case MenuCommand::HallOfFame:
+        return MenuPopup::Stable;
     case MenuCommand::BettingWindow:
     case MenuCommand::LiveOdds:
-    case MenuCommand::TrackRacingForm: return MenuPopup::Track;
+    case MenuCommand::TrackRacingForm:
+        return MenuPopup::Track;
     case MenuCommand::ShowNextPhoto:
     case MenuCommand::FinishResults:
     case MenuCommand::HowDidIDo:
-    case MenuCommand::SummaryRacingForm: return MenuPopup::Summary;
+    case MenuCommand::SummaryRacingForm:
+        return MenuPopup::Summary;
     case MenuCommand::HelpContents:
-    case MenuCommand::About: return MenuPopup::Help;
-    case MenuCommand::RaceOrNextRace: break;
+    case MenuCommand::About:
+        return MenuPopup::Help;
+    case MenuCommand::RaceOrNextRace:
+        break;
     }
     return std::nullopt;
 }
@@ -107,9 +127,12 @@ std::optional<std::string_view> PhaseRaceText(GamePhase phase)
 {
     switch (phase) {
     case GamePhase::NoSet:
-    case GamePhase::Betting: return kRaceText;
-    case GamePhase::Result: return kNextRaceText;
-    case GamePhase::Racing: break;
+    case GamePhase::Betting:
+        return kRaceText;
+    case GamePhase::Result:
+        return kNextRaceText;
+    case GamePhase::Racing:
+        break;
     }
     return std::nullopt;
 }
@@ -117,10 +140,13 @@ std::optional<std::string_view> PhaseRaceText(GamePhase phase)
 ItemState RacingFormShownItemState(MenuCommand command)
 {
     switch (command) {
-    case MenuCommand::FinishResults: return On;
+    case MenuCommand::FinishResults:
+        return On;
     case MenuCommand::TrackRacingForm:
-    case MenuCommand::SummaryRacingForm: return Off;
-    default: return Same;
+    case MenuCommand::SummaryRacingForm:
+        return Off;
+    default:
+        return Same;
     }
 }
 

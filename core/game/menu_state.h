@@ -39,13 +39,27 @@ enum class MenuCommand : int {
 
 // Every command, in menu-bar order.
 inline constexpr std::array<MenuCommand, 21> kMenuCommands = {
-    MenuCommand::StartNewRaceSet, MenuCommand::ContinueLastSet, MenuCommand::Open,
-    MenuCommand::Save,            MenuCommand::PauseRace,       MenuCommand::QuitRaceSet,
-    MenuCommand::Exit,            MenuCommand::GameOptions,     MenuCommand::AddHorse,
-    MenuCommand::ListHorses,      MenuCommand::HallOfFame,      MenuCommand::BettingWindow,
-    MenuCommand::LiveOdds,        MenuCommand::TrackRacingForm, MenuCommand::RaceOrNextRace,
-    MenuCommand::ShowNextPhoto,   MenuCommand::FinishResults,   MenuCommand::HowDidIDo,
-    MenuCommand::SummaryRacingForm, MenuCommand::HelpContents,  MenuCommand::About,
+    MenuCommand::StartNewRaceSet,
+    MenuCommand::ContinueLastSet,
+    MenuCommand::Open,
+    MenuCommand::Save,
+    MenuCommand::PauseRace,
+    MenuCommand::QuitRaceSet,
+    MenuCommand::Exit,
+    MenuCommand::GameOptions,
+    MenuCommand::AddHorse,
+    MenuCommand::ListHorses,
+    MenuCommand::HallOfFame,
+    MenuCommand::BettingWindow,
+    MenuCommand::LiveOdds,
+    MenuCommand::TrackRacingForm,
+    MenuCommand::RaceOrNextRace,
+    MenuCommand::ShowNextPhoto,
+    MenuCommand::FinishResults,
+    MenuCommand::HowDidIDo,
+    MenuCommand::SummaryRacingForm,
+    MenuCommand::HelpContents,
+    MenuCommand::About,
 };
 
 // The popups by their position on the menu bar; position 3 is RACE!.

@@ -33,9 +33,12 @@ std::string PlayerLabel(int slot)
 std::string_view NameListEntry(int entry)
 {
     switch (entry) {
-    case kBlankEntry: return "";
-    case kNotInGameEntry: return kNotInGameText;
-    default: return {};
+    case kBlankEntry:
+        return "";
+    case kNotInGameEntry:
+        return kNotInGameText;
+    default:
+        return {};
     }
 }
 

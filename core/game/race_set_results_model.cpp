@@ -5,9 +5,12 @@ namespace galloria {
 std::string_view SetEndTitle(SetEndReason reason)
 {
     switch (reason) {
-    case SetEndReason::TenRacesRun: return "This Is The End Of The 10 Race Set.";
-    case SetEndReason::Quit: return "Quiting Race Set.";
-    case SetEndReason::NoMoneyLeft: return "Ending Race Set Early. No Money Left!!";
+    case SetEndReason::TenRacesRun:
+        return "This Is The End Of The 10 Race Set.";
+    case SetEndReason::Quit:
+        return "Quiting Race Set.";
+    case SetEndReason::NoMoneyLeft:
+        return "Ending Race Set Early. No Money Left!!";
     }
     return {};
 }

@@ -13,8 +13,7 @@ constexpr SizeClass SizeClassForScreenWidth(int width)
 }
 
 // The value for the class: one of three given for small, medium and large.
-template <typename T>
-constexpr T BySizeClass(SizeClass size, T small, T medium, T large)
+template <typename T> constexpr T BySizeClass(SizeClass size, T small, T medium, T large)
 {
     return size == SizeClass::Small ? small : size == SizeClass::Medium ? medium : large;
 }

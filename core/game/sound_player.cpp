@@ -6,8 +6,8 @@ namespace {
 
 bool IsSoundNumber(int number)
 {
-    const bool numbered = number >= static_cast<int>(SoundEffect::Start) &&
-                          number <= static_cast<int>(SoundEffect::Tada);
+    const bool numbered =
+        number >= static_cast<int>(SoundEffect::Start) && number <= static_cast<int>(SoundEffect::Tada);
     return numbered || number == static_cast<int>(SoundEffect::Silence);
 }
 

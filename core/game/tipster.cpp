@@ -24,16 +24,11 @@ constexpr std::array<std::string_view, 10> kPraise = {
 };
 
 constexpr std::array<std::string_view, 10> kClosing = {
-    "Ya don wana tell nobody, hear!",
-    "I heard it right from da horse's mouth!",
-    "Dis one's gonna pay some good dough!",
-    "Take it if ya know what's good for ya!",
-    "Don't think dis makes us friends!",
-    "The jockey's an old friend o' mine",
-    "I heard it from a friend of a friend!",
-    "Listen to me now and believe me later!",
-    "Dis is da big one! Get ready to cash in!",
-    "Read my lips! Dis one's gonna win!",
+    "Ya don wana tell nobody, hear!",           "I heard it right from da horse's mouth!",
+    "Dis one's gonna pay some good dough!",     "Take it if ya know what's good for ya!",
+    "Don't think dis makes us friends!",        "The jockey's an old friend o' mine",
+    "I heard it from a friend of a friend!",    "Listen to me now and believe me later!",
+    "Dis is da big one! Get ready to cash in!", "Read my lips! Dis one's gonna win!",
 };
 
 } // namespace

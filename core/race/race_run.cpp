@@ -27,4 +27,4 @@ void RunRaceToEnd(CRaceEngine& engine, GameRandom& random)
         engine.AdvanceTick(random);
 }
 
-}  // namespace galloria
+} // namespace galloria

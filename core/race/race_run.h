@@ -18,4 +18,4 @@ void DrawGaitPhases(CRaceEngine& engine, GameRandom& random);
 // Starts the race the engine's inputs describe and steps it until it is over.
 void RunRaceToEnd(CRaceEngine& engine, GameRandom& random);
 
-}  // namespace galloria
+} // namespace galloria

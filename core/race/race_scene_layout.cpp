@@ -174,14 +174,12 @@ int GateShownBelow(SizeClass size)
 std::span<const SceneLayer> SceneLayers(int graphicsQuality)
 {
     using L = SceneLayer;
-    static constexpr SceneLayer kHigh[] = {L::Grass,    L::Dirt,          L::Lake,
-                                           L::FinishPostBack, L::FarRail, L::Runners,
-                                           L::NearRail, L::DistancePoles, L::FinishPostFront,
-                                           L::Frame,    L::OverviewMap,   L::RunningOrder};
-    static constexpr SceneLayer kMedium[] = {L::Grass,    L::Dirt,           L::FinishPostBack,
-                                             L::FarRail,  L::Runners,        L::NearRail,
-                                             L::FinishPostFront, L::OverviewMap, L::RunningOrder,
-                                             L::Frame};
+    static constexpr SceneLayer kHigh[] = {L::Grass,           L::Dirt,    L::Lake,        L::FinishPostBack,
+                                           L::FarRail,         L::Runners, L::NearRail,    L::DistancePoles,
+                                           L::FinishPostFront, L::Frame,   L::OverviewMap, L::RunningOrder};
+    static constexpr SceneLayer kMedium[] = {L::Grass,        L::Dirt,     L::FinishPostBack,  L::FarRail,
+                                             L::Runners,      L::NearRail, L::FinishPostFront, L::OverviewMap,
+                                             L::RunningOrder, L::Frame};
     static constexpr SceneLayer kLow[] = {L::Grass,           L::Dirt,         L::FinishPostBack, L::Runners,
                                           L::FinishPostFront, L::RunningOrder, L::Frame};
     if (graphicsQuality <= 0)

@@ -83,8 +83,18 @@ int GateShownBelow(SizeClass size);
 // The layers of the scene, back to front, for a graphics quality (0 High,
 // 1 Medium, 2 Low).
 enum class SceneLayer {
-    Grass, Dirt, Lake, FinishPostBack, FarRail, Runners, NearRail, DistancePoles, FinishPostFront,
-    Frame, OverviewMap, RunningOrder,
+    Grass,
+    Dirt,
+    Lake,
+    FinishPostBack,
+    FarRail,
+    Runners,
+    NearRail,
+    DistancePoles,
+    FinishPostFront,
+    Frame,
+    OverviewMap,
+    RunningOrder,
 };
 std::span<const SceneLayer> SceneLayers(int graphicsQuality);
 // Only High draws the starting gate with the runners.

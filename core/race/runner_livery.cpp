@@ -33,8 +33,15 @@ std::uint32_t SecondColour(int number)
 bool NumberInWhite(int number)
 {
     switch (number) {
-    case 4: case 6: case 7: case 8: case 10: case 11: return true;
-    default: return false;
+    case 4:
+    case 6:
+    case 7:
+    case 8:
+    case 10:
+    case 11:
+        return true;
+    default:
+        return false;
     }
 }
 

@@ -32,7 +32,7 @@ std::uint32_t GetLittleEndian(const std::uint8_t* in, int bytes)
     return value;
 }
 
-}  // namespace
+} // namespace
 
 void EncodeHorseRecord(const HorseRecord& horse, std::uint8_t* out)
 {
@@ -87,4 +87,4 @@ std::string_view HorseName(const HorseRecord& horse)
     return {horse.name, static_cast<std::size_t>(end - horse.name)};
 }
 
-}  // namespace galloria
+} // namespace galloria

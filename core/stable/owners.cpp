@@ -1,7 +1,7 @@
 #include "stable/owners.h"
 
-#include "io/file_io.h"
 #include "halloffame/fixed_text.h"
+#include "io/file_io.h"
 
 #include <algorithm>
 #include <fstream>

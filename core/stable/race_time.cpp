@@ -21,4 +21,4 @@ std::string FormatRaceTime(int fifths)
     return text;
 }
 
-}  // namespace galloria
+} // namespace galloria

@@ -10,4 +10,4 @@ namespace galloria {
 // shows as "0:0.0".
 std::string FormatRaceTime(int fifths);
 
-}  // namespace galloria
+} // namespace galloria

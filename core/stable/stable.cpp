@@ -120,7 +120,7 @@ void Stable::ComputeStatistics(GameRandom& random)
     for (int h = 0; h < count; ++h) {
         const HorseRecord& horse = records[h];
         HorseStatistics s;
-        int bestTime = 1000;  // times of 1000 fifths (200 seconds) or more never count
+        int bestTime = 1000; // times of 1000 fifths (200 seconds) or more never count
         double oddsSum = 0.0;
         int oddsCount = 0;
         for (int i = 0; i < kHistoryLength; ++i) {
@@ -175,4 +175,4 @@ void Stable::RecordRaceResult(std::span<const int> stableIndexByPlace, std::span
     }
 }
 
-}  // namespace galloria
+} // namespace galloria

@@ -15,26 +15,26 @@ class Stable;
 
 // What the game shows about a horse, derived from its history at every load.
 struct HorseStatistics {
-    int bestTime = 0;                  // fastest non-zero time below 1000 fifths; 0 = none
-    std::uint32_t hiWin = 0;           // largest single win, dollars
-    std::uint32_t totalEarnings = 0;   // over the last 20 races, dollars
+    int bestTime = 0;                // fastest non-zero time below 1000 fifths; 0 = none
+    std::uint32_t hiWin = 0;         // largest single win, dollars
+    std::uint32_t totalEarnings = 0; // over the last 20 races, dollars
     int firsts = 0;
     int seconds = 0;
     int thirds = 0;
-    double ratingOdds = 0.0;           // the input of every race's odds
-    int lastFinish = 0;                // place in the last race; 0 = none
+    double ratingOdds = 0.0; // the input of every race's odds
+    int lastFinish = 0;      // place in the last race; 0 = none
     int lastPurse = 0;
 };
 
 // The outcome of reading one stable file.
 struct StableFileResult {
     enum class Status {
-        Read,              // at least one complete record
-        CannotOpen,        // missing or unreadable
-        NoCompleteRecord,  // opened, but shorter than one record
+        Read,             // at least one complete record
+        CannotOpen,       // missing or unreadable
+        NoCompleteRecord, // opened, but shorter than one record
     };
     Status status = Status::CannotOpen;
-    std::string message;  // for the player, empty when Read
+    std::string message; // for the player, empty when Read
 
     bool ok() const { return status == Status::Read; }
 };
@@ -58,9 +58,9 @@ public:
     static constexpr int kBackupMissingExitCode = 33;
 
     enum class LoadResult {
-        FromStable,     // the stable file was read (and the backup refreshed)
-        FromBackup,     // the stable file was missing or empty; the backup was read
-        BackupMissing,  // the backup was needed and could not be opened: count is 0
+        FromStable,    // the stable file was read (and the backup refreshed)
+        FromBackup,    // the stable file was missing or empty; the backup was read
+        BackupMissing, // the backup was needed and could not be opened: count is 0
     };
 
     // A refusal of AddHorse, for the caller to show; empty when the horse was added.
@@ -79,8 +79,9 @@ public:
     // Appends a new horse in memory and to the file. Refused, with nothing
     // changed or written, when the stable is full or the name is empty or
     // longer than 29 characters.
-    AddHorseError AddHorse(std::string_view name, std::uint8_t speed, std::uint8_t sprint, std::uint8_t stamina,
-                           std::uint8_t spontaneity, std::uint32_t colour, GameRandom& random);
+    AddHorseError AddHorse(std::string_view name, std::uint8_t speed, std::uint8_t sprint,
+                           std::uint8_t stamina, std::uint8_t spontaneity, std::uint32_t colour,
+                           GameRandom& random);
 
     // Rewrites the stable file without the horses numbered (1-based) in
     // `numbers` and loads it again; the later horses close up.
@@ -103,8 +104,8 @@ public:
     int count = 0;
     bool loadedFromBackup = false;
     bool backupRefreshPending = false;
-    int nextRaceSelection[12];  // stable indices for the next race; -1 = empty
+    int nextRaceSelection[12]; // stable indices for the next race; -1 = empty
     std::filesystem::path folder = ".";
 };
 
-}  // namespace galloria
+} // namespace galloria

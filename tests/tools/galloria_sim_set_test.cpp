@@ -21,7 +21,8 @@ namespace fs = std::filesystem;
 class Folder {
 public:
     explicit Folder(const std::string& name)
-        : path_(fs::temp_directory_path() / ("galloria-set-" + name + "-" + std::to_string(std::random_device{}())))
+        : path_(fs::temp_directory_path() /
+                ("galloria-set-" + name + "-" + std::to_string(std::random_device{}())))
     {
         fs::create_directories(path_);
     }
@@ -67,10 +68,11 @@ TEST(SimSet, TheSameCommandGivesTheSameOutputAndTheSameFiles)
     for (int run = 0; run < 2; ++run) {
         const fs::path& folder = run == 0 ? first.Path() : second.Path();
         std::string err;
-        ASSERT_EQ(Sim({"set", "--seed", "77", "--players", "Ann,Bob,Cy", "--strategy", "mixed", "--sets", "2",
-                       "--odds", "2", "--dir", folder.string(), "--stable", GALLORIA_STARTING_STABLE, "--json"},
-                      outputs[run], err),
-                  0)
+        ASSERT_EQ(
+            Sim({"set", "--seed", "77", "--players", "Ann,Bob,Cy", "--strategy", "mixed", "--sets", "2",
+                 "--odds", "2", "--dir", folder.string(), "--stable", GALLORIA_STARTING_STABLE, "--json"},
+                outputs[run], err),
+            0)
             << err;
     }
     EXPECT_EQ(outputs[0], outputs[1]);
@@ -86,7 +88,8 @@ TEST(SimSet, TheSameCommandGivesTheSameOutputAndTheSameFiles)
         EXPECT_EQ(AfterFirstLine(first.Path() / file), AfterFirstLine(second.Path() / file)) << file;
     }
     EXPECT_TRUE(fs::exists(first.Path() / "GXscores.gxs"));
-    EXPECT_NE(Bytes(first.Path() / "data/Stable.dat"), Bytes(GALLORIA_STARTING_STABLE)) << "the races were recorded";
+    EXPECT_NE(Bytes(first.Path() / "data/Stable.dat"), Bytes(GALLORIA_STARTING_STABLE))
+        << "the races were recorded";
 }
 
 TEST(SimSet, BadCommandsAreRefusedWithAReason)

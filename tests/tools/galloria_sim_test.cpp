@@ -25,8 +25,8 @@ SimRun Sim(const std::vector<std::string>& words)
     return {status, out.str(), err.str()};
 }
 
-const std::vector<std::string> kThreeHorses = {"--horse", "80,40,60,30", "--horse", "70,70,50,50",
-                                               "--horse", "60,90,40,80"};
+const std::vector<std::string> kThreeHorses = {"--horse",     "80,40,60,30", "--horse",
+                                               "70,70,50,50", "--horse",     "60,90,40,80"};
 
 std::vector<std::string> With(std::vector<std::string> words, const std::vector<std::string>& more)
 {
@@ -131,21 +131,21 @@ TEST(GalloriaSimArguments, BadArgumentsGiveOneLineAndExitTwo)
     const std::vector<std::vector<std::string>> bad = {
         {},
         {"gallop"},
-        With({"race"}, kThreeHorses),                                    // no seed
-        {"race", "--seed", "1"},                                         // no horses
-        {"race", "--seed", "x1", "--horse", "1,2,3,4"},                  // seed not a number
-        {"race", "--seed", "1", "--horse", "101,2,3,4"},                 // characteristic above 100
-        {"race", "--seed", "1", "--horse", "1,2,3"},                     // three characteristics
-        {"race", "--seed", "1", "--horse", "1,2,,4"},                    // empty item
-        {"race", "--seed", "1", "--horse", "1,2,3,4", "--gait", "11"},   // phase above 10
-        With({"race", "--seed", "1", "--gait", "1,2"}, kThreeHorses),    // phase count
-        With({"race", "--seed", "1", "--tipped", "3"}, kThreeHorses),    // no runner 3
-        With({"race", "--seed", "1", "--colour", "red"}, kThreeHorses),  // unknown option
-        With({"race", "--seed", "1", "--seed", "2"}, kThreeHorses),      // twice
-        With({"race", "--seed"}, {}),                                    // missing value
-        With({"race", "--seed", "1", "--stable", "a.dat"}, kThreeHorses),  // both kinds of field
-        {"race", "--seed", "1", "--stable", "a.dat"},                    // stable without field
-        With({"odds", "--seed", "1"}, kThreeHorses),                     // no runs
+        With({"race"}, kThreeHorses),                                     // no seed
+        {"race", "--seed", "1"},                                          // no horses
+        {"race", "--seed", "x1", "--horse", "1,2,3,4"},                   // seed not a number
+        {"race", "--seed", "1", "--horse", "101,2,3,4"},                  // characteristic above 100
+        {"race", "--seed", "1", "--horse", "1,2,3"},                      // three characteristics
+        {"race", "--seed", "1", "--horse", "1,2,,4"},                     // empty item
+        {"race", "--seed", "1", "--horse", "1,2,3,4", "--gait", "11"},    // phase above 10
+        With({"race", "--seed", "1", "--gait", "1,2"}, kThreeHorses),     // phase count
+        With({"race", "--seed", "1", "--tipped", "3"}, kThreeHorses),     // no runner 3
+        With({"race", "--seed", "1", "--colour", "red"}, kThreeHorses),   // unknown option
+        With({"race", "--seed", "1", "--seed", "2"}, kThreeHorses),       // twice
+        With({"race", "--seed"}, {}),                                     // missing value
+        With({"race", "--seed", "1", "--stable", "a.dat"}, kThreeHorses), // both kinds of field
+        {"race", "--seed", "1", "--stable", "a.dat"},                     // stable without field
+        With({"odds", "--seed", "1"}, kThreeHorses),                      // no runs
         With({"odds", "--seed", "1", "--runs", "0"}, kThreeHorses),
         {"stable"},
         {"stable", "a.dat", "b.dat"},
@@ -183,8 +183,8 @@ protected:
     void SetUp() override
     {
         folder = std::filesystem::temp_directory_path() /
-                 ("galloria_sim_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+                 ("galloria_sim_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                  "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(folder);
     }
     void TearDown() override { std::filesystem::remove_all(folder); }
@@ -199,7 +199,7 @@ protected:
             unsigned char record[264] = {};
             const std::string name = std::string("Horse ") + static_cast<char>('A' + i);
             std::copy(name.begin(), name.end(), record);
-            record[30] = static_cast<unsigned char>(10 + 7 * i);  // speed
+            record[30] = static_cast<unsigned char>(10 + 7 * i); // speed
             record[31] = 50;
             record[32] = 60;
             record[33] = 40;
@@ -259,5 +259,5 @@ TEST_F(GalloriaSimStable, ListingHasOneRowPerHorseAndIgnoresABrokenTail)
     EXPECT_NE(run.out.find("Best Time"), std::string::npos);
 }
 
-}  // namespace
-}  // namespace galloria::sim
+} // namespace
+} // namespace galloria::sim

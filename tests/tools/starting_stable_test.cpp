@@ -151,5 +151,5 @@ TEST_F(StartingStable, ASeasonOfHistoryGivesFormTimesEarningsAndOdds)
     EXPECT_GT(odds.size(), 50u);
 }
 
-}  // namespace
-}  // namespace galloria
+} // namespace
+} // namespace galloria

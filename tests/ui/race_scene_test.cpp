@@ -46,7 +46,8 @@ QImage SolidStrip(QColor colour)
 }
 
 struct Scene {
-    explicit Scene(SizeClass size) : image(LayoutWidth(size), LayoutHeight(size), QImage::Format_RGB32), painter(size)
+    explicit Scene(SizeClass size)
+        : image(LayoutWidth(size), LayoutHeight(size), QImage::Format_RGB32), painter(size)
     {
         image.fill(Qt::black);
     }
@@ -144,8 +145,11 @@ TEST(RaceScene, ScreenshotsOfARace)
         int leader;
         int quality;
         const char* name;
-    } moments[] = {{0, 0, "start"}, {5000, 0, "mid_high"}, {5000, 1, "mid_medium"},
-                   {5000, 2, "mid_low"}, {kCourseFinish + 60, 0, "finish"}};
+    } moments[] = {{0, 0, "start"},
+                   {5000, 0, "mid_high"},
+                   {5000, 1, "mid_medium"},
+                   {5000, 2, "mid_low"},
+                   {kCourseFinish + 60, 0, "finish"}};
     for (const auto& moment : moments) {
         const CRaceEngine engine = RaceUntil(moment.leader);
         for (SizeClass size : {SizeClass::Small, SizeClass::Large}) {
@@ -215,7 +219,9 @@ TEST(RaceScene, ThePayoutBoardFitsEverySize)
         image.fill(Qt::black);
         {
             QPainter painter(&image);
-            PaintPayoutBoard(painter, size, board, photo.copy(QRect(QPoint(0, 0), BySizeClass(size, QSize(300, 184), QSize(370, 230), QSize(480, 294)))));
+            PaintPayoutBoard(painter, size, board,
+                             photo.copy(QRect(QPoint(0, 0), BySizeClass(size, QSize(300, 184),
+                                                                        QSize(370, 230), QSize(480, 294)))));
         }
         // Nothing is drawn in the last rows of the layout: the board fits.
         for (int x = 0; x < image.width(); x += 3)

@@ -55,12 +55,13 @@ void PrintStudyTable(const std::vector<SimRunner>& field, const OddsStudy& study
     for (std::size_t k = 0; k < field.size(); ++k) {
         std::snprintf(line, sizeof line, "%4zu  %-29s  %5.1f%%  %5.1f%%  %5.1f%%  %s\n", k + 1,
                       field[k].label.c_str(), 100.0 * study.win[k], 100.0 * study.place[k],
-                      100.0 * study.show[k], FormatRaceTime(static_cast<int>(study.meanTime[k] + 0.5)).c_str());
+                      100.0 * study.show[k],
+                      FormatRaceTime(static_cast<int>(study.meanTime[k] + 0.5)).c_str());
         out << line;
     }
 }
 
-}  // namespace
+} // namespace
 
 int RunOddsCommand(const SimArguments& arguments, std::ostream& out)
 {
@@ -87,4 +88,4 @@ int RunOddsCommand(const SimArguments& arguments, std::ostream& out)
     return 0;
 }
 
-}  // namespace galloria::sim
+} // namespace galloria::sim

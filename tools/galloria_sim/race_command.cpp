@@ -24,7 +24,8 @@ void SetGaitPhases(const SimArguments& arguments, CRaceEngine& engine, GameRando
     }
     const std::vector<int> phases = ParseIntegerList(*arguments.gait, 0, 10, "a --gait phase");
     if (static_cast<int>(phases.size()) != engine.fieldSize)
-        throw UsageError("--gait needs one phase for each of the " + std::to_string(engine.fieldSize) + " runners");
+        throw UsageError("--gait needs one phase for each of the " + std::to_string(engine.fieldSize) +
+                         " runners");
     for (int k = 0; k < engine.fieldSize; ++k)
         engine.gaitPhase[k] = phases[k];
 }
@@ -41,7 +42,7 @@ void PrintFinishTable(const std::vector<SimRunner>& field, const RaceOutcome& ou
     }
 }
 
-}  // namespace
+} // namespace
 
 int RunRaceCommand(const SimArguments& arguments, std::ostream& out)
 {
@@ -54,8 +55,9 @@ int RunRaceCommand(const SimArguments& arguments, std::ostream& out)
     CRaceEngine engine;
     LoadField(engine, field);
     engine.tippedRunner =
-        arguments.tipped ? static_cast<int>(ParseInteger(*arguments.tipped, -1, engine.fieldSize - 1, "--tipped"))
-                         : -1;
+        arguments.tipped
+            ? static_cast<int>(ParseInteger(*arguments.tipped, -1, engine.fieldSize - 1, "--tipped"))
+            : -1;
     GameRandom random;
     random.Seed(*arguments.seed);
     SetGaitPhases(arguments, engine, random);
@@ -70,4 +72,4 @@ int RunRaceCommand(const SimArguments& arguments, std::ostream& out)
     return 0;
 }
 
-}  // namespace galloria::sim
+} // namespace galloria::sim

@@ -49,9 +49,10 @@ int RunSetCommand(const SimArguments& arguments, std::ostream& out)
         throw UsageError("set needs --seed S");
     if (!arguments.players)
         throw UsageError("set needs --players NAME[,NAME...]");
-    if (!arguments.horses.empty() || arguments.field || arguments.gait || arguments.tipped || arguments.runs ||
-        !arguments.positional.empty())
-        throw UsageError("set takes --seed, --players, --strategy, --stake, --sets, --odds, --dir, --stable and --json");
+    if (!arguments.horses.empty() || arguments.field || arguments.gait || arguments.tipped ||
+        arguments.runs || !arguments.positional.empty())
+        throw UsageError(
+            "set takes --seed, --players, --strategy, --stake, --sets, --odds, --dir, --stable and --json");
 
     SetRunOptions options;
     options.seed = *arguments.seed;

@@ -11,7 +11,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage:\n"
-    "  galloria-sim race --seed S --horse SPD,SPR,STA,SPO [--horse ...] [--gait G1,G2,...] [--tipped K] [--json]\n"
+    "  galloria-sim race --seed S --horse SPD,SPR,STA,SPO [--horse ...] [--gait G1,G2,...] [--tipped K] "
+    "[--json]\n"
     "  galloria-sim race --seed S --stable PATH --field N1,N2,... [--gait G1,G2,...] [--tipped K] [--json]\n"
     "  galloria-sim odds --runs N --seed S (--horse ... | --stable PATH --field N1,N2,...) [--json]\n"
     "  galloria-sim stable PATH\n"
@@ -28,7 +29,7 @@ constexpr const char* kUsage =
     "  Characteristics are 0..100; stride phases 0..10; K is a runner index from 0\n"
     "  (-1 for none); horse numbers in --field count from 1; 1 to 12 runners.\n";
 
-}  // namespace
+} // namespace
 
 int RunGalloriaSim(const std::vector<std::string>& words, std::ostream& out, std::ostream& err)
 {
@@ -56,4 +57,4 @@ int RunGalloriaSim(const std::vector<std::string>& words, std::ostream& out, std
     }
 }
 
-}  // namespace galloria::sim
+} // namespace galloria::sim

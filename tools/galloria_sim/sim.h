@@ -11,4 +11,4 @@ namespace galloria::sim {
 // that failed, 2 bad arguments).
 int RunGalloriaSim(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
 
-}  // namespace galloria::sim
+} // namespace galloria::sim

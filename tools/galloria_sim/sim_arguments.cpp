@@ -14,7 +14,7 @@ void SetOnce(std::optional<std::string>& slot, std::string_view option, const st
     slot = value;
 }
 
-}  // namespace
+} // namespace
 
 long long ParseInteger(std::string_view text, long long low, long long high, std::string_view what)
 {
@@ -35,8 +35,8 @@ std::vector<int> ParseIntegerList(std::string_view text, int low, int high, std:
     std::size_t start = 0;
     while (true) {
         const std::size_t comma = text.find(',', start);
-        const std::string_view item = text.substr(start, comma == std::string_view::npos ? text.size() - start
-                                                                                          : comma - start);
+        const std::string_view item =
+            text.substr(start, comma == std::string_view::npos ? text.size() - start : comma - start);
         values.push_back(static_cast<int>(ParseInteger(item, low, high, what)));
         if (comma == std::string_view::npos)
             return values;
@@ -98,4 +98,4 @@ SimArguments ParseSimArguments(const std::vector<std::string>& words)
     return arguments;
 }
 
-}  // namespace galloria::sim
+} // namespace galloria::sim

@@ -21,13 +21,13 @@ public:
 struct SimArguments {
     std::string command;
     std::optional<std::uint32_t> seed;
-    std::vector<std::string> horses;  // "SPD,SPR,STA,SPO", one per runner
+    std::vector<std::string> horses; // "SPD,SPR,STA,SPO", one per runner
     std::optional<std::string> gait;
     std::optional<std::string> tipped;
     std::optional<std::string> stablePath;
     std::optional<std::string> field;
     std::optional<std::string> runs;
-    std::optional<std::string> players;  // set: NAME[,NAME...]
+    std::optional<std::string> players; // set: NAME[,NAME...]
     std::optional<std::string> strategy;
     std::optional<std::string> stake;
     std::optional<std::string> sets;
@@ -47,4 +47,4 @@ long long ParseInteger(std::string_view text, long long low, long long high, std
 // Parses a comma-separated list of integers, each within [low, high].
 std::vector<int> ParseIntegerList(std::string_view text, int low, int high, std::string_view what);
 
-}  // namespace galloria::sim
+} // namespace galloria::sim

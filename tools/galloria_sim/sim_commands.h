@@ -13,4 +13,4 @@ int RunOddsCommand(const SimArguments& arguments, std::ostream& out);
 int RunStableCommand(const SimArguments& arguments, std::ostream& out);
 int RunSetCommand(const SimArguments& arguments, std::ostream& out);
 
-}  // namespace galloria::sim
+} // namespace galloria::sim

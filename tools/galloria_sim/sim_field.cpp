@@ -40,8 +40,8 @@ std::vector<SimRunner> FieldFromStable(const std::string& path, const std::vecto
     std::vector<SimRunner> field;
     for (int number : numbers) {
         if (number > stable->count)
-            throw UsageError("there is no horse " + std::to_string(number) + " in " + path + ", which holds " +
-                             std::to_string(stable->count) + " horses");
+            throw UsageError("there is no horse " + std::to_string(number) + " in " + path +
+                             ", which holds " + std::to_string(stable->count) + " horses");
         if (!seen.insert(number).second)
             throw UsageError("horse " + std::to_string(number) + " is in the field twice");
         const HorseRecord& horse = stable->records[number - 1];
@@ -50,7 +50,7 @@ std::vector<SimRunner> FieldFromStable(const std::string& path, const std::vecto
     return field;
 }
 
-}  // namespace
+} // namespace
 
 std::vector<SimRunner> BuildField(const SimArguments& arguments)
 {
@@ -65,7 +65,8 @@ std::vector<SimRunner> BuildField(const SimArguments& arguments)
     }
     if (!arguments.stablePath || !arguments.field)
         throw UsageError("--stable and --field go together");
-    const std::vector<int> numbers = ParseIntegerList(*arguments.field, 1, Stable::kMaxHorses, "a --field number");
+    const std::vector<int> numbers =
+        ParseIntegerList(*arguments.field, 1, Stable::kMaxHorses, "a --field number");
     if (numbers.size() > CRaceEngine::kMaxRunners)
         throw UsageError("a race has at most 12 runners");
     return FieldFromStable(*arguments.stablePath, numbers);
@@ -78,4 +79,4 @@ void LoadField(CRaceEngine& engine, const std::vector<SimRunner>& field)
         LoadRunner(engine, k, field[k].horse);
 }
 
-}  // namespace galloria::sim
+} // namespace galloria::sim

@@ -34,4 +34,4 @@ std::vector<SimRunner> BuildField(const SimArguments& arguments);
 // Copies the runners' characteristics into the engine's inputs.
 void LoadField(CRaceEngine& engine, const std::vector<SimRunner>& field);
 
-}  // namespace galloria::sim
+} // namespace galloria::sim

@@ -46,4 +46,4 @@ std::string JsonString(const std::string& text)
     return quoted + "\"";
 }
 
-}  // namespace galloria::sim
+} // namespace galloria::sim

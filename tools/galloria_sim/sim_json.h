@@ -13,4 +13,4 @@ std::string JsonArray(const std::vector<double>& values, int decimals);
 // characters escaped.
 std::string JsonString(const std::string& text);
 
-}  // namespace galloria::sim
+} // namespace galloria::sim

@@ -16,4 +16,4 @@ RaceOutcome ReadOutcome(const CRaceEngine& engine)
     return outcome;
 }
 
-}  // namespace galloria::sim
+} // namespace galloria::sim

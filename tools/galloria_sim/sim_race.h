@@ -19,4 +19,4 @@ struct RaceOutcome {
 // Reads the finish of the race the engine has just run to its end.
 RaceOutcome ReadOutcome(const CRaceEngine& engine);
 
-}  // namespace galloria::sim
+} // namespace galloria::sim

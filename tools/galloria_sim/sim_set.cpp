@@ -85,9 +85,10 @@ void PrintRace(const Game& game, int set, bool json, std::ostream& out)
     const int horse = game.StableIndexOfRunner(winner);
     const std::string name = horse >= 0 ? std::string(HorseName(game.stable.records[horse])) : std::string();
     if (json) {
-        out << "{\"set\":" << set << ",\"race\":" << state.raceIndex + 1 << ",\"purse\":" << game.CurrentPurse()
-            << ",\"winner\":" << winner + 1 << ",\"horse\":" << JsonString(name) << ",\"win\":" << Price(pay.winPay)
-            << ",\"place\":[" << Price(pay.placePayFirst) << "," << Price(pay.placePaySecond) << "],\"show\":["
+        out << "{\"set\":" << set << ",\"race\":" << state.raceIndex + 1
+            << ",\"purse\":" << game.CurrentPurse() << ",\"winner\":" << winner + 1
+            << ",\"horse\":" << JsonString(name) << ",\"win\":" << Price(pay.winPay) << ",\"place\":["
+            << Price(pay.placePayFirst) << "," << Price(pay.placePaySecond) << "],\"show\":["
             << Price(pay.showPayFirst) << "," << Price(pay.showPaySecond) << "," << Price(pay.showPayThird)
             << "],\"exacta\":" << Price(pay.exactaPay) << ",\"triacta\":" << Price(pay.triactaPay)
             << ",\"balances\":[";
@@ -95,19 +96,19 @@ void PrintRace(const Game& game, int set, bool json, std::ostream& out)
         for (const PlayerSlot& player : state.players) {
             if (!player.InGame())
                 continue;
-            out << (first ? "" : ",") << "{\"name\":" << JsonString(player.name) << ",\"balance\":" << player.balance
-                << "}";
+            out << (first ? "" : ",") << "{\"name\":" << JsonString(player.name)
+                << ",\"balance\":" << player.balance << "}";
             first = false;
         }
         out << "]}\n";
         return;
     }
-    out << "Set " << set << " race " << state.raceIndex + 1 << "  purse $" << game.CurrentPurse() << "  winner #"
-        << winner + 1 << " " << name << "\n";
+    out << "Set " << set << " race " << state.raceIndex + 1 << "  purse $" << game.CurrentPurse()
+        << "  winner #" << winner + 1 << " " << name << "\n";
     out << "  win " << Price(pay.winPay) << "  place " << Price(pay.placePayFirst) << " "
-        << Price(pay.placePaySecond) << "  show " << Price(pay.showPayFirst) << " " << Price(pay.showPaySecond) << " "
-        << Price(pay.showPayThird) << "  exacta " << Price(pay.exactaPay) << "  triacta " << Price(pay.triactaPay)
-        << "\n ";
+        << Price(pay.placePaySecond) << "  show " << Price(pay.showPayFirst) << " "
+        << Price(pay.showPaySecond) << " " << Price(pay.showPayThird) << "  exacta " << Price(pay.exactaPay)
+        << "  triacta " << Price(pay.triactaPay) << "\n ";
     for (const PlayerSlot& player : state.players) {
         if (player.InGame())
             out << " " << player.name << " " << player.balance;

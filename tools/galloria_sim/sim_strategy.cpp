@@ -58,10 +58,9 @@ std::vector<PlannedBet> Plan(const RaceSetState& state, Strategy strategy)
 
 void TypeAmount(BettingWindowModel& window, int amount)
 {
-    static constexpr AmountKey kDigits[] = {AmountKey::Zero,  AmountKey::One,   AmountKey::Two,
-                                            AmountKey::Three, AmountKey::Four,  AmountKey::Five,
-                                            AmountKey::Six,   AmountKey::Seven, AmountKey::Eight,
-                                            AmountKey::Nine};
+    static constexpr AmountKey kDigits[] = {
+        AmountKey::Zero, AmountKey::One, AmountKey::Two,   AmountKey::Three, AmountKey::Four,
+        AmountKey::Five, AmountKey::Six, AmountKey::Seven, AmountKey::Eight, AmountKey::Nine};
     for (char digit : std::to_string(amount))
         window.PressKey(kDigits[digit - '0']);
 }
@@ -92,7 +91,8 @@ Strategy ParseStrategy(std::string_view word)
         return Strategy::Longshot;
     if (word == "mixed")
         return Strategy::Mixed;
-    throw UsageError("--strategy must be none, favourite, longshot or mixed, not \"" + std::string(word) + "\"");
+    throw UsageError("--strategy must be none, favourite, longshot or mixed, not \"" + std::string(word) +
+                     "\"");
 }
 
 void PlaceStrategyBets(BettingWindowModel& window, const RaceSetState& state, Strategy strategy, int stake)

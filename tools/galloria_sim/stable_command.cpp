@@ -21,7 +21,7 @@ std::string Dollars(std::uint32_t amount)
     return text;
 }
 
-}  // namespace
+} // namespace
 
 int RunStableCommand(const SimArguments& arguments, std::ostream& out)
 {
@@ -38,15 +38,16 @@ int RunStableCommand(const SimArguments& arguments, std::ostream& out)
     GameRandom random;
     stable->ComputeStatistics(random);
 
-    out << "  No.  Name                           Best Time  1st  2nd  3rd    Earning     Hi Win  Speed  Sprint"
+    out << "  No.  Name                           Best Time  1st  2nd  3rd    Earning     Hi Win  Speed  "
+           "Sprint"
            "  Stam  Spont\n";
     char line[200];
     for (int i = 0; i < stable->count; ++i) {
         const HorseRecord& horse = stable->records[i];
         const HorseStatistics& statistics = stable->statistics[i];
         const std::string name(HorseName(horse));
-        std::snprintf(line, sizeof line, "%5d  %-29s  %10s  %3d  %3d  %3d  %9s  %9s  %5d  %6d  %4d  %5d\n", i + 1,
-                      name.c_str(), FormatRaceTime(statistics.bestTime).c_str(), statistics.firsts,
+        std::snprintf(line, sizeof line, "%5d  %-29s  %10s  %3d  %3d  %3d  %9s  %9s  %5d  %6d  %4d  %5d\n",
+                      i + 1, name.c_str(), FormatRaceTime(statistics.bestTime).c_str(), statistics.firsts,
                       statistics.seconds, statistics.thirds, Dollars(statistics.totalEarnings).c_str(),
                       Dollars(statistics.hiWin).c_str(), horse.speed, horse.sprint, horse.stamina,
                       horse.spontaneity);
@@ -55,4 +56,4 @@ int RunStableCommand(const SimArguments& arguments, std::ostream& out)
     return 0;
 }
 
-}  // namespace galloria::sim
+} // namespace galloria::sim

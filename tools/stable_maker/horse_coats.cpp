@@ -10,18 +10,18 @@ namespace galloria::maker {
 namespace {
 
 struct Coat {
-    int weight;  // in a hundred horses
+    int weight; // in a hundred horses
     int red, green, blue;
 };
 
 constexpr std::array<Coat, 7> kCoats = {{
-    {30, 122, 62, 32},    // bay
-    {24, 168, 84, 42},    // chestnut
-    {18, 88, 58, 38},     // brown
-    {12, 168, 166, 160},  // grey
-    {9, 34, 30, 32},      // black
-    {5, 214, 174, 96},    // palomino
-    {2, 236, 232, 224},   // white
+    {30, 122, 62, 32},   // bay
+    {24, 168, 84, 42},   // chestnut
+    {18, 88, 58, 38},    // brown
+    {12, 168, 166, 160}, // grey
+    {9, 34, 30, 32},     // black
+    {5, 214, 174, 96},   // palomino
+    {2, 236, 232, 224},  // white
 }};
 
 // A channel lightened or darkened by `shade` and tinted by up to 2 either
@@ -31,7 +31,7 @@ int Vary(int channel, int shade, GameRandom& random)
     return std::clamp(channel + shade + random.Next() % 5 - 2, 0, 255);
 }
 
-}  // namespace
+} // namespace
 
 std::uint32_t DrawCoatColour(GameRandom& random)
 {
@@ -51,4 +51,4 @@ std::uint32_t DrawCoatColour(GameRandom& random)
     return static_cast<std::uint32_t>(red | green << 8 | blue << 16);
 }
 
-}  // namespace galloria::maker
+} // namespace galloria::maker

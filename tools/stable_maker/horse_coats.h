@@ -12,4 +12,4 @@ namespace galloria::maker {
 // then greys and blacks, a few palominos and whites, each a little varied.
 std::uint32_t DrawCoatColour(GameRandom& random);
 
-}  // namespace galloria::maker
+} // namespace galloria::maker

@@ -11,35 +11,33 @@ namespace galloria::maker {
 namespace {
 
 constexpr std::array<std::string_view, 84> kFirstWords = {
-    "Silver",   "Golden",    "Midnight", "Copper",   "Velvet",   "Amber",    "Scarlet",   "Misty",
-    "Stormy",   "Royal",     "Lucky",    "Gentle",   "Bold",     "Brave",    "Quiet",     "Wild",
-    "Rapid",    "Flying",    "Laughing", "Rolling",  "Merry",    "Honest",   "Clever",    "Sweet",
-    "Bright",   "Dusty",     "Frosty",   "Sunny",    "Windy",    "Autumn",   "Winter",    "Summer",
-    "Morning",  "Evening",   "Harbour",  "Highland", "Meadow",   "Valley",   "River",     "Cedar",
-    "Willow",   "Maple",     "Hazel",    "Thistle",  "Heather",  "Juniper",  "Saffron",   "Cobalt",
-    "Indigo",   "Crimson",   "Ivory",    "Ebony",    "Jade",     "Ruby",     "Sapphire",  "Topaz",
-    "Granite",  "Marble",    "Captain",  "Duke of",  "Lady",     "Sir",      "Miss",      "Master",
-    "Little",   "Grand",     "Paper",    "Lantern",  "Orchard",  "Prairie",  "Coastal",   "Tidal",
-    "Clover",   "Bramble",   "Foggy",    "Cheerful", "Daring",   "Humble",   "Restless",  "Wistful",
-    "Kingfisher", "Moonlit", "Starry",   "Painted",
+    "Silver",   "Golden",  "Midnight", "Copper",   "Velvet",  "Amber",   "Scarlet",  "Misty",   "Stormy",
+    "Royal",    "Lucky",   "Gentle",   "Bold",     "Brave",   "Quiet",   "Wild",     "Rapid",   "Flying",
+    "Laughing", "Rolling", "Merry",    "Honest",   "Clever",  "Sweet",   "Bright",   "Dusty",   "Frosty",
+    "Sunny",    "Windy",   "Autumn",   "Winter",   "Summer",  "Morning", "Evening",  "Harbour", "Highland",
+    "Meadow",   "Valley",  "River",    "Cedar",    "Willow",  "Maple",   "Hazel",    "Thistle", "Heather",
+    "Juniper",  "Saffron", "Cobalt",   "Indigo",   "Crimson", "Ivory",   "Ebony",    "Jade",    "Ruby",
+    "Sapphire", "Topaz",   "Granite",  "Marble",   "Captain", "Duke of", "Lady",     "Sir",     "Miss",
+    "Master",   "Little",  "Grand",    "Paper",    "Lantern", "Orchard", "Prairie",  "Coastal", "Tidal",
+    "Clover",   "Bramble", "Foggy",    "Cheerful", "Daring",  "Humble",  "Restless", "Wistful", "Kingfisher",
+    "Moonlit",  "Starry",  "Painted",
 };
 
 constexpr std::array<std::string_view, 72> kSecondWords = {
-    "Arrow",    "Breeze",   "Comet",    "Echo",     "Falcon",    "Gale",     "Harvest",  "Island",
-    "Jester",   "Kestrel",  "Lark",     "Legend",   "Melody",    "Monarch",  "Nomad",    "Oak",
-    "Piper",    "Quest",    "Rambler",  "Rider",    "Sparrow",   "Spirit",   "Tempest",  "Thunder",
-    "Voyager",  "Wanderer", "Whisper",  "Zephyr",   "Promise",   "Fortune",  "Gambit",   "Ribbon",
-    "Mirage",   "Banner",   "Crown",    "Dream",    "Flame",     "Glory",    "Journey",  "Kingdom",
-    "Lullaby",  "Meteor",   "Mist",     "Pilot",    "Rhapsody",  "Secret",   "Shadow",   "Sonnet",
-    "Storm",    "Summit",   "Sunset",   "Tide",     "Trail",     "Treasure", "Tune",     "Valour",
-    "Wish",     "Harmony",  "Ember",    "Feather",  "Compass",   "Horizon",  "Minstrel", "Orchid",
-    "Pebble",   "Riddle",   "Saddle",   "Thimble",  "Wildfire",  "Waltz",    "Wren",     "Beacon",
+    "Arrow",   "Breeze",  "Comet",   "Echo",    "Falcon",  "Gale",     "Harvest", "Island",   "Jester",
+    "Kestrel", "Lark",    "Legend",  "Melody",  "Monarch", "Nomad",    "Oak",     "Piper",    "Quest",
+    "Rambler", "Rider",   "Sparrow", "Spirit",  "Tempest", "Thunder",  "Voyager", "Wanderer", "Whisper",
+    "Zephyr",  "Promise", "Fortune", "Gambit",  "Ribbon",  "Mirage",   "Banner",  "Crown",    "Dream",
+    "Flame",   "Glory",   "Journey", "Kingdom", "Lullaby", "Meteor",   "Mist",    "Pilot",    "Rhapsody",
+    "Secret",  "Shadow",  "Sonnet",  "Storm",   "Summit",  "Sunset",   "Tide",    "Trail",    "Treasure",
+    "Tune",    "Valour",  "Wish",    "Harmony", "Ember",   "Feather",  "Compass", "Horizon",  "Minstrel",
+    "Orchid",  "Pebble",  "Riddle",  "Saddle",  "Thimble", "Wildfire", "Waltz",   "Wren",     "Beacon",
 };
 
 constexpr std::array<std::string_view, 24> kNicknames = {
-    "Molly", "Archie", "Rosie", "Barney", "Tilly", "Ned",   "Polly",  "Ollie",
-    "Hattie", "Alfie", "Nell",  "Rufus",  "Daisy", "Percy", "Bonnie", "Toby",
-    "Maisie", "Fergus", "Elsie", "Monty", "Ivy",   "Jasper", "Mabel", "Gus",
+    "Molly",  "Archie", "Rosie", "Barney", "Tilly", "Ned",    "Polly",  "Ollie",
+    "Hattie", "Alfie",  "Nell",  "Rufus",  "Daisy", "Percy",  "Bonnie", "Toby",
+    "Maisie", "Fergus", "Elsie", "Monty",  "Ivy",   "Jasper", "Mabel",  "Gus",
 };
 
 template <std::size_t N>
@@ -63,7 +61,7 @@ std::string MakeName(GameRandom& random)
     return name;
 }
 
-}  // namespace
+} // namespace
 
 std::vector<std::string> MakeHorseNames(GameRandom& random, int count)
 {
@@ -78,4 +76,4 @@ std::vector<std::string> MakeHorseNames(GameRandom& random, int count)
     return names;
 }
 
-}  // namespace galloria::maker
+} // namespace galloria::maker

@@ -13,4 +13,4 @@ namespace galloria::maker {
 // 29 characters each, built from our own word lists.
 std::vector<std::string> MakeHorseNames(GameRandom& random, int count);
 
-}  // namespace galloria::maker
+} // namespace galloria::maker

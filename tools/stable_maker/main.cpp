@@ -21,7 +21,8 @@ int main(int argc, char** argv)
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     for (const char* name : {"Stable.dat", "BackUp.dat"}) {
-        if (!galloria::WriteStableFile(folder / name, {stable->records, static_cast<std::size_t>(stable->count)})) {
+        if (!galloria::WriteStableFile(folder / name,
+                                       {stable->records, static_cast<std::size_t>(stable->count)})) {
             std::cerr << "galloria-stable-maker: cannot write " << (folder / name).string() << "\n";
             return 1;
         }

@@ -50,7 +50,8 @@ int DrawPurse(const Stable& stable, const std::vector<int>& field, GameRandom& r
     return 5000 + 1000 * thousands;
 }
 
-void RunRace(Stable& stable, const std::vector<int>& field, int purse, CRaceEngine& engine, GameRandom& random)
+void RunRace(Stable& stable, const std::vector<int>& field, int purse, CRaceEngine& engine,
+             GameRandom& random)
 {
     engine.fieldSize = static_cast<int>(field.size());
     for (int k = 0; k < engine.fieldSize; ++k)
@@ -69,7 +70,7 @@ void RunRace(Stable& stable, const std::vector<int>& field, int purse, CRaceEngi
     stable.RecordRaceResult(indexByPlace, timeByPlace, purse);
 }
 
-}  // namespace
+} // namespace
 
 void RunSeason(Stable& stable, GameRandom& random, int races)
 {
@@ -82,4 +83,4 @@ void RunSeason(Stable& stable, GameRandom& random, int races)
     }
 }
 
-}  // namespace galloria::maker
+} // namespace galloria::maker

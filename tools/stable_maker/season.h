@@ -3,7 +3,7 @@
 namespace galloria {
 class GameRandom;
 class Stable;
-}  // namespace galloria
+} // namespace galloria
 
 namespace galloria::maker {
 
@@ -12,4 +12,4 @@ namespace galloria::maker {
 // every result, so form, times, earnings and odds mean something.
 void RunSeason(Stable& stable, GameRandom& random, int races);
 
-}  // namespace galloria::maker
+} // namespace galloria::maker

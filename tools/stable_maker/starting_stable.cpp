@@ -36,7 +36,7 @@ std::vector<int> DealSpeeds(GameRandom& random)
     return speeds;
 }
 
-}  // namespace
+} // namespace
 
 void MakeStartingStable(Stable& stable)
 {
@@ -60,4 +60,4 @@ void MakeStartingStable(Stable& stable)
     RunSeason(stable, random, kSeasonRaces);
 }
 
-}  // namespace galloria::maker
+} // namespace galloria::maker

@@ -10,4 +10,4 @@ namespace galloria::maker {
 // A fixed seed makes it the same, byte for byte, every time.
 void MakeStartingStable(Stable& stable);
 
-}  // namespace galloria::maker
+} // namespace galloria::maker

@@ -2,8 +2,8 @@
 
 #include "app/main_frame.h"
 #include "betting/betting_window_dlg.h"
-#include "betting/racing_form_model.h"
 #include "betting/payout_board_view.h"
+#include "betting/racing_form_model.h"
 #include "betting/racing_form_painter.h"
 #include "game/about_dlg.h"
 #include "game/enter_names_dlg.h"

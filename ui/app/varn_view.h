@@ -114,8 +114,8 @@ private:
     RunnerSprites sprites_;
     FinishPhotoAlbum photos_;
     RaceScenePainter scene_;
-    bool courseSetUp_ = false;    // the scene's course is in the back buffer
-    bool raceOnScreen_ = false;   // frames of the race reach the screen
+    bool courseSetUp_ = false;  // the scene's course is in the back buffer
+    bool raceOnScreen_ = false; // frames of the race reach the screen
     bool payoutBoardWanted_ = false;
     bool quitDuringRace_ = false;
 

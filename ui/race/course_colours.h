@@ -15,10 +15,18 @@ inline const QColor kClockYellow(0xFA, 0xFA, 0x96);
 inline const QColor kTippedYellow(0xFF, 0xFF, 0x00);
 
 // The flag and box colours by index.
-inline const QColor kFlagColours[12] = {{0xDC, 0x3C, 0x3C}, {0xDC, 0xDC, 0x3C}, {0x28, 0x82, 0x1E},
-                                        {0x87, 0x2D, 0xB3}, {0xAA, 0x5E, 0x00}, {0x28, 0x4B, 0x78},
-                                        {0x1E, 0x3C, 0x64}, {0x53, 0x97, 0xE1}, {0xFF, 0xFF, 0xFF},
-                                        kLake,              kGrass,             kDirt};
+inline const QColor kFlagColours[12] = {{0xDC, 0x3C, 0x3C},
+                                        {0xDC, 0xDC, 0x3C},
+                                        {0x28, 0x82, 0x1E},
+                                        {0x87, 0x2D, 0xB3},
+                                        {0xAA, 0x5E, 0x00},
+                                        {0x28, 0x4B, 0x78},
+                                        {0x1E, 0x3C, 0x64},
+                                        {0x53, 0x97, 0xE1},
+                                        {0xFF, 0xFF, 0xFF},
+                                        kLake,
+                                        kGrass,
+                                        kDirt};
 // The boards' blue and its next shade.
 inline const QColor& kBoardBlue = kFlagColours[6];
 inline const QColor& kBoardStripe = kFlagColours[5];

@@ -22,8 +22,8 @@ QPoint FinishPhotoAlbum::SourceCorner() const
 
 QRect FinishPhotoAlbum::ShowNextPhotoRect() const
 {
-    return BySizeClass(size_, QRect(QPoint(292, 164), QPoint(596, 356)), QRect(QPoint(365, 205), QPoint(745, 445)),
-                       QRect(QPoint(467, 262), QPoint(954, 570)));
+    return BySizeClass(size_, QRect(QPoint(292, 164), QPoint(596, 356)),
+                       QRect(QPoint(365, 205), QPoint(745, 445)), QRect(QPoint(467, 262), QPoint(954, 570)));
 }
 
 void FinishPhotoAlbum::Create()

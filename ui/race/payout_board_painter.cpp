@@ -79,7 +79,8 @@ void PaintPayoutBoard(QPainter& painter, SizeClass size, const PayoutBoardView& 
     painter.setPen(course::kTippedYellow);
     int y = top + rowHeight;
     const auto rightAligned = [&](const QString& text, int right, int baseline) {
-        painter.drawText(QPoint(right - QFontMetrics(painter.font()).horizontalAdvance(text), baseline), text);
+        painter.drawText(QPoint(right - QFontMetrics(painter.font()).horizontalAdvance(text), baseline),
+                         text);
     };
     rightAligned("Win", winRight, y);
     rightAligned("Place", placeRight, y);

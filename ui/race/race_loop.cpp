@@ -37,7 +37,8 @@ void QuitDuringRace()
     std::exit(kQuitDuringRaceExitCode);
 }
 
-void RunRaceLoop(Game& game, const std::function<void()>& showFrame, const std::function<bool()>& quitRequested)
+void RunRaceLoop(Game& game, const std::function<void()>& showFrame,
+                 const std::function<bool()>& quitRequested)
 {
     QElapsedTimer stopwatch;
     stopwatch.start();

@@ -17,7 +17,8 @@ class Game;
 // showFrame draws and presents the frame just stepped. Returns when the race
 // is over or the player cancelled the display from the pause box; a quit
 // asked for meanwhile ends the program with exit status 71.
-void RunRaceLoop(Game& game, const std::function<void()>& showFrame, const std::function<bool()>& quitRequested);
+void RunRaceLoop(Game& game, const std::function<void()>& showFrame,
+                 const std::function<bool()>& quitRequested);
 
 // Ends the program as a quit during a race does: no state is saved.
 [[noreturn]] void QuitDuringRace();

@@ -1,7 +1,7 @@
 #include "race/race_scene_painter.h"
 
-#include "race/race_engine.h"
 #include "race/course_colours.h"
+#include "race/race_engine.h"
 #include "race/race_scene_layout.h"
 #include "race/runner_livery.h"
 
@@ -105,20 +105,42 @@ void RaceScenePainter::DrawFrame(QPainter& painter, const RaceSceneFrame& frame)
         if (onTrack)
             painter.setClipRect(track);
         switch (layer) {
-        case SceneLayer::Grass: DrawGrass(painter); break;
-        case SceneLayer::Dirt: DrawDirt(painter); break;
-        case SceneLayer::Lake: DrawLake(painter, leader); break;
-        case SceneLayer::FinishPostBack: DrawFinishPostBack(painter, leader); break;
-        case SceneLayer::FarRail: DrawFarRail(painter, leader); break;
+        case SceneLayer::Grass:
+            DrawGrass(painter);
+            break;
+        case SceneLayer::Dirt:
+            DrawDirt(painter);
+            break;
+        case SceneLayer::Lake:
+            DrawLake(painter, leader);
+            break;
+        case SceneLayer::FinishPostBack:
+            DrawFinishPostBack(painter, leader);
+            break;
+        case SceneLayer::FarRail:
+            DrawFarRail(painter, leader);
+            break;
         case SceneLayer::Runners:
             DrawRunners(painter, frame, GateDrawn(frame.graphicsQuality) && leader < GateShownBelow(size_));
             break;
-        case SceneLayer::NearRail: DrawNearRail(painter, leader); break;
-        case SceneLayer::DistancePoles: DrawDistancePoles(painter, leader); break;
-        case SceneLayer::FinishPostFront: DrawFinishPostFront(painter, leader); break;
-        case SceneLayer::Frame: DrawFrameRings(painter); break;
-        case SceneLayer::OverviewMap: DrawOverviewMap(painter, frame); break;
-        case SceneLayer::RunningOrder: DrawRunningOrder(painter, frame); break;
+        case SceneLayer::NearRail:
+            DrawNearRail(painter, leader);
+            break;
+        case SceneLayer::DistancePoles:
+            DrawDistancePoles(painter, leader);
+            break;
+        case SceneLayer::FinishPostFront:
+            DrawFinishPostFront(painter, leader);
+            break;
+        case SceneLayer::Frame:
+            DrawFrameRings(painter);
+            break;
+        case SceneLayer::OverviewMap:
+            DrawOverviewMap(painter, frame);
+            break;
+        case SceneLayer::RunningOrder:
+            DrawRunningOrder(painter, frame);
+            break;
         }
         painter.restore();
     }
@@ -211,7 +233,8 @@ void RaceScenePainter::DrawDistancePoles(QPainter& painter, int leader) const
         if (!shown)
             continue;
         GreyLines(painter, shown->x, top, bottom, 6);
-        painter.fillRect(QRect(shown->x - flagWidth, top, flagWidth, flagHeight), course::kFlagColours[shown->flagColour]);
+        painter.fillRect(QRect(shown->x - flagWidth, top, flagWidth, flagHeight),
+                         course::kFlagColours[shown->flagColour]);
         painter.setPen(Qt::black);
         painter.drawRect(QRect(shown->x - flagWidth, top, flagWidth - 1, flagHeight - 1));
     }
@@ -261,7 +284,8 @@ void RaceScenePainter::DrawRunners(QPainter& painter, const RaceSceneFrame& fram
         const int x = RunnerSpriteX(size_, engine.leaderPosition, engine.position[runner]);
         const int y = RunnerSpriteY(size_, engine.drawnLane[runner]);
         const int f = SpriteFrame(frame.gaitPhase[runner], frame.frameCounter);
-        painter.drawImage(QPoint(x, y), *strip, QRect(kSpriteFrameWidth * f, 0, kSpriteFrameWidth, kSpriteDrawnHeight));
+        painter.drawImage(QPoint(x, y), *strip,
+                          QRect(kSpriteFrameWidth * f, 0, kSpriteFrameWidth, kSpriteDrawnHeight));
     }
 }
 
@@ -294,7 +318,8 @@ void RaceScenePainter::DrawOverviewMap(QPainter& painter, const RaceSceneFrame& 
         path.addRoundedRect(r, r.height() / 2, r.height() / 2);
         return path;
     };
-    const QPainterPath ring = stadium(mapPath_.adjusted(-4, -4, 4, 4)) - stadium(mapPath_.adjusted(4, 4, -4, -4));
+    const QPainterPath ring =
+        stadium(mapPath_.adjusted(-4, -4, 4, 4)) - stadium(mapPath_.adjusted(4, 4, -4, -4));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::white);
     painter.setBrush(course::kDirt);
@@ -311,7 +336,8 @@ void RaceScenePainter::DrawOverviewMap(QPainter& painter, const RaceSceneFrame& 
     painter.setFont(smallFont_);
     painter.setPen(Qt::yellow);
     const QFontMetrics metrics(smallFont_);
-    painter.drawText(QPointF(marker.x - metrics.horizontalAdvance('*') / 2.0, marker.y + metrics.ascent() / 2.0), "*");
+    painter.drawText(
+        QPointF(marker.x - metrics.horizontalAdvance('*') / 2.0, marker.y + metrics.ascent() / 2.0), "*");
     painter.setRenderHint(QPainter::Antialiasing, false);
 
     // The race clock in the middle of the box.
@@ -357,10 +383,11 @@ void RaceScenePainter::DrawRunningOrder(QPainter& painter, const RaceSceneFrame&
         painter.drawText(discRect, Qt::AlignCenter, QString::number(number));
         painter.setFont(smallFont_);
         painter.setPen(runner == frame.tippedRunner ? Qt::yellow : Qt::white);
-        const QRect nameRect(discRect.right() + 10, discRect.top(), area.right() - discRect.right() - 14, disc);
-        painter.drawText(nameRect, Qt::AlignLeft | Qt::AlignVCenter,
-                         QFontMetrics(smallFont_).elidedText(frame.names[runner], Qt::ElideRight,
-                                                             nameRect.width()));
+        const QRect nameRect(discRect.right() + 10, discRect.top(), area.right() - discRect.right() - 14,
+                             disc);
+        painter.drawText(
+            nameRect, Qt::AlignLeft | Qt::AlignVCenter,
+            QFontMetrics(smallFont_).elidedText(frame.names[runner], Qt::ElideRight, nameRect.width()));
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
 }

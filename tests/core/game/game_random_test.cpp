@@ -28,5 +28,5 @@ TEST(GameRandom, ReseedingRepeatsAndValuesStayIn15Bits)
     }
 }
 
-}  // namespace
-}  // namespace galloria
+} // namespace
+} // namespace galloria

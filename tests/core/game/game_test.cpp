@@ -21,9 +21,9 @@ namespace fs = std::filesystem;
 // Presses the digits of amount on the keypad.
 void TypeAmount(BettingWindowModel& window, int amount)
 {
-    static constexpr AmountKey kDigits[] = {AmountKey::Zero, AmountKey::One,   AmountKey::Two, AmountKey::Three,
-                                            AmountKey::Four, AmountKey::Five,  AmountKey::Six, AmountKey::Seven,
-                                            AmountKey::Eight, AmountKey::Nine};
+    static constexpr AmountKey kDigits[] = {
+        AmountKey::Zero, AmountKey::One, AmountKey::Two,   AmountKey::Three, AmountKey::Four,
+        AmountKey::Five, AmountKey::Six, AmountKey::Seven, AmountKey::Eight, AmountKey::Nine};
     for (char digit : std::to_string(amount))
         window.PressKey(kDigits[digit - '0']);
 }
@@ -65,7 +65,9 @@ protected:
         game = std::make_unique<Game>(host, store);
         game->folder = folder.Path();
         game->seedClock = [this] { return ++clock; };
-        game->hallOfFame.clock = [] { return LocalDateTime{.year = 2026, .month = 12, .day = 7, .hour = 9, .minute = 5}; };
+        game->hallOfFame.clock = [] {
+            return LocalDateTime{.year = 2026, .month = 12, .day = 7, .hour = 9, .minute = 5};
+        };
         game->FirstUpdate();
     }
 
@@ -116,8 +118,8 @@ TEST_F(GameSet, OnePlayerWithoutBetsRunsTenRacesAndKeepsTheMoney)
     EXPECT_EQ(game->setResults.Cell(RaceSetResultsModel::kFinishRow, 0), "10000");
     EXPECT_EQ(host.notices.size(), 1u) << "the tenth-race notice, once";
     EXPECT_EQ(game->menus.Phase(), GamePhase::NoSet) << "Don't Continue This Game";
-    EXPECT_EQ(host.titles.front(), "Galloria v1.5   -   RACE 1   -   Purse $" +
-                                       std::to_string(game->state.program.purse[0]));
+    EXPECT_EQ(host.titles.front(),
+              "Galloria v1.5   -   RACE 1   -   Purse $" + std::to_string(game->state.program.purse[0]));
     EXPECT_TRUE(fs::exists(folder.Path() / "Program.txt"));
     EXPECT_TRUE(fs::exists(folder.Path() / "Result01.txt"));
     EXPECT_TRUE(fs::exists(folder.Path() / "GXscores.gxs"));

@@ -72,8 +72,8 @@ TEST(PlayerNamesModel, PlayTakesTypedNamesAndLeavesOutEntriesAndEmptyTexts)
     EXPECT_TRUE(answer.Accepted());
     EXPECT_EQ(answer.playerCount, 0);
     // A result that still names the entry's text as typed leaves the slot out.
-    answer = ReadPlayerNames({"Not In Game", "Ann", "", ""},
-                             {kTypedText, kTypedText, kTypedText, kTypedText});
+    answer =
+        ReadPlayerNames({"Not In Game", "Ann", "", ""}, {kTypedText, kTypedText, kTypedText, kTypedText});
     EXPECT_TRUE(answer.Accepted());
     EXPECT_EQ(answer.names, (Texts{"", "Ann", "", ""}));
 }

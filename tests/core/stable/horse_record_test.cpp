@@ -36,7 +36,7 @@ TEST(HorseRecord, EveryFieldSitsAtItsOffsetLittleEndian)
     EXPECT_EQ(std::memcmp(bytes, "Copper Kettle\0", 14), 0);
     EXPECT_EQ(bytes[30], 100);
     EXPECT_EQ(bytes[33], 3);
-    EXPECT_EQ(bytes[34], 0);  // padding
+    EXPECT_EQ(bytes[34], 0); // padding
     EXPECT_EQ(bytes[35], 0);
     EXPECT_EQ(std::vector<int>(bytes + 36, bytes + 40), (std::vector<int>{0x33, 0x22, 0x11, 0x00}));
     EXPECT_EQ(std::vector<int>(bytes + 40, bytes + 44), (std::vector<int>{0xFE, 0xFF, 0xFF, 0xFF}));
@@ -56,7 +56,7 @@ TEST(HorseRecord, DecodeThenEncodeGivesTheSameBytes)
     std::uint8_t bytes[kHorseRecordSize];
     for (std::size_t i = 0; i < kHorseRecordSize; ++i)
         bytes[i] = static_cast<std::uint8_t>(i * 37 + 11);
-    bytes[5] = 0;  // a short name followed by leftover bytes, kept as read
+    bytes[5] = 0; // a short name followed by leftover bytes, kept as read
     bytes[34] = bytes[35] = 0;
     std::uint8_t again[kHorseRecordSize];
     EncodeHorseRecord(DecodeHorseRecord(bytes), again);
@@ -79,5 +79,5 @@ TEST(HorseRecord, NamesHoldAtMost29CharactersAndAreReadWithinTheField)
     EXPECT_EQ(HorseName(horse), std::string(30, 'z'));
 }
 
-}  // namespace
-}  // namespace galloria
+} // namespace
+} // namespace galloria

@@ -15,5 +15,5 @@ TEST(FormatRaceTime, MinutesSecondsAndAFifthsDigit)
         EXPECT_EQ(FormatRaceTime(fifths), text) << fifths;
 }
 
-}  // namespace
-}  // namespace galloria
+} // namespace
+} // namespace galloria

@@ -21,7 +21,8 @@ protected:
     void SetUp() override
     {
         folder = fs::temp_directory_path() /
-                 ("galloria_stable_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                 ("galloria_stable_" +
+                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(folder);
         fs::create_directories(folder / "data");
         stable = std::make_unique<Stable>();
@@ -140,8 +141,8 @@ TEST_F(StableFiles, AddHorseAppendsOrRefusesWithoutWriting)
     EXPECT_EQ(stable->count, 4);
     const std::string after = Read(StableFile());
     ASSERT_EQ(after.size(), 4 * kHorseRecordSize);
-    const HorseRecord added = DecodeHorseRecord(reinterpret_cast<const std::uint8_t*>(after.data()) +
-                                                3 * kHorseRecordSize);
+    const HorseRecord added =
+        DecodeHorseRecord(reinterpret_cast<const std::uint8_t*>(after.data()) + 3 * kHorseRecordSize);
     EXPECT_EQ(HorseName(added), std::string(29, 'a'));
     EXPECT_EQ(added.spontaneity, 80);
     EXPECT_EQ(added.colour, 0x123456u);
@@ -174,7 +175,7 @@ TEST(StableStatistics, AreDerivedFromTheTwentyRaceHistory)
     auto stable = std::make_unique<Stable>();
     stable->count = 3;
     HorseRecord& raced = stable->records[0];
-    raced.timeHistory[0] = 1000;  // 200 seconds or more never count
+    raced.timeHistory[0] = 1000; // 200 seconds or more never count
     raced.timeHistory[3] = 999;
     raced.timeHistory[7] = 0;
     raced.earningsHistory[0] = 6000;
@@ -186,7 +187,7 @@ TEST(StableStatistics, AreDerivedFromTheTwentyRaceHistory)
     raced.finishHistory[5] = 7;
     raced.oddsHistory[0] = 4.0f;
     raced.oddsHistory[1] = 7.0f;
-    raced.oddsHistory[2] = -3.0f;  // only positive odds count
+    raced.oddsHistory[2] = -3.0f; // only positive odds count
     raced.lastPurse = 12000;
     stable->records[1].timeHistory[0] = 1000;
 
@@ -196,7 +197,7 @@ TEST(StableStatistics, AreDerivedFromTheTwentyRaceHistory)
     const HorseStatistics& s = stable->statistics[0];
     EXPECT_EQ(s.bestTime, 999);
     EXPECT_EQ(s.hiWin, 4294967295u);
-    EXPECT_EQ(s.totalEarnings, 5999u);  // the sum wraps as in 32 bits
+    EXPECT_EQ(s.totalEarnings, 5999u); // the sum wraps as in 32 bits
     EXPECT_EQ(s.firsts, 2);
     EXPECT_EQ(s.seconds, 1);
     EXPECT_EQ(s.thirds, 1);
@@ -242,7 +243,7 @@ TEST(StableRaceResult, PurseIsSplitSixtyThirtyTenAndTheHistoryShifts)
         const HorseRecord& horse = stable->records[byPlace[place]];
         EXPECT_EQ(horse.finishHistory[0], place + 1);
         EXPECT_EQ(horse.finishHistory[1], 9);
-        EXPECT_EQ(horse.finishHistory[19], 0);  // the twentieth race ago fell out
+        EXPECT_EQ(horse.finishHistory[19], 0); // the twentieth race ago fell out
         EXPECT_EQ(horse.timeHistory[0], times[place] & 0xFFFF);
         EXPECT_EQ(horse.lastPurse, 10000);
     }
@@ -259,5 +260,5 @@ TEST(StableRaceResult, PurseIsSplitSixtyThirtyTenAndTheHistoryShifts)
     EXPECT_EQ(stable->records[0].earningsHistory[1], 3000u);
 }
 
-}  // namespace
-}  // namespace galloria
+} // namespace
+} // namespace galloria
