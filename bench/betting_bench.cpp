@@ -1,10 +1,10 @@
+#include "base/game_random.h"
 #include "betting/bet_line.h"
 #include "betting/odds_simulation.h"
 #include "betting/payouts.h"
 #include "betting/pool_book.h"
+#include "betting/race_set_state.h"
 #include "betting/settlement.h"
-#include "game/game_random.h"
-#include "game/race_set_state.h"
 #include "race/race_engine.h"
 #include "stable/stable.h"
 

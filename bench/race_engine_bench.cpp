@@ -3,7 +3,7 @@
 
 #include "race/race_engine.h"
 
-#include "game/game_random.h"
+#include "base/game_random.h"
 
 #include <benchmark/benchmark.h>
 

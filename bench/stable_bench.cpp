@@ -1,4 +1,4 @@
-#include "game/game_random.h"
+#include "base/game_random.h"
 #include "stable/stable.h"
 
 #include <benchmark/benchmark.h>

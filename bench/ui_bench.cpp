@@ -3,10 +3,10 @@
 
 #include "app/main_frame.h"
 #include "app/varn_view.h"
+#include "base/game_random.h"
 #include "betting/racing_form_model.h"
 #include "betting/racing_form_painter.h"
 #include "game/game.h"
-#include "game/game_random.h"
 #include "game/race_program_draw.h"
 #include "race/race_scene_painter.h"
 #include "race/runner_sprites.h"

@@ -2,8 +2,8 @@
 
 #include "betting/bet.h"
 #include "betting/pool_book.h"
+#include "betting/race_set_state.h"
 #include "betting/review_bets_model.h"
-#include "game/race_set_state.h"
 
 #include <string>
 #include <string_view>

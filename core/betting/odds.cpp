@@ -1,6 +1,6 @@
 #include "betting/odds.h"
 
-#include "game/race_set_state.h"
+#include "betting/race_set_state.h"
 #include "stable/stable.h"
 
 #include <algorithm>

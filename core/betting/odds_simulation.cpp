@@ -1,7 +1,7 @@
 #include "betting/odds_simulation.h"
 
 #include "betting/odds.h"
-#include "game/race_set_state.h"
+#include "betting/race_set_state.h"
 #include "race/race_engine.h"
 #include "race/race_run.h"
 #include "stable/stable.h"

@@ -1,6 +1,6 @@
 #include "betting/pool_book.h"
 
-#include "game/game_random.h"
+#include "base/game_random.h"
 
 #include <algorithm>
 

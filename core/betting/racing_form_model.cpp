@@ -1,7 +1,7 @@
 #include "betting/racing_form_model.h"
 
 #include "betting/odds.h"
-#include "game/race_set_state.h"
+#include "betting/race_set_state.h"
 #include "stable/race_time.h"
 #include "stable/stable.h"
 

@@ -1,13 +1,15 @@
 #pragma once
 
 #include "betting/bet.h"
-#include "game/game_settings.h"
 
 #include <array>
 #include <string>
 #include <string_view>
 
 namespace galloria {
+
+// Order of the horses on the racing form. Stored, so the values are fixed.
+enum class SortOrder : int { None = 0, Odds = 1, BestTime = 2, Results = 3, Earnings = 4 };
 
 class Stable;
 struct RaceSetState;

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/sound_effect.h"
 #include "betting/bet.h"
 #include "betting/pool_book.h"
-#include "game/sound_effect.h"
 
 #include <optional>
 #include <string>

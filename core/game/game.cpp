@@ -1,12 +1,12 @@
 #include "game/game.h"
 
+#include "base/settings_store.h"
 #include "betting/odds.h"
 #include "betting/odds_simulation.h"
 #include "betting/payouts.h"
 #include "betting/pool_book.h"
 #include "betting/settlement.h"
 #include "game/race_program_draw.h"
-#include "game/settings_store.h"
 #include "game/tipster.h"
 #include "game/unfinished_game_file.h"
 #include "halloffame/high_score_export.h"

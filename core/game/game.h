@@ -1,13 +1,13 @@
 #pragma once
 
+#include "base/game_random.h"
 #include "betting/betting_window_model.h"
+#include "betting/race_set_state.h"
 #include "game/game_host.h"
-#include "game/game_random.h"
 #include "game/game_settings.h"
 #include "game/menu_state.h"
 #include "game/player_names_model.h"
 #include "game/race_set_results_model.h"
-#include "game/race_set_state.h"
 #include "game/sound_player.h"
 #include "halloffame/hall_of_fame.h"
 #include "race/race_engine.h"

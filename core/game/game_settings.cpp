@@ -1,7 +1,7 @@
 #include "game/game_settings.h"
 
+#include "base/settings_store.h"
 #include "game/player_names_model.h"
-#include "game/settings_store.h"
 
 #include <algorithm>
 

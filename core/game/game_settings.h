@@ -1,6 +1,7 @@
 #pragma once
 
-#include "game/race_set_state.h"
+#include "betting/race_set_state.h"
+#include "betting/racing_form_model.h"
 
 #include <array>
 #include <string>
@@ -26,9 +27,6 @@ inline constexpr std::string_view kOwnerKey = "Owner";
 
 // The names dialog's second list entry; also what an untouched name slot holds.
 inline constexpr std::string_view kNotInGameText = "Not In Game";
-
-// Order of the horses on the racing form. Stored, so the values are fixed.
-enum class SortOrder : int { None = 0, Odds = 1, BestTime = 2, Results = 3, Earnings = 4 };
 
 // How a race is shown. Stored, so the values are fixed.
 enum class ViewRaceMode : int { WholeRace = 0, HomeStretch = 1, None = 2 };

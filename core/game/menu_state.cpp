@@ -1,6 +1,6 @@
 #include "game/menu_state.h"
 
-#include "game/race_set_state.h"
+#include "betting/race_set_state.h"
 
 #include <algorithm>
 

@@ -1,5 +1,6 @@
 #include "game/player_names_model.h"
 
+#include "base/text_cut.h"
 #include "game/game_settings.h"
 
 #include <algorithm>
@@ -44,14 +45,7 @@ std::string_view NameListEntry(int entry)
 
 std::string CutPlayerName(std::string_view text)
 {
-    int characters = 0;
-    std::size_t end = 0;
-    for (; end < text.size(); ++end) {
-        const bool continuation = (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80;
-        if (!continuation && characters++ == kMaxPlayerNameLength)
-            break;
-    }
-    return std::string(text.substr(0, end));
+    return std::string(CutToLetters(text, kMaxPlayerNameLength));
 }
 
 std::string NameBoxText(std::string_view text)

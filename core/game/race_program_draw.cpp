@@ -1,8 +1,8 @@
 #include "game/race_program_draw.h"
 
+#include "base/game_random.h"
 #include "betting/odds.h"
-#include "game/game_random.h"
-#include "game/race_set_state.h"
+#include "betting/race_set_state.h"
 #include "stable/stable.h"
 
 #include <cstdlib>

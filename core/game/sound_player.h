@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/sound_effect.h"
+#include "base/sound_effect.h"
 
 #include <string_view>
 

@@ -1,7 +1,7 @@
 #include "game/tipster.h"
 
+#include "base/game_random.h"
 #include "betting/bet.h"
-#include "game/game_random.h"
 
 #include <array>
 

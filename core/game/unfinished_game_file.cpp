@@ -1,7 +1,7 @@
 #include "game/unfinished_game_file.h"
 
-#include "halloffame/fixed_text.h"
-#include "io/file_io.h"
+#include "base/file_io.h"
+#include "base/text_cut.h"
 
 #include <algorithm>
 #include <charconv>
@@ -81,22 +81,6 @@ std::string NameFromToken(std::string_view token)
         }
     }
     return name;
-}
-
-// The first `letters` UTF-8 letters of `text`.
-std::string CutToLetters(const std::string& text, int letters)
-{
-    std::size_t end = 0;
-    int count = 0;
-    while (end < text.size()) {
-        if ((static_cast<unsigned char>(text[end]) & 0xC0u) != 0x80u) {
-            if (count == letters)
-                break;
-            ++count;
-        }
-        ++end;
-    }
-    return text.substr(0, end);
 }
 
 std::string DateToken(std::string_view date)
@@ -271,7 +255,7 @@ bool ReadSlot(GameFileParser& parser, PlayerSlot& player, int raceIndex, int rac
     if (!parser.Token(token))
         return false;
     if (token != kEmptySlotToken) {
-        player.name = CutToLetters(NameFromToken(token), kMaxPlayerNameLength);
+        player.name = std::string(CutToLetters(NameFromToken(token), kMaxPlayerNameLength));
         player.statistics.racesPlayed = raceCounter;
         // Until its balance is read the slot has the money ResetRaceSet gives a named slot.
         player.balance = player.startBalance;

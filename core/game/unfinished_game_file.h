@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/race_set_state.h"
+#include "betting/race_set_state.h"
 
 #include <filesystem>
 #include <istream>

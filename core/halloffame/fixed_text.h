@@ -5,11 +5,9 @@
 #include <cstddef>
 #include <string_view>
 
-namespace galloria {
+#include "base/text_cut.h"
 
-// The longest prefix of `text` of at most `maxBytes` bytes that does not end
-// inside a UTF-8 sequence, so a cut name never shows half a letter.
-std::string_view CutToBytes(std::string_view text, std::size_t maxBytes);
+namespace galloria {
 
 // A NUL-terminated text in a field of N bytes, as stored in the game's binary
 // files. It always holds at most N - 1 bytes of text followed by zeros, so the

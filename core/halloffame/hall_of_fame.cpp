@@ -1,6 +1,6 @@
 #include "halloffame/hall_of_fame.h"
 
-#include "io/file_io.h"
+#include "base/file_io.h"
 
 #include <fstream>
 #include <system_error>

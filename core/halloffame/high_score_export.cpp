@@ -1,6 +1,6 @@
 #include "halloffame/high_score_export.h"
 
-#include "io/file_io.h"
+#include "base/file_io.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "game/game_random.h"
-#include "game/settings_store.h"
-#include "game/sound_effect.h"
+#include "base/game_random.h"
+#include "base/settings_store.h"
+#include "base/sound_effect.h"
 #include "halloffame/hall_of_fame.h"
 #include "halloffame/set_result_input.h"
 

@@ -1,6 +1,6 @@
 #include "race/race_engine.h"
 
-#include "game/game_random.h"
+#include "base/game_random.h"
 
 #include <algorithm>
 #include <cassert>

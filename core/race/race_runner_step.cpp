@@ -4,7 +4,7 @@
 
 #include "race/race_engine.h"
 
-#include "game/game_random.h"
+#include "base/game_random.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 #include "reports/program_report.h"
 
+#include "base/file_io.h"
 #include "betting/odds.h"
-#include "game/race_set_state.h"
-#include "io/file_io.h"
+#include "betting/race_set_state.h"
 #include "reports/report_format.h"
 #include "stable/stable.h"
 

@@ -1,7 +1,7 @@
 #include "reports/race_report.h"
 
-#include "game/race_set_state.h"
-#include "io/file_io.h"
+#include "base/file_io.h"
+#include "betting/race_set_state.h"
 #include "race/race_engine.h"
 #include "reports/report_format.h"
 #include "reports/results_file.h"

@@ -1,6 +1,6 @@
 #include "reports/report_format.h"
 
-#include "io/file_io.h"
+#include "base/file_io.h"
 #include "stable/race_time.h"
 
 #include <cstdarg>

@@ -1,8 +1,8 @@
 #include "reports/results_file.h"
 
-#include "game/settings_store.h"
+#include "base/file_io.h"
+#include "base/settings_store.h"
 #include "halloffame/hall_of_fame.h"
-#include "io/file_io.h"
 #include "reports/report_format.h"
 #include "reports/results_file_name.h"
 

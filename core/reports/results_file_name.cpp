@@ -1,6 +1,6 @@
 #include "reports/results_file_name.h"
 
-#include "game/settings_store.h"
+#include "base/settings_store.h"
 
 namespace galloria {
 

@@ -1,7 +1,7 @@
 #include "stable/owners.h"
 
-#include "halloffame/fixed_text.h"
-#include "io/file_io.h"
+#include "base/file_io.h"
+#include "base/text_cut.h"
 
 #include <algorithm>
 #include <fstream>

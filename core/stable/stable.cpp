@@ -1,7 +1,7 @@
 #include "stable/stable.h"
 
-#include "game/game_random.h"
-#include "io/file_io.h"
+#include "base/file_io.h"
+#include "base/game_random.h"
 
 #include <algorithm>
 #include <cstdlib>

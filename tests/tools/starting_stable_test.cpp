@@ -1,6 +1,6 @@
 // The starting stable that ships with the game: enough horses, good names,
 // horse-like coats, a spread of abilities and a season of history.
-#include "game/game_random.h"
+#include "base/game_random.h"
 #include "stable/stable.h"
 
 #include <gtest/gtest.h>

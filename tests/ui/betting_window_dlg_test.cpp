@@ -1,9 +1,9 @@
 // The betting window and the review list, driven by clicks on their real
 // buttons while they run modally, offscreen.
 
+#include "base/size_class.h"
 #include "betting/betting_window_model.h"
-#include "game/race_set_state.h"
-#include "game/size_class.h"
+#include "betting/race_set_state.h"
 #include "game/sound_player.h"
 
 #include "betting/betting_window_dlg.h"

@@ -4,11 +4,11 @@
 
 // The game's headers come before Qt's: Qt defines "slots" as a keyword
 // macro, and the bet table has a member of that name.
+#include "base/sound_effect.h"
 #include "betting/racing_form_model.h"
 #include "game/game.h"
 #include "game/game_settings.h"
 #include "game/menu_state.h"
-#include "game/sound_effect.h"
 
 #include "app/back_buffer.h"
 #include "app/game_folder.h"

@@ -6,7 +6,7 @@
 #include "race/finish_photo_album.h"
 #include "race/payout_board_painter.h"
 
-#include "game/game_random.h"
+#include "base/game_random.h"
 #include "race/race_engine.h"
 #include "race/race_scene_layout.h"
 

@@ -1,7 +1,7 @@
 #include "betting/racing_form_painter.h"
 
+#include "betting/race_set_state.h"
 #include "betting/racing_form_model.h"
-#include "game/race_set_state.h"
 #include "race/runner_livery.h"
 #include "stable/stable.h"
 

@@ -2,7 +2,7 @@
 
 #include "wav_file.h"
 
-#include "game/sound_effect.h"
+#include "base/sound_effect.h"
 
 #include <optional>
 #include <string>

@@ -3,7 +3,7 @@
 #include "sim_json.h"
 #include "sim_race.h"
 
-#include "game/game_random.h"
+#include "base/game_random.h"
 #include "race/race_engine.h"
 #include "race/race_run.h"
 #include "stable/race_time.h"

@@ -1,8 +1,8 @@
 #include "sim_commands.h"
 #include "sim_set.h"
 
+#include "betting/race_set_state.h"
 #include "game/player_names_model.h"
-#include "game/race_set_state.h"
 
 #include <algorithm>
 

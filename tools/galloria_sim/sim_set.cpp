@@ -3,9 +3,9 @@
 #include "sim_field.h"
 #include "sim_json.h"
 
+#include "base/settings_store.h"
 #include "game/game.h"
 #include "game/headless_host.h"
-#include "game/settings_store.h"
 #include "stable/horse_record.h"
 
 #include <cstdio>

@@ -3,7 +3,7 @@
 #include "sim_arguments.h"
 
 #include "betting/betting_window_model.h"
-#include "game/race_set_state.h"
+#include "betting/race_set_state.h"
 
 #include <algorithm>
 #include <numeric>

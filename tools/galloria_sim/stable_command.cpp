@@ -1,7 +1,7 @@
 #include "sim_commands.h"
 #include "sim_field.h"
 
-#include "game/game_random.h"
+#include "base/game_random.h"
 #include "stable/race_time.h"
 #include "stable/stable.h"
 

@@ -1,6 +1,6 @@
 #include "horse_coats.h"
 
-#include "game/game_random.h"
+#include "base/game_random.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "horse_names.h"
 
-#include "game/game_random.h"
+#include "base/game_random.h"
 
 #include <array>
 #include <set>

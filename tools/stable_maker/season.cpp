@@ -1,6 +1,6 @@
 #include "season.h"
 
-#include "game/game_random.h"
+#include "base/game_random.h"
 #include "race/race_engine.h"
 #include "race/race_run.h"
 #include "stable/stable.h"

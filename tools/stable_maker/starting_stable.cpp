@@ -4,7 +4,7 @@
 #include "horse_names.h"
 #include "season.h"
 
-#include "game/game_random.h"
+#include "base/game_random.h"
 #include "stable/stable.h"
 
 #include <utility>

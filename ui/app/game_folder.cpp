@@ -1,6 +1,6 @@
 #include "app/game_folder.h"
 
-#include "game/sound_effect.h"
+#include "base/sound_effect.h"
 
 #include <QDir>
 #include <QFile>

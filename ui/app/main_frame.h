@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/size_class.h"
 #include "game/menu_state.h"
-#include "game/size_class.h"
 
 #include <QMainWindow>
 

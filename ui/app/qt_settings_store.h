@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/settings_store.h"
+#include "base/settings_store.h"
 
 #include <QSettings>
 

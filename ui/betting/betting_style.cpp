@@ -1,6 +1,6 @@
 #include "betting_style.h"
 
-#include "game/size_class.h"
+#include "base/size_class.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

@@ -2,7 +2,7 @@
 
 #include "betting/bet.h"
 #include "betting/betting_window_model.h"
-#include "game/race_set_state.h"
+#include "betting/race_set_state.h"
 #include "game/sound_player.h"
 
 #include "betting_style.h"

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/size_class.h"
 #include "betting/racing_form_model.h"
-#include "game/size_class.h"
 
 #include <QFont>
 #include <QRect>

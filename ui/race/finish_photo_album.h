@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/size_class.h"
+#include "base/size_class.h"
 #include "race/finish_photos.h"
 
 #include <QImage>

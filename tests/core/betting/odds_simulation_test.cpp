@@ -1,8 +1,8 @@
 #include "betting/odds_simulation.h"
 
+#include "base/game_random.h"
 #include "betting/odds.h"
-#include "game/game_random.h"
-#include "game/race_set_state.h"
+#include "betting/race_set_state.h"
 #include "race/race_engine.h"
 #include "stable/stable.h"
 

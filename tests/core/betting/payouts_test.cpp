@@ -1,7 +1,7 @@
 #include "betting/payouts.h"
 
+#include "base/game_random.h"
 #include "betting/pool_book.h"
-#include "game/game_random.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "betting/racing_form_model.h"
 
-#include "game/race_set_state.h"
+#include "betting/race_set_state.h"
 #include "stable/stable.h"
 
 #include <gtest/gtest.h>

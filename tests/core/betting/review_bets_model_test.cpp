@@ -1,8 +1,8 @@
 #include "betting/review_bets_model.h"
 
+#include "base/game_random.h"
 #include "betting/betting_window_model.h"
-#include "game/game_random.h"
-#include "game/race_set_state.h"
+#include "betting/race_set_state.h"
 
 #include <gtest/gtest.h>
 

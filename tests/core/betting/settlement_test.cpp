@@ -1,6 +1,6 @@
 #include "betting/settlement.h"
 
-#include "game/race_set_state.h"
+#include "betting/race_set_state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "game/game_settings.h"
 
-#include "game/settings_store.h"
+#include "base/settings_store.h"
 
 #include <gtest/gtest.h>
 

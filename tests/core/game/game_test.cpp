@@ -1,7 +1,7 @@
 #include "game/game.h"
 
+#include "base/settings_store.h"
 #include "game/headless_host.h"
-#include "game/settings_store.h"
 #include "game/unfinished_game_file.h"
 #include "halloffame/temp_folder.h"
 

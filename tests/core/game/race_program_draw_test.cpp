@@ -1,7 +1,7 @@
 #include "game/race_program_draw.h"
 
-#include "game/game_random.h"
-#include "game/race_set_state.h"
+#include "base/game_random.h"
+#include "betting/race_set_state.h"
 #include "stable/stable.h"
 
 #include <gtest/gtest.h>

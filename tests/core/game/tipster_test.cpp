@@ -1,6 +1,6 @@
 #include "game/tipster.h"
 
-#include "game/game_random.h"
+#include "base/game_random.h"
 
 #include <gtest/gtest.h>
 

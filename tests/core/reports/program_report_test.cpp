@@ -1,6 +1,6 @@
 #include "reports/program_report.h"
 
-#include "game/race_set_state.h"
+#include "betting/race_set_state.h"
 #include "report_test_stable.h"
 
 #include "../halloffame/temp_folder.h"

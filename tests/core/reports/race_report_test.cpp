@@ -1,7 +1,7 @@
 #include "reports/race_report.h"
 
-#include "game/race_set_state.h"
-#include "game/settings_store.h"
+#include "base/settings_store.h"
+#include "betting/race_set_state.h"
 #include "report_test_stable.h"
 #include "reports/results_file.h"
 

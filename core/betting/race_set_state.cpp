@@ -1,4 +1,4 @@
-#include "game/race_set_state.h"
+#include "betting/race_set_state.h"
 
 #include <algorithm>
 

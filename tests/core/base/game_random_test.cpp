@@ -1,4 +1,4 @@
-#include "game/game_random.h"
+#include "base/game_random.h"
 
 #include <gtest/gtest.h>
 

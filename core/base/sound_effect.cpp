@@ -1,4 +1,4 @@
-#include "game/sound_effect.h"
+#include "base/sound_effect.h"
 
 namespace galloria {
 
