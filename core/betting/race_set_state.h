@@ -65,15 +65,13 @@ struct RaceSetState {
     PayoutBoard payouts;
     int longShotCount = 0; // runners of the current race whose odds exceed 10.0
 
-    bool firstTenEligible = false;  // the set may enter the hall of fame's first-ten-races list
-    bool raceRunning = false;       // a race is being run; the next-race step waits for it
-    bool raceSettled = false;       // the current race has been paid and shown
-    bool nextRaceArmed = false;     // run and settled: RACE! now leads to the next race
-    bool quitRequested = false;     // the next-race step ends the set
-    bool autoSaveRequested = false; // the next save writes the automatic file without asking
-    bool openLastRequested = false; // the next open reads the automatic file without asking
-    int pendingViewMode = -1;       // view mode to restore after a race cut short, or -1
-    int oddsSimulationRuns = 0;     // 0, 5 or 10 simulated races for the current race's odds
+    bool firstTenEligible = false; // the set may enter the hall of fame's first-ten-races list
+    bool raceRunning = false;      // a race is being run; the next-race step waits for it
+    bool raceSettled = false;      // the current race has been paid and shown
+    bool nextRaceArmed = false;    // run and settled: RACE! now leads to the next race
+    bool quitRequested = false;    // the next-race step ends the set
+    int pendingViewMode = -1;      // view mode to restore after a race cut short, or -1
+    int oddsSimulationRuns = 0;    // 0, 5 or 10 simulated races for the current race's odds
     // An odds simulation is under way; a second one is refused until it ends.
     bool oddsSimulationActive = false;
 

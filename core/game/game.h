@@ -16,7 +16,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
-#include <memory>
 #include <string>
 
 namespace galloria {
@@ -32,7 +31,6 @@ class SettingsStore;
 class Game {
 public:
     Game(GameHost& host, SettingsStore& store);
-    ~Game();
 
     RaceSetState state;
     CRaceEngine engine;
@@ -78,8 +76,11 @@ public:
     // RACING FORM in the TRACK or SUMMERY menu: the form on screen, with
     // FINISH RESULTS offered as the way back to the results.
     void ShowRacingForm();
-    void SaveUnfinishedGame();
-    void OpenUnfinishedGame();
+    // SAVE and OPEN ask the player for a file; the automatic save after each
+    // race and CONTINUE LAST SET use the automatic file without asking.
+    enum class GameFile { Chosen, AutoSaved };
+    void SaveUnfinishedGame(GameFile file = GameFile::Chosen);
+    void OpenUnfinishedGame(GameFile file = GameFile::Chosen);
     void ContinueLastSet();
     // GAME OPTIONS: the dialog on the stored settings; new settings are kept
     // and stored when saved, and the hall of fame emptied when asked.
@@ -105,8 +106,6 @@ public:
     int StableIndexOfRunner(int runner) const;
 
 private:
-    class ExportHost;
-
     void Message(std::string_view text, MessageKind kind);
     void EnterPhase(GamePhase phase);
     void BeginProgram();
@@ -121,7 +120,6 @@ private:
 
     GameHost& host_;
     SettingsStore& store_;
-    std::unique_ptr<ExportHost> exportHost_;
     // The end of a quit set is entered in the hall of fame only when the
     // players asked for it.
     bool hallOfFameAtSetEnd_ = true;

@@ -157,8 +157,6 @@ void ClearPhaseFlags(RaceSetState& state)
     state.raceSettled = false;
     state.nextRaceArmed = false;
     state.quitRequested = false;
-    state.autoSaveRequested = false;
-    state.openLastRequested = false;
     state.pendingViewMode = -1;
     state.oddsSimulationRuns = 0;
 }

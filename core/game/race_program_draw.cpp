@@ -15,6 +15,8 @@ constexpr int kDrawsPerPost = 100;
 constexpr int kPurseStep = 1000;
 constexpr int kPurseCut = 5000;
 constexpr int kLargestPurse = 50000;
+// A race has six to twelve runners.
+constexpr int kSmallestField = 6;
 
 // The speed a race of this purse is meant for.
 int ClassLevel(int purse)
@@ -42,7 +44,7 @@ bool FitsRace(int speed, unsigned hiWin, int level, int purse)
 // A field size of 6 to 12, drawn towards 9 one time in four.
 int DrawFieldSize(GameRandom& random)
 {
-    int size = 6 + random.Next() % 7;
+    int size = kSmallestField + random.Next() % (kMaxFieldSize - kSmallestField + 1);
     if (random.Next() % 4 == 0)
         size += size > 9 ? -1 : size < 9 ? 1 : 0;
     return size;
@@ -118,6 +120,39 @@ bool DrawRaceProgram(RaceProgram& program, const Stable& stable, GameRandom& ran
     for (int race = 0; race < kRacesPerSet; ++race)
         DrawRace(program, race, stable, random);
     NormaliseOdds(program, stable);
+    return true;
+}
+
+bool PlaceChosenHorses(RaceProgram& program, int race, std::span<const int> chosen, const Stable& stable)
+{
+    if (race < 0 || race >= kRacesPerSet)
+        return false;
+    int taken = 0;
+    while (taken < static_cast<int>(chosen.size()) && taken < kMaxFieldSize && chosen[taken] >= 0)
+        ++taken;
+    if (taken == 0)
+        return false;
+
+    int* posts = program.runners[race];
+    for (int k = 0; k < taken; ++k) {
+        const int horse = chosen[k];
+        if (horse >= stable.count)
+            continue;
+        for (int later = k + 1; later < kMaxFieldSize; ++later) {
+            if (posts[later] == horse)
+                posts[later] = posts[k];
+        }
+        posts[k] = horse;
+    }
+    if (taken >= kSmallestField)
+        program.runnerCount[race] = taken;
+
+    const std::span<double> odds = program.FieldOdds(race);
+    for (int k = 0; k < static_cast<int>(odds.size()); ++k) {
+        const int horse = posts[k];
+        odds[k] = horse >= 0 && horse < stable.count ? stable.statistics[horse].ratingOdds : kMaxOdds;
+    }
+    NormaliseFieldOdds(odds);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 
 namespace galloria {
@@ -22,5 +23,14 @@ std::string StableTooSmallMessage(int horseCount);
 // must be current. Refuses (false, program cleared) when the stable holds
 // fewer than kHorsesNeededForASet horses, since the draw could not end.
 bool DrawRaceProgram(RaceProgram& program, const Stable& stable, GameRandom& random);
+
+// Puts the horses chosen in the horse database (stable indexes, ended by the
+// first -1) into the first posts of `race`, in the order chosen. A chosen
+// horse that was drawn for a later post of the race gives that post to the
+// horse it displaces, so no horse runs twice; a chosen index past the stable
+// (deleted since) leaves its post as drawn. Six or more chosen horses make the
+// whole field. The race's odds are made again for the new field. Returns
+// whether any horse was chosen; the program is untouched when none was.
+bool PlaceChosenHorses(RaceProgram& program, int race, std::span<const int> chosen, const Stable& stable);
 
 } // namespace galloria

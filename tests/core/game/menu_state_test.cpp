@@ -154,7 +154,7 @@ TEST(MenuModelTable, NoSetClearsThePhaseFlags)
 {
     RaceSetState state;
     state.firstTenEligible = state.raceRunning = state.raceSettled = state.nextRaceArmed = true;
-    state.quitRequested = state.autoSaveRequested = state.openLastRequested = true;
+    state.quitRequested = true;
     state.pendingViewMode = 1;
     state.oddsSimulationRuns = 10;
     state.oddsSimulationActive = true;
@@ -169,8 +169,6 @@ TEST(MenuModelTable, NoSetClearsThePhaseFlags)
     EXPECT_FALSE(state.raceSettled);
     EXPECT_FALSE(state.nextRaceArmed);
     EXPECT_FALSE(state.quitRequested);
-    EXPECT_FALSE(state.autoSaveRequested);
-    EXPECT_FALSE(state.openLastRequested);
     EXPECT_EQ(state.pendingViewMode, -1);
     EXPECT_EQ(state.oddsSimulationRuns, 0);
     EXPECT_TRUE(state.oddsSimulationActive);

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <set>
+#include <vector>
 
 namespace galloria {
 namespace {
@@ -139,6 +140,50 @@ TEST(RaceProgramDraw, ASmallStableIsRefusedAndAJustLargeEnoughOneStillEnds)
         random.Seed(seed);
         ASSERT_TRUE(DrawRaceProgram(program, *tight, random));
         ExpectSoundProgram(program, tight->count);
+    }
+}
+
+// A race of the program drawn by hand: posts, then the horses chosen in the
+// database, and what the race must hold afterwards.
+struct ChosenCase {
+    const char* what;
+    std::vector<int> drawn;
+    std::vector<int> chosen;
+    std::vector<int> expected;
+};
+
+TEST(PlaceChosenHorses, ChosenHorsesTakeTheFirstPostsAndNoHorseRunsTwice)
+{
+    const auto stable = MakeStable(150);
+    const ChosenCase cases[] = {
+        {"nothing chosen", {1, 2, 3, 4, 5, 6, 7}, {}, {1, 2, 3, 4, 5, 6, 7}},
+        {"two chosen keep the field size", {1, 2, 3, 4, 5, 6, 7}, {40, 41}, {40, 41, 3, 4, 5, 6, 7}},
+        {"a chosen horse drawn later swaps posts", {1, 2, 3, 4, 5, 6, 7}, {6, 40}, {6, 40, 3, 4, 5, 1, 7}},
+        {"six chosen make the whole field",
+         {1, 2, 3, 4, 5, 6, 7, 8},
+         {9, 10, 11, 12, 13, 14},
+         {9, 10, 11, 12, 13, 14}},
+        {"a deleted horse leaves its post as drawn", {1, 2, 3, 4, 5, 6}, {40, 999}, {40, 2, 3, 4, 5, 6}},
+    };
+    for (const ChosenCase& c : cases) {
+        RaceProgram program;
+        const int race = 4;
+        program.runnerCount[race] = static_cast<int>(c.drawn.size());
+        std::ranges::copy(c.drawn, program.runners[race]);
+        std::vector<int> chosen = c.chosen;
+        chosen.push_back(-1);
+
+        const bool placed = PlaceChosenHorses(program, race, chosen, *stable);
+
+        EXPECT_EQ(placed, !c.chosen.empty()) << c.what;
+        const std::vector<int> field(program.runners[race], program.runners[race] + program.FieldSize(race));
+        EXPECT_EQ(field, c.expected) << c.what;
+        if (placed) {
+            double inverseSum = 0;
+            for (const double odds : program.FieldOdds(race))
+                inverseSum += 1.0 / odds;
+            EXPECT_NEAR(inverseSum, 1.0, 0.25) << c.what << ": odds made again for the field";
+        }
     }
 }
 
