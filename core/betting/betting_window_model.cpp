@@ -283,10 +283,13 @@ BetActionResult BettingWindowModel::Buy()
     bet.description = BetLine();
     bet.won = 0;
     // The window cannot compose a bet that does not fit the field, but the
-    // pools are indexed by its legs: a bet they refuse is never bought.
-    if (!AddBetToPools(delta_, bet, +1, runnerCount_))
+    // pools are indexed by its legs: a bet they would refuse is never bought.
+    if (!IsValidBet(bet, runnerCount_))
         return Refused("This bet does not fit the runners of this race.");
-    seat.bets.Add(bet);
+    // The table first: the pools get the stake only once a bet holds it.
+    if (!seat.bets.Add(bet))
+        return Refused("This bet cannot be taken.");
+    AddBetToPools(delta_, bet, +1, runnerCount_);
 
     // The stake stays spent: the bet now holds it.
     reserved_ = 0;

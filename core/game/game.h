@@ -104,6 +104,9 @@ public:
     int CurrentPurse() const;
     // The stable index of a runner of the current race, -1 for none.
     int StableIndexOfRunner(int runner) const;
+    // Gives an engine the field of the current race, as RACE! runs it; the
+    // stride phases and the tipped runner are the engine's own.
+    void LoadCurrentField(CRaceEngine& target) const;
 
 private:
     void Message(std::string_view text, MessageKind kind);

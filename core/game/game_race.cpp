@@ -129,12 +129,7 @@ void Game::RunRace()
         return;
 
     const int field = CurrentFieldSize();
-    engine.fieldSize = std::max(1, field);
-    for (int k = 0; k < field; ++k) {
-        const int horse = StableIndexOfRunner(k);
-        if (horse >= 0)
-            LoadRunner(engine, k, stable.records[horse]);
-    }
+    LoadCurrentField(engine);
     std::ranges::fill(betsOnRunner, 0);
     for (const PlayerSlot& player : state.players) {
         for (const Bet& bet : player.bets.Bought()) {
@@ -152,6 +147,17 @@ void Game::RunRace()
     cheerPlayed = false;
     frameCounter = -1;
     RunRaceDisplay();
+}
+
+void Game::LoadCurrentField(CRaceEngine& target) const
+{
+    const int field = CurrentFieldSize();
+    target.fieldSize = std::max(1, field);
+    for (int k = 0; k < field; ++k) {
+        const int horse = StableIndexOfRunner(k);
+        if (horse >= 0)
+            LoadRunner(target, k, stable.records[horse]);
+    }
 }
 
 void Game::RunRaceDisplay()

@@ -98,10 +98,11 @@ void Game::StartNewRaceSet()
     }
 
     PlayerNamesAnswer answer;
+    // A refused name sends the players back with what they typed.
+    names.Open(settings.playerNames);
     for (;;) {
         state.ResetRaceSet();
         sounds.Play(SoundEffect::Pop);
-        names.Open(settings.playerNames);
         if (!host_.AskPlayerNames(names)) {
             host_.Repaint();
             return;

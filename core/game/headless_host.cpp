@@ -38,6 +38,7 @@ void HeadlessHost::ShowNotice(std::span<const std::string_view> lines, bool, int
 
 bool HeadlessHost::AskPlayerNames(PlayerNamesModel& names)
 {
+    namesShown.push_back({names.Text(0), names.Text(1), names.Text(2), names.Text(3)});
     if (namesCancelled)
         return false;
     for (int slot = 0; slot < 4; ++slot)

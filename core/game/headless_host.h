@@ -42,7 +42,8 @@ public:
 
     // What the game showed.
     std::vector<std::string> messages;
-    std::vector<std::string> notices; // lines joined by '\n'
+    std::vector<std::array<std::string, 4>> namesShown; // the boxes' texts each time the dialog opened
+    std::vector<std::string> notices;                   // lines joined by '\n'
     std::vector<std::string> tips;
     std::vector<std::string> setTitles;
     std::vector<std::string> titles;

@@ -16,14 +16,6 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool IsReservedName(std::string_view name)
-{
-    constexpr std::string_view kEmptySlotWord = "none";
-    return std::ranges::equal(name, kEmptySlotWord, [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) == static_cast<unsigned char>(b);
-    });
-}
-
 std::string PlayerLabel(int slot)
 {
     return "Player " + std::to_string(slot + 1);
@@ -57,18 +49,9 @@ std::string NameBoxText(std::string_view text)
     return CutPlayerName(text);
 }
 
-std::string BlankInsideNameMessage(int slot, std::string_view name)
+bool NameBoxAccepts(std::string_view text)
 {
-    return PlayerLabel(slot) + ": \"" + std::string(name) +
-           "\" has a blank in it.\n\nNames must be one word, so that a saved game\n"
-           "can give them back. Join the parts of a name,\nfor example Ann_Lee or AnnLee.";
-}
-
-std::string ReservedNameMessage(int slot, std::string_view name)
-{
-    return PlayerLabel(slot) + ": \"" + std::string(name) +
-           "\" can't be used as a name.\n\nSaved games use the word \"none\" for a slot\n"
-           "that is not in the game. Please choose another name.";
+    return NameBoxText(text) == text;
 }
 
 PlayerNamesAnswer ReadPlayerNames(const std::array<std::string, kPlayerSlots>& resultName,
@@ -81,16 +64,9 @@ PlayerNamesAnswer ReadPlayerNames(const std::array<std::string, kPlayerSlots>& r
         // name it would only be refused for its blanks.
         if (selection[slot] != kTypedText || name.empty() || name == kNotInGameText)
             continue;
-        std::string refusal;
-        if (std::ranges::all_of(name, IsBlank))
-            refusal = kAllBlankNameMessage;
-        else if (std::ranges::any_of(name, IsBlank))
-            refusal = BlankInsideNameMessage(slot, name);
-        else if (IsReservedName(name))
-            refusal = ReservedNameMessage(slot, name);
-        if (!refusal.empty()) {
+        if (std::ranges::all_of(name, IsBlank)) {
             // A refused answer names nobody, so no caller can start a set from it.
-            return PlayerNamesAnswer{.refusal = std::move(refusal), .refusedSlot = slot};
+            return PlayerNamesAnswer{.refusal = std::string(kAllBlankNameMessage), .refusedSlot = slot};
         }
         answer.names[slot] = name;
         ++answer.playerCount;

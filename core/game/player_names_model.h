@@ -27,15 +27,15 @@ std::string CutPlayerName(std::string_view text);
 // cut to a name's length.
 std::string NameBoxText(std::string_view text);
 
-// The messages that send the players back to the names dialog. Each is shown
-// with Retry (back to the dialog) and Cancel (no new set).
+// Whether a name box may hold text as it stands: a list entry's text, or a
+// typed text no longer than a name.
+bool NameBoxAccepts(std::string_view text);
+
+// The message that sends the players back to the names dialog, shown with
+// Retry (back to the dialog, the typed texts kept) and Cancel (no new set).
 inline constexpr std::string_view kAllBlankNameMessage =
     "Names can't be all blank characters.\n\nIf you are trying to exclude a player from this\n"
     "game, select the first option: Not In Game";
-// Saved games separate their items with blanks and mark an empty slot with
-// the word "none", so such names would not come back from a saved game.
-std::string BlankInsideNameMessage(int slot, std::string_view name);
-std::string ReservedNameMessage(int slot, std::string_view name);
 
 // What PLAY means for the coming set.
 struct PlayerNamesAnswer {
@@ -49,9 +49,9 @@ struct PlayerNamesAnswer {
 
 // Reads the dialog's result, slot by slot: a chosen list entry, an empty
 // typed text and a typed "Not In Game" leave the slot out; a typed name of
-// blanks only, one with a blank inside it, or the word "none" in any case is
-// refused (the first such slot decides the message); any other typed text is
-// the player's name.
+// blanks only is refused (the first such slot decides); any other typed text,
+// blanks inside included, is the player's name: saved games escape what they
+// could not otherwise give back.
 PlayerNamesAnswer ReadPlayerNames(const std::array<std::string, kPlayerSlots>& resultName,
                                   const std::array<int, kPlayerSlots>& selection);
 

@@ -20,22 +20,15 @@ QString ToQt(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Lets a box hold a typed name of at most a name's length, or a list entry's
-// text whole: "Not In Game" is longer than a name may be, and a plain length
-// limit would cut it when the entry is picked.
+// Lets a box hold what the names model accepts: a typed name of at most a
+// name's length, or a list entry's text whole.
 class NameValidator : public QValidator {
 public:
     using QValidator::QValidator;
 
     State validate(QString& input, int&) const override
     {
-        if (input.size() <= kMaxPlayerNameLength)
-            return Acceptable;
-        for (int entry = 0; entry < kNameListEntryCount; ++entry) {
-            if (input == ToQt(NameListEntry(entry)))
-                return Acceptable;
-        }
-        return Invalid;
+        return NameBoxAccepts(input.toStdString()) ? Acceptable : Invalid;
     }
 };
 

@@ -231,6 +231,22 @@ TEST(BettingWindowModelRunners, ButtonsPastTheFieldAreHiddenAndWheelsFillOnlyThe
     EXPECT_FALSE(window.IsRunnerShown(6));
 }
 
+TEST(BettingWindowModelBuying, TheWholeBalanceCanBeStakedAndLeavesNothing)
+{
+    auto state = MakeState({{0, 500}});
+    BettingWindowModel window;
+    window.Open(*state);
+    Type(window, "500");
+    window.ChooseType(BetType::Win, false);
+    window.ChooseRunner(0);
+    ASSERT_TRUE(window.Buy().applied);
+    EXPECT_EQ(window.Balance(0), 0);
+    EXPECT_EQ(window.Delta().typePool[static_cast<int>(BetType::Win)][0], 500.0);
+    window.Close(*state);
+    EXPECT_EQ(state->players[0].balance, 0);
+    EXPECT_EQ(state->players[0].bets.count, 1);
+}
+
 TEST(BettingWindowModelBuying, TheTwentySixthBetIsRefusedAndClearAllStepsBack)
 {
     auto state = MakeState({{0, 1000}});

@@ -57,6 +57,9 @@ TEST_F(BetPayoutTest, WinPlaceShowAndAcross)
     EXPECT_EQ(Pays(MakeBet(BetType::Across, 30, 5)), 60);  // 4.6 + 7.4
     EXPECT_EQ(Pays(MakeBet(BetType::Across, 30, 7)), 19);  // 3.8
     EXPECT_EQ(Pays(MakeBet(BetType::Across, 30, 1)), 0);
+    // A share that is not a whole number of dollars goes to the nearest one.
+    EXPECT_EQ(Pays(MakeBet(BetType::Across, 10, 2)), 34); // 33.67
+    EXPECT_EQ(Pays(MakeBet(BetType::Across, 10, 7)), 6);  // 6.33
 }
 
 TEST_F(BetPayoutTest, ExactaStraightBoxedAndWheels)

@@ -182,6 +182,26 @@ TEST_F(GameSet, OptionsAreKeptWhenSavedAndTheResetEmptiesTheHallOfFameEitherWay)
     EXPECT_EQ(LoadSettings(store).animationSpeed, 9) << "Cancel keeps the settings";
 }
 
+TEST_F(GameSet, QuittingGivesBackExactlyTheStakesOfTheRaceNotRun)
+{
+    host.bettor = [this](BettingWindowModel& window) {
+        BuyWin(window, 0, 300 + 100 * game->state.raceIndex, 0);
+        BuyWin(window, 0, 50, 1);
+    };
+    StartSet({"Ann"});
+    for (int race = 0; race < 3; ++race)
+        RunAndMoveOn();
+    ASSERT_EQ(game->state.raceIndex, 3);
+    const int afterThirdRace = game->state.players[0].balanceAfterRace[2];
+    ASSERT_EQ(game->state.players[0].balance, afterThirdRace - 600 - 50)
+        << "the fourth race's stakes are out";
+
+    host.answers.push_back(MessageAnswer::Yes);
+    game->QuitRaceSet();
+    ASSERT_EQ(host.setTitles.size(), 1u);
+    EXPECT_EQ(game->setResults.Cell(RaceSetResultsModel::kFinishRow, 0), std::to_string(afterThirdRace));
+}
+
 TEST_F(GameSet, CancellingTheQuitQuestionChangesNothing)
 {
     StartSet({"Ann"});
@@ -214,23 +234,34 @@ TEST_F(GameSet, ContinueRacingStartsTheNextSetFromTheBalancesReached)
     EXPECT_EQ(game->state.players[0].statistics.betsPlaced[1], 1) << "the record runs on";
 }
 
+// The runner that will win the race about to be run: the same race run on
+// copies of the game's engine and generator.
+int ComingWinner(const Game& game)
+{
+    CRaceEngine engine = game.engine;
+    GameRandom random = game.random;
+    game.LoadCurrentField(engine);
+    engine.StartRace(random);
+    while (!engine.raceOver)
+        engine.AdvanceTick(random);
+    return engine.finishOrder[0];
+}
+
 TEST_F(GameSet, ASetEndsEarlyWhenAllTheMoneyIsGone)
 {
-    // Everything on the outsider with the longest odds, race after race.
-    host.bettor = [this](BettingWindowModel& window) {
-        const auto odds = game->state.program.FieldOdds(game->state.raceIndex);
-        const int outsider = static_cast<int>(std::ranges::max_element(odds) - odds.begin());
-        if (game->state.players[0].balance > 0)
-            BuyWin(window, 0, game->state.players[0].balance, outsider);
+    // Everything on a runner that is known to lose, race after race.
+    int racesBet = 0;
+    host.bettor = [&](BettingWindowModel& window) {
+        const int loser = ComingWinner(*game) == 0 ? 1 : 0;
+        if (BuyWin(window, 0, game->state.players[0].balance, loser))
+            ++racesBet;
     };
     StartSet({"Ann"});
-    for (int race = 0; race < 10 && host.setTitles.empty(); ++race)
-        RunAndMoveOn();
+    RunAndMoveOn();
     ASSERT_EQ(host.setTitles.size(), 1u);
-    if (game->setResults.Cell(RaceSetResultsModel::kFinishRow, 0) == "0")
-        EXPECT_EQ(host.setTitles[0], "Ending Race Set Early. No Money Left!!");
-    else
-        GTEST_SKIP() << "the outsiders won enough to last the set";
+    EXPECT_EQ(host.setTitles[0], "Ending Race Set Early. No Money Left!!");
+    EXPECT_EQ(game->setResults.Cell(RaceSetResultsModel::kFinishRow, 0), "0");
+    EXPECT_EQ(racesBet, 1);
 }
 
 TEST_F(GameSet, SavedGamesNameTheRaceToResumeAndOpenIntoIt)
@@ -286,6 +317,32 @@ TEST_F(GameSet, OpeningAGameSavedAfterTheTenthRaceEndsTheSetWithItsBalances)
     ASSERT_EQ(host.setTitles.size(), 1u);
     EXPECT_EQ(host.setTitles[0], "This Is The End Of The 10 Race Set.");
     EXPECT_EQ(game->setResults.Cell(RaceSetResultsModel::kFinishRow, 0), "12345");
+}
+
+TEST_F(GameSet, ARefusedNameSendsThePlayersBackWithWhatTheyTyped)
+{
+    host.answers.push_back(MessageAnswer::Ok); // Retry
+    StartSet({"Ann", "   ", "Cy", ""});
+    ASSERT_EQ(host.namesShown.size(), 2u);
+    EXPECT_EQ(host.namesShown[1], (std::array<std::string, 4>{"Ann", "   ", "Cy", ""}));
+    EXPECT_EQ(game->menus.Phase(), GamePhase::NoSet) << "refused again, then Cancel";
+}
+
+TEST_F(GameSet, NamesWithBlanksAndTheWordNoneSurviveASaveAndOpen)
+{
+    StartSet({"Ann Lee", "none", "", "100%"});
+    ASSERT_EQ(game->state.playerCount, 3);
+    const fs::path saved = folder.Path() / "names.gxu";
+    host.saveFile = saved;
+    game->SaveUnfinishedGame();
+
+    MakeGame();
+    host.openFile = saved;
+    game->OpenUnfinishedGame();
+    EXPECT_EQ(game->state.playerCount, 3);
+    const std::string names[] = {"Ann Lee", "none", "", "100%"};
+    for (int p = 0; p < kPlayerSlots; ++p)
+        EXPECT_EQ(game->state.players[p].name, names[p]);
 }
 
 TEST_F(GameSet, ContinueLastSetWithoutAFileDoesNothing)

@@ -78,7 +78,7 @@ TEST(PlayerNamesModel, PlayTakesTypedNamesAndLeavesOutEntriesAndEmptyTexts)
     EXPECT_EQ(answer.names, (Texts{"", "Ann", "", ""}));
 }
 
-TEST(PlayerNamesModel, RefusesNamesASavedGameCouldNotGiveBack)
+TEST(PlayerNamesModel, OnlyANameOfBlanksIsRefused)
 {
     PlayerNamesModel model = OpenedWith({"Ann", "", "", ""});
 
@@ -92,38 +92,22 @@ TEST(PlayerNamesModel, RefusesNamesASavedGameCouldNotGiveBack)
     EXPECT_EQ(answer.names, Texts{});
     EXPECT_EQ(model.Text(1), "   "); // kept for the dialog's next showing
 
-    for (const char* name : {"Ann Lee", " Ann", "Ann ", "Ann\tLee"}) {
-        model.TypeText(2, name);
-        model.TypeText(1, "Bob");
-        answer = model.Play();
-        EXPECT_FALSE(answer.Accepted()) << name;
-        EXPECT_EQ(answer.refusedSlot, 2) << name;
-        EXPECT_EQ(answer.refusal, BlankInsideNameMessage(2, name));
-        EXPECT_NE(answer.refusal.find("Player 3"), std::string::npos);
-        EXPECT_NE(answer.refusal.find("blank"), std::string::npos);
-    }
-
-    for (const char* name : {"none", "None", "NONE"}) {
+    // Saved games escape blanks and the word "none", so these are names.
+    model.TypeText(1, "Bob");
+    for (const char* name : {"Ann Lee", " Ann", "Ann\tLee", "none", "NONE"}) {
         model.TypeText(2, name);
         answer = model.Play();
-        EXPECT_FALSE(answer.Accepted()) << name;
-        EXPECT_EQ(answer.refusal, ReservedNameMessage(2, name));
-        EXPECT_NE(answer.refusal.find("\"none\""), std::string::npos);
+        EXPECT_TRUE(answer.Accepted()) << name;
+        EXPECT_EQ(answer.names, (Texts{"Ann", "Bob", name, ""}));
+        EXPECT_EQ(answer.playerCount, 3);
     }
-
-    // Names that merely start like the word are fine.
-    model.TypeText(2, "Nonesuch");
-    answer = model.Play();
-    EXPECT_TRUE(answer.Accepted());
-    EXPECT_EQ(answer.names, (Texts{"Ann", "Bob", "Nonesuch", ""}));
 }
 
 TEST(PlayerNamesModel, TheFirstRefusedSlotDecidesAndChosenEntriesAreNeverRefused)
 {
     const std::array<int, kPlayerSlots> typed = {kTypedText, kTypedText, kTypedText, kTypedText};
-    PlayerNamesAnswer answer = ReadPlayerNames({"Ann", "a b", "  ", "none"}, typed);
-    EXPECT_EQ(answer.refusedSlot, 1);
-    EXPECT_EQ(answer.refusal, BlankInsideNameMessage(1, "a b"));
+    PlayerNamesAnswer answer = ReadPlayerNames({"Ann", "a b", "  ", " "}, typed);
+    EXPECT_EQ(answer.refusedSlot, 2);
 
     // A text that came with a chosen entry is not the player's typing.
     answer = ReadPlayerNames({"Ann", "a b", "  ", "none"},
@@ -131,6 +115,19 @@ TEST(PlayerNamesModel, TheFirstRefusedSlotDecidesAndChosenEntriesAreNeverRefused
     EXPECT_TRUE(answer.Accepted());
     EXPECT_EQ(answer.names, (Texts{"Ann", "", "", ""}));
     EXPECT_EQ(answer.playerCount, 1);
+}
+
+TEST(PlayerNamesModel, ABoxHoldsAnEntryWholeAndATypedNameUpToTenLetters)
+{
+    const std::pair<const char*, bool> cases[] = {
+        {"Not In Game", true},
+        {"", true},
+        {"abcdefghij", true},
+        {"abcdefghijk", false},
+        {"\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4", true},
+        {"Not In Gamey", false}};
+    for (const auto& [text, accepted] : cases)
+        EXPECT_EQ(NameBoxAccepts(text), accepted) << text;
 }
 
 TEST(PlayerNamesModel, IgnoresSlotsAndEntriesThatDoNotExist)

@@ -258,6 +258,15 @@ TEST(StableRaceResult, PurseIsSplitSixtyThirtyTenAndTheHistoryShifts)
     EXPECT_EQ(stable->records[1].earningsHistory[0], 2999u);
     EXPECT_EQ(stable->records[2].earningsHistory[0], 999u);
     EXPECT_EQ(stable->records[0].earningsHistory[1], 3000u);
+    // Every history moved on by one race, in step: the first race's entries
+    // are now the second ones.
+    const HorseRecord& second = stable->records[0];
+    EXPECT_EQ(second.finishHistory[0], 1);
+    EXPECT_EQ(second.finishHistory[1], 2);
+    EXPECT_EQ(second.timeHistory[0], times[0]);
+    EXPECT_EQ(second.timeHistory[1], times[1]);
+    EXPECT_FLOAT_EQ(second.oddsHistory[1], 10.0f);
+    EXPECT_EQ(second.finishHistory[2], 9);
 }
 
 } // namespace
