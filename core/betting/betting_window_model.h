@@ -137,6 +137,9 @@ public:
     std::vector<std::string> CurrentPlayerBetLines() const;
 
     const Bet& OpenBet() const { return openBet_; }
+    // Whether a leg chosen so far names this runner, "All" or "Long": its
+    // button is shown pressed.
+    bool NamedInBet(HorseSelector choice) const;
     const BetTable& Bets(int player) const;
     const DeltaPools& Delta() const { return delta_; }
     int RunnerCount() const { return runnerCount_; }
@@ -153,7 +156,6 @@ private:
     static bool ValidPlayer(int player) { return player >= 0 && player < kPlayerSlots; }
     bool WheelOffered() const;
     bool LongShotLeft() const;
-    bool NamedInBet(HorseSelector choice) const;
     void Reserve(int amount);
     void DropOpenBet();
     void SelectPlayer(int player);

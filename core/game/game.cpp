@@ -36,6 +36,12 @@ int Game::StableIndexOfRunner(int runner) const
     return horse >= 0 && horse < stable.count ? horse : -1;
 }
 
+std::string_view Game::RunnerName(int runner) const
+{
+    const int horse = StableIndexOfRunner(runner);
+    return horse >= 0 ? HorseName(stable.records[horse]) : std::string_view();
+}
+
 std::uint32_t Game::SeedFromClock() const
 {
     return seedClock ? seedClock() : TimeOfDaySeed();

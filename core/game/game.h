@@ -17,6 +17,8 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace galloria {
 
@@ -54,6 +56,9 @@ public:
     int frameCounter = -1;
     int lastTopThree = 0;
     bool cheerPlayed = false;
+    // The owner of each runner of the race just run, read from the relations
+    // when it ended with ownership on; empty otherwise.
+    std::vector<std::string> runnerOwners;
     // The results file of the current set, named when the set begins.
     std::filesystem::path resultsFile;
 
@@ -104,6 +109,8 @@ public:
     int CurrentPurse() const;
     // The stable index of a runner of the current race, -1 for none.
     int StableIndexOfRunner(int runner) const;
+    // The horse name of a runner of the current race, empty for none.
+    std::string_view RunnerName(int runner) const;
     // Gives an engine the field of the current race, as RACE! runs it; the
     // stride phases and the tipped runner are the engine's own.
     void LoadCurrentField(CRaceEngine& target) const;

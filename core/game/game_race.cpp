@@ -10,6 +10,7 @@
 #include "game/tipster.h"
 #include "race/race_run.h"
 #include "reports/race_report.h"
+#include "stable/owners.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -244,6 +245,14 @@ void Game::EndOfRace()
     }
     stable.RecordRaceResult(std::span<const int>(horseByPlace, placed),
                             std::span<const int>(timeByPlace, placed), CurrentPurse());
+
+    runnerOwners.clear();
+    OwnerBook owners;
+    owners.folder = folder;
+    if (settings.OwnersShown() && owners.ReadRelations()) {
+        for (int runner = 0; runner < field; ++runner)
+            runnerOwners.push_back(owners.OwnerOf(RunnerName(runner)));
+    }
 
     SettleBets(state, podium);
     AppendRaceReport(resultsFile, state, stable, FinishOf(engine));

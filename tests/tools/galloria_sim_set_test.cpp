@@ -104,7 +104,7 @@ TEST(SimSet, BadCommandsAreRefusedWithAReason)
         {"set", "--players", "Ann"},
         {"set", "--seed", "1"},
         {"set", "--seed", "1", "--players", "Ann Lee"},
-        {"set", "--seed", "1", "--players", "none"},
+        {"set", "--seed", "1", "--players", "Ann,abcdefghijk"},
         {"set", "--seed", "1", "--players", "A,B,C,D,E"},
         {"set", "--seed", "1", "--players", "Ann", "--strategy", "lucky"},
         {"set", "--seed", "1", "--players", "Ann", "--odds", "4"},

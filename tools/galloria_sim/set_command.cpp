@@ -10,7 +10,7 @@ namespace galloria::sim {
 
 namespace {
 
-// The names as the names dialog would take them, one to four.
+// The names as the names dialog would take them, one to four, without blanks.
 std::vector<std::string> ParsePlayers(const std::string& list)
 {
     std::vector<std::string> names;
@@ -26,9 +26,12 @@ std::vector<std::string> ParsePlayers(const std::string& list)
         throw UsageError("--players takes one to four names");
     std::array<std::string, kPlayerSlots> typed{};
     for (std::size_t slot = 0; slot < names.size(); ++slot) {
-        if (names[slot].empty() || names[slot].size() > static_cast<std::size_t>(kMaxPlayerNameLength))
+        if (names[slot].empty() || !NameBoxAccepts(names[slot]))
             throw UsageError("a player's name has 1 to " + std::to_string(kMaxPlayerNameLength) +
                              " characters, not \"" + names[slot] + "\"");
+        // The game takes blanks inside a name; our output separates names with them.
+        if (names[slot].find_first_of(" \t") != std::string::npos)
+            throw UsageError("a player's name for galloria-sim has no blanks, not \"" + names[slot] + "\"");
         typed[slot] = names[slot];
     }
     std::array<int, kPlayerSlots> selection;

@@ -82,8 +82,7 @@ void PrintRace(const Game& game, int set, bool json, std::ostream& out)
     const RaceSetState& state = game.state;
     const PayoutBoard& pay = state.payouts;
     const int winner = game.engine.finishOrder[0];
-    const int horse = game.StableIndexOfRunner(winner);
-    const std::string name = horse >= 0 ? std::string(HorseName(game.stable.records[horse])) : std::string();
+    const std::string name(game.RunnerName(winner));
     if (json) {
         out << "{\"set\":" << set << ",\"race\":" << state.raceIndex + 1
             << ",\"purse\":" << game.CurrentPurse() << ",\"winner\":" << winner + 1

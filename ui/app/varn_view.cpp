@@ -2,7 +2,6 @@
 
 #include "app/main_frame.h"
 #include "betting/betting_window_dlg.h"
-#include "betting/payout_board_view.h"
 #include "betting/racing_form_model.h"
 #include "betting/racing_form_painter.h"
 #include "game/about_dlg.h"
@@ -13,12 +12,11 @@
 #include "game/notice_dlg.h"
 #include "game/odds_progress_dlg.h"
 #include "game/options_dlg.h"
+#include "game/race_payout_board.h"
 #include "game/race_set_results_dlg.h"
 #include "game/tip_dlg.h"
 #include "race/payout_board_painter.h"
 #include "race/race_loop.h"
-#include "stable/horse_record.h"
-#include "stable/owners.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -184,26 +182,7 @@ void CVarnView::UpdateBuffer()
     if (!board)
         return;
     payoutBoardWanted_ = false;
-    const Game& game = *game_;
-    std::vector<int> byPlace;
-    std::vector<std::string> names(kMaxFieldSize);
-    std::vector<std::string> owners;
-    for (int place = 0; place < game.engine.finishedCount && place < game.CurrentFieldSize(); ++place)
-        byPlace.push_back(game.engine.finishOrder[place]);
-    for (int runner = 0; runner < game.CurrentFieldSize(); ++runner) {
-        const int horse = game.StableIndexOfRunner(runner);
-        if (horse >= 0)
-            names[runner] = std::string(HorseName(game.stable.records[horse]));
-    }
-    // With ownership on, each runner's owner; none when there are no relations.
-    OwnerBook book;
-    book.folder = game.folder;
-    if (game.settings.OwnersShown() && book.ReadRelations()) {
-        for (const std::string& name : names)
-            owners.push_back(book.OwnerOf(name));
-    }
-    const PayoutBoardView view =
-        BuildPayoutBoardView(byPlace, names, owners, game.tippedRunner, game.state.payouts);
+    const PayoutBoardView view = RacePayoutBoard(*game_);
     QPainter painter(&buffer_.MutableImage());
     PaintPayoutBoard(painter, buffer_.Size(), view, photos_.Shown());
 }
@@ -216,9 +195,8 @@ RaceSceneFrame CVarnView::SceneFrame() const
     for (int runner = 0; runner < game.CurrentFieldSize() && runner < kMaxFieldSize; ++runner) {
         frame.sprites[runner] = &sprites_.Strip(runner);
         frame.gaitPhase[runner] = game.state.gaitPhase[runner];
-        const int horse = game.StableIndexOfRunner(runner);
-        if (horse >= 0)
-            frame.names[runner] = QString::fromStdString(std::string(HorseName(game.stable.records[horse])));
+        const std::string_view name = game.RunnerName(runner);
+        frame.names[runner] = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
     }
     frame.frameCounter = game.frameCounter;
     frame.graphicsQuality = static_cast<int>(game.settings.graphicsQuality);

@@ -367,23 +367,15 @@ void CBettingWindowDlg::Refresh()
         type.button->setChecked(open.type == type.type && open.boxed == type.boxed);
     }
 
-    // The legs chosen so far light their buttons.
-    const auto chosen = [&](HorseSelector choice) {
-        for (int leg = 0; leg < m.LegsChosen() && leg < 3; ++leg) {
-            if (open.horse[leg] == choice)
-                return true;
-        }
-        return false;
-    };
     for (int k = 0; k < kMaxFieldSize; ++k) {
         runners_[k]->setVisible(m.IsRunnerShown(k));
         runners_[k]->setEnabled(m.CanChooseRunner(k));
-        runners_[k]->setChecked(chosen(k));
+        runners_[k]->setChecked(m.NamedInBet(k));
     }
     all_->setEnabled(m.CanChooseRunner(HorseAll));
-    all_->setChecked(chosen(HorseAll));
+    all_->setChecked(m.NamedInBet(HorseAll));
     long_->setEnabled(m.CanChooseRunner(HorseLong));
-    long_->setChecked(chosen(HorseLong));
+    long_->setChecked(m.NamedInBet(HorseLong));
 
     view_->setEnabled(m.CanView());
     clearAll_->setEnabled(m.CanClearAll());

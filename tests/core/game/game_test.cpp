@@ -2,8 +2,10 @@
 
 #include "base/settings_store.h"
 #include "game/headless_host.h"
+#include "game/race_payout_board.h"
 #include "game/unfinished_game_file.h"
 #include "halloffame/temp_folder.h"
+#include "stable/owners.h"
 
 #include <gtest/gtest.h>
 
@@ -200,6 +202,32 @@ TEST_F(GameSet, QuittingGivesBackExactlyTheStakesOfTheRaceNotRun)
     game->QuitRaceSet();
     ASSERT_EQ(host.setTitles.size(), 1u);
     EXPECT_EQ(game->setResults.Cell(RaceSetResultsModel::kFinishRow, 0), std::to_string(afterThirdRace));
+}
+
+TEST_F(GameSet, ThePayoutBoardListsTheFinishersWithTheirOwnersWhenOwnershipIsOn)
+{
+    StartSet({"Ann"});
+    game->RaceOrNextRace();
+    PayoutBoardView board = RacePayoutBoard(*game);
+    ASSERT_EQ(static_cast<int>(board.rows.size()), game->CurrentFieldSize());
+    for (int place = 0; place < game->CurrentFieldSize(); ++place)
+        EXPECT_EQ(board.rows[place].name, game->RunnerName(game->engine.finishOrder[place])) << place;
+    EXPECT_EQ(board.rows[0].owner, "");
+
+    // The next race's runners all belong to Lee; the board shows it once
+    // ownership is on.
+    game->RaceOrNextRace();
+    game->settings.ownershipSetting = 0;
+    OwnerBook book;
+    book.folder = folder.Path();
+    for (int runner = 0; runner < game->CurrentFieldSize(); ++runner)
+        book.AddRelation(game->RunnerName(runner), "Lee");
+    ASSERT_TRUE(book.WriteRelations());
+    game->RaceOrNextRace();
+    board = RacePayoutBoard(*game);
+    ASSERT_FALSE(board.rows.empty());
+    EXPECT_EQ(board.rows[0].owner, "Lee");
+    EXPECT_EQ(board.rows.back().owner, "Lee");
 }
 
 TEST_F(GameSet, CancellingTheQuitQuestionChangesNothing)
