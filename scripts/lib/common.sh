@@ -2,7 +2,7 @@
 
 # The Debian packages every build needs.
 GALLORIA_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-multimedia-dev fonts-liberation2 xvfb xauth)
+    qt6-base-dev qt6-multimedia-dev fonts-liberation2 xvfb xauth clang-format)
 
 # Installs the packages among "$@" that are not installed yet.
 ensure_packages() {
@@ -28,4 +28,16 @@ build_into() {
     shift
     cmake -S . -B "$folder" -G Ninja "$@" >/dev/null
     cmake --build "$folder"
+}
+
+# Fails, naming the files, when a C++ file of the tree is not laid out as
+# .clang-format says; `clang-format -i FILE` mends one.
+check_format() {
+    local unformatted
+    unformatted=$(git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run 2>&1 | grep -o '^[^:]*:[0-9]*:[0-9]*: warning' | cut -d: -f1 | sort -u || true)
+    if [ -n "$unformatted" ]; then
+        echo "Not formatted as .clang-format says (clang-format -i mends them):" >&2
+        echo "$unformatted" >&2
+        return 1
+    fi
 }
