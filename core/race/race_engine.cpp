@@ -59,6 +59,7 @@ void CRaceEngine::ResetRaceState()
         finishTime[k] = finishState[k] = 0;
         speed[k] = targetSpeed[k] = baseSpeed[k] = maxSpeed[k] = earlyCap[k] = 0.0;
         acceleration[k] = energy[k] = 0.0;
+        steering_[k] = {};
     }
 }
 
@@ -94,6 +95,11 @@ void CRaceEngine::StartRace(GameRandom& random)
         while (!(accelerationPool[entry] > 0.02));
         acceleration[k] = accelerationPool[entry] + 0.0002 * sprint[k];
         accelerationPool[entry] = 0.01;
+
+        steering_[k] = {.gainFar = sprint[k] / 3000.0 + 0.02,
+                        .gainNear = sprint[k] / 3000.0 + 0.01,
+                        .brakeFar = 0.005 * sprint[k] + 0.45,
+                        .brakeNear = sprint[k] / 600.0 + 0.15};
     }
 }
 
@@ -101,8 +107,7 @@ int CRaceEngine::AdvanceTick(GameRandom& random)
 {
     newTopThree = 0;
     ++tickCount;
-    for (int r = 0; r < fieldSize; ++r)
-        StepRunner(r, random);
+    StepField(random);
     AdvanceRaceClock();
     if (leaderPosition >= kFinishWatch)
         CheckFinish();

@@ -26,8 +26,6 @@ class GameRandom;
 // Every random number comes from the GameRandom passed in, in a fixed order,
 // so a seeded race replays to the bit (core is built without fused
 // multiply-add for that reason).
-//
-// Byte flags are bool.
 class CRaceEngine {
 public:
     static constexpr int kMaxRunners = 12;
@@ -40,7 +38,6 @@ public:
 
     // A new engine is Idle: in the state StartRace resets to, no race run.
     CRaceEngine() { ResetRaceState(); }
-    virtual ~CRaceEngine() = default;
 
     // Resets the whole race state and lines up the field. A fieldSize outside
     // 1..12 is clamped and a gaitPhase outside 0..10 wrapped into it first, so
@@ -124,6 +121,7 @@ public:
     int gaitOffset[kStrideFrames]; // nose offset by stride frame
 
 private:
+    void StepField(GameRandom& random); // every runner's step, in runner order
     void StepRunner(int r, GameRandom& random);
     void LookAround(int r);
     void DecideEarlyPace(int r);
@@ -141,6 +139,16 @@ private:
     void AdvanceRaceClock();
     void CheckFinish();
     void CheckInvariants() const;
+
+    // How hard each runner steers towards its target speed, worked out from
+    // its sprint once at StartRace so that no division waits in the tick.
+    struct SteeringSteps {
+        double gainFar;   // sprint / 3000.0 + 0.02, more than 0.1 short of the target
+        double gainNear;  // sprint / 3000.0 + 0.01, more than 0.05 short
+        double brakeFar;  // 0.005 * sprint + 0.45, more than 0.1 over
+        double brakeNear; // sprint / 600.0 + 0.15, more than 0.05 over
+    };
+    SteeringSteps steering_[kMaxRunners];
 };
 
 } // namespace galloria

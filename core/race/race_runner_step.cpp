@@ -7,6 +7,7 @@
 #include "base/game_random.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 namespace galloria {
@@ -18,6 +19,18 @@ constexpr int kGateStretch = 3000;    // below: acceleration, early cap, drift t
 constexpr int kHalfLanesFrom = 7000;  // from here lane changes go half a lane at a time
 constexpr int kLaneClearance = 60;    // a runner this close along the course blocks a lane change
 constexpr int kOutermostLane = CRaceEngine::kLaneCount - 1;
+
+// A set of lanes as a mask, bit L for lane L (lanes 0 to 22 need 23 bits).
+using LaneMask = std::uint64_t;
+constexpr int kLastMaskLane = 62;
+
+// The lanes first..last, as far as lanes exist.
+LaneMask LaneRange(int first, int last)
+{
+    const LaneMask upToLast = (LaneMask{2} << std::min(last, kLastMaskLane)) - 1;
+    const LaneMask belowFirst = (LaneMask{1} << std::max(first, 0)) - 1;
+    return upToLast & ~belowFirst;
+}
 
 int Draw(GameRandom& random, int n)
 {
@@ -34,6 +47,16 @@ int ChaseEffort(int spontaneity, int sprint, int spontaneityIn, int sprintIn, Ga
 }
 
 } // namespace
+
+void CRaceEngine::StepField(GameRandom& random)
+{
+    // The generator's state in a local for the tick: kept in a register
+    // instead of being written back on every draw.
+    GameRandom local = random;
+    for (int r = 0; r < fieldSize; ++r)
+        StepRunner(r, local);
+    random = local;
+}
 
 void CRaceEngine::StepRunner(int r, GameRandom& random)
 {
@@ -83,14 +106,14 @@ void CRaceEngine::LookAround(int r)
     int ahead = kNoGap;
     int behind = kNoGap;
     int nearestAhead = -1;
-    bool insideTaken = false;
-    bool outsideTaken = false;
+    // The lanes of the runners alongside: one branch-free bit per runner
+    // instead of two lane-range tests, then one test for each side.
+    LaneMask alongsideLanes = 0;
     for (int j = 0; j < fieldSize; ++j) {
         if (j == r)
             continue;
         const int gap = position[j] - here;
-        const int laneOffset = lane[j] - ownLane;
-        if (laneOffset == 0) {
+        if (lane[j] == ownLane) {
             if (gap > 0 && gap < ahead) {
                 ahead = gap;
                 nearestAhead = j;
@@ -98,11 +121,10 @@ void CRaceEngine::LookAround(int r)
                 behind = -gap;
             }
         }
-        if (std::abs(gap) <= kLaneClearance) {
-            insideTaken |= laneOffset >= -step && laneOffset <= 0;
-            outsideTaken |= laneOffset >= 0 && laneOffset <= step;
-        }
+        alongsideLanes |= LaneMask{std::abs(gap) <= kLaneClearance} << (lane[j] & 63);
     }
+    const bool insideTaken = (alongsideLanes & LaneRange(ownLane - step, ownLane)) != 0;
+    const bool outsideTaken = (alongsideLanes & LaneRange(ownLane, ownLane + step)) != 0;
     laneStep = step;
     gapAhead = ahead;
     gapBehind = behind;
@@ -280,16 +302,17 @@ void CRaceEngine::UpdateSpeed(int r, GameRandom& random)
 
     // Steer towards the target speed; a good sprinter gains and brakes harder.
     const double shortfall = targetSpeed[r] - speed[r];
+    const SteeringSteps& steps = steering_[r];
     if (shortfall > 0.1) {
-        speed[r] += sprint[r] / 3000.0 + 0.02;
+        speed[r] += steps.gainFar;
     } else if (shortfall > 0.05) {
-        speed[r] += sprint[r] / 3000.0 + 0.01;
+        speed[r] += steps.gainNear;
     } else {
         const double excess = speed[r] - targetSpeed[r];
         if (excess > 0.1)
-            speed[r] -= 0.005 * sprint[r] + 0.45;
+            speed[r] -= steps.brakeFar;
         else if (excess > 0.05)
-            speed[r] -= sprint[r] / 600.0 + 0.15;
+            speed[r] -= steps.brakeNear;
     }
 }
 

@@ -1,11 +1,8 @@
 #include "sim_commands.h"
 #include "sim_field.h"
 #include "sim_json.h"
-#include "sim_race.h"
+#include "sim_odds.h"
 
-#include "base/game_random.h"
-#include "race/race_engine.h"
-#include "race/race_run.h"
 #include "stable/race_time.h"
 
 #include <cstdio>
@@ -20,29 +17,15 @@ struct OddsStudy {
     std::vector<double> win, place, show, meanTime;
 };
 
-OddsStudy StudyRaces(CRaceEngine& engine, GameRandom& random, int runs)
+OddsStudy ShareOf(const OddsTally& tally)
 {
-    const int n = engine.fieldSize;
-    std::vector<int> wins(n), places(n), shows(n);
-    std::vector<double> totalTime(n);
-    for (int run = 0; run < runs; ++run) {
-        DrawGaitPhases(engine, random);
-        RunRaceToEnd(engine, random);
-        const RaceOutcome outcome = ReadOutcome(engine);
-        for (std::size_t place = 0; place < outcome.order.size(); ++place) {
-            const int runner = outcome.order[place];
-            wins[runner] += place == 0;
-            places[runner] += place < 2;
-            shows[runner] += place < 3;
-            totalTime[runner] += outcome.times[place];
-        }
-    }
     OddsStudy study;
-    for (int k = 0; k < n; ++k) {
-        study.win.push_back(static_cast<double>(wins[k]) / runs);
-        study.place.push_back(static_cast<double>(places[k]) / runs);
-        study.show.push_back(static_cast<double>(shows[k]) / runs);
-        study.meanTime.push_back(totalTime[k] / runs);
+    const double runs = tally.runs;
+    for (std::size_t k = 0; k < tally.wins.size(); ++k) {
+        study.win.push_back(static_cast<double>(tally.wins[k]) / runs);
+        study.place.push_back(static_cast<double>(tally.places[k]) / runs);
+        study.show.push_back(static_cast<double>(tally.shows[k]) / runs);
+        study.meanTime.push_back(static_cast<double>(tally.totalTime[k]) / runs);
     }
     return study;
 }
@@ -68,16 +51,13 @@ int RunOddsCommand(const SimArguments& arguments, std::ostream& out)
     if (!arguments.seed || !arguments.runs)
         throw UsageError("odds needs --runs N and --seed S");
     if (arguments.gait || arguments.tipped || !arguments.positional.empty())
-        throw UsageError("odds takes --runs, --seed, --horse or --stable with --field, and --json");
+        throw UsageError("odds takes --runs, --seed, --horse or --stable with --field, --threads and --json");
     const int runs = static_cast<int>(ParseInteger(*arguments.runs, 1, 1000000, "--runs"));
+    const int threads = arguments.threads
+                            ? static_cast<int>(ParseInteger(*arguments.threads, 1, 256, "--threads"))
+                            : DefaultThreadCount();
     const std::vector<SimRunner> field = BuildField(arguments);
-
-    CRaceEngine engine;
-    LoadField(engine, field);
-    engine.tippedRunner = -1;
-    GameRandom random;
-    random.Seed(*arguments.seed);
-    const OddsStudy study = StudyRaces(engine, random, runs);
+    const OddsStudy study = ShareOf(StudyField(field, *arguments.seed, runs, threads));
 
     if (arguments.json)
         out << "{\"win\":" << JsonArray(study.win, 4) << ",\"place\":" << JsonArray(study.place, 4)

@@ -48,7 +48,7 @@ int RunRaceCommand(const SimArguments& arguments, std::ostream& out)
 {
     if (!arguments.seed)
         throw UsageError("race needs --seed S");
-    if (arguments.runs || !arguments.positional.empty())
+    if (arguments.runs || arguments.threads || !arguments.positional.empty())
         throw UsageError("race takes --seed, --horse or --stable with --field, --gait, --tipped and --json");
     const std::vector<SimRunner> field = BuildField(arguments);
 

@@ -53,7 +53,7 @@ int RunSetCommand(const SimArguments& arguments, std::ostream& out)
     if (!arguments.players)
         throw UsageError("set needs --players NAME[,NAME...]");
     if (!arguments.horses.empty() || arguments.field || arguments.gait || arguments.tipped ||
-        arguments.runs || !arguments.positional.empty())
+        arguments.runs || arguments.threads || !arguments.positional.empty())
         throw UsageError(
             "set takes --seed, --players, --strategy, --stake, --sets, --odds, --dir, --stable and --json");
 

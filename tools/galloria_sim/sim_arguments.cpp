@@ -91,6 +91,8 @@ SimArguments ParseSimArguments(const std::vector<std::string>& words)
             SetOnce(arguments.odds, word, value);
         } else if (word == "--dir") {
             SetOnce(arguments.dir, word, value);
+        } else if (word == "--threads") {
+            SetOnce(arguments.threads, word, value);
         } else {
             throw UsageError("unknown option " + word);
         }

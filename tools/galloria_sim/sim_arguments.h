@@ -33,6 +33,7 @@ struct SimArguments {
     std::optional<std::string> sets;
     std::optional<std::string> odds;
     std::optional<std::string> dir;
+    std::optional<std::string> threads; // odds: worker threads
     std::vector<std::string> positional;
     bool json = false;
 };

@@ -12,5 +12,6 @@ int RunRaceCommand(const SimArguments& arguments, std::ostream& out);
 int RunOddsCommand(const SimArguments& arguments, std::ostream& out);
 int RunStableCommand(const SimArguments& arguments, std::ostream& out);
 int RunSetCommand(const SimArguments& arguments, std::ostream& out);
+int RunBenchCommand(const SimArguments& arguments, std::ostream& out);
 
 } // namespace galloria::sim

@@ -26,7 +26,8 @@ std::string Dollars(std::uint32_t amount)
 int RunStableCommand(const SimArguments& arguments, std::ostream& out)
 {
     if (arguments.positional.size() != 1 || arguments.seed || !arguments.horses.empty() || arguments.gait ||
-        arguments.tipped || arguments.stablePath || arguments.field || arguments.runs || arguments.json)
+        arguments.tipped || arguments.stablePath || arguments.field || arguments.runs || arguments.threads ||
+        arguments.json)
         throw UsageError("stable takes the path of a stable file and nothing else");
     const std::string& path = arguments.positional[0];
 

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "sim_field.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace galloria::sim {
+
+// A study of one field over many races, as galloria-sim odds runs it: how often
+// each runner won, was in the first two and the first three, and the sum of its
+// finishing times in fifths of a second.
+struct OddsTally {
+    int runs = 0;
+    std::vector<long long> wins, places, shows, totalTime;
+};
+
+// The races are run in chunks of kOddsChunkRuns (the last may be shorter).
+// Chunk k starts the game's generator at ChunkSeed(seed, k), draws each race's
+// stride phases and runs it, race after race; the chunks' tallies are added in
+// chunk order. So the result depends on the seed and the number of races only,
+// never on how many threads share the chunks; chunk 0 starts at the seed itself.
+inline constexpr int kOddsChunkRuns = 1000;
+std::uint32_t ChunkSeed(std::uint32_t seed, int chunk);
+
+// Runs `runs` races of the field without a tipped runner on `threads` threads (at least one).
+OddsTally StudyField(const std::vector<SimRunner>& field, std::uint32_t seed, int runs, int threads);
+
+// The machine's cores, at least one: the default of --threads.
+int DefaultThreadCount();
+
+} // namespace galloria::sim
