@@ -192,6 +192,26 @@ TEST(RaceProgramDraw, TheStartingStablesSeededProgramsStayAsTheyAre)
     EXPECT_EQ(ProgramsChecksum(*stable), 10613922727971442433ull);
 }
 
+TEST(RaceProgramDraw, SmallStablesEndQuicklyWithEveryHorseOnce)
+{
+    // Cut to its first 120 to 200 horses, the starting stable runs out of
+    // horses of some classes long before a set is drawn: the posts that only
+    // meet horses already running must still be filled, each horse once.
+    for (const int count : {120, 150, 200}) {
+        const auto stable = StartingStable(count);
+        ASSERT_EQ(stable->count, count);
+        GameRandom random;
+        RaceProgram program;
+        for (int seed = 1; seed <= 200; ++seed) {
+            random.Seed(static_cast<std::uint32_t>(seed));
+            ASSERT_TRUE(DrawRaceProgram(program, *stable, random));
+            ExpectSoundProgram(program, count);
+            if (HasFailure())
+                FAIL() << count << " horses, seed " << seed;
+        }
+    }
+}
+
 // A race of the program drawn by hand: posts, then the horses chosen in the
 // database, and what the race must hold afterwards.
 struct ChosenCase {
