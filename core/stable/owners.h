@@ -40,6 +40,10 @@ public:
     static constexpr std::size_t kMaxRelationField = 49;
     // The horse name is written right-aligned in this many characters.
     static constexpr std::size_t kHorseFieldWidth = 20;
+    // The most of each file that is read: a hundred owners take a small part
+    // of the first, relations for every horse of a full stable of the second.
+    static constexpr std::size_t kLargestOwnerFile = 64 * 1024;
+    static constexpr std::size_t kLargestRelationFile = 1024 * 1024;
 
     // Base folder of the data folder; "." is the current directory, as the game uses it.
     std::filesystem::path folder = ".";
@@ -49,20 +53,32 @@ public:
     std::vector<OwnerRelation> relations;
     // The owner of each horse of the stable by its index, " " for none (FillOwnerNames).
     std::vector<std::string> ownerOfHorse;
+    // Whether the last reading of each file took all it holds. A file read only
+    // in part (entries after the line that ends its list, or past the most
+    // that is read) is never written back from that reading, which would lose
+    // the entries left unread.
+    bool ownerFileReadWhole = true;
+    bool relationFileReadWhole = true;
 
     std::filesystem::path OwnerFilePath() const { return folder / "data" / "owner.txt"; }
     std::filesystem::path RelationFilePath() const { return folder / "data" / "relation.txt"; }
 
-    // Reads the owner list: one name a line, up to the first empty line or 100
-    // names. A missing file leaves the list as it was and returns false.
+    // Reads the owner list: one name a line (CR LF, LF or CR alone end a
+    // line), up to the first empty line or 100 names. Names are cut to 29
+    // letters and lose the spaces around them; a line of blanks names no one
+    // and is skipped. A missing file, or anything but a regular file in its
+    // place, leaves the list as it was and returns false.
     bool ReadOwners();
+    // Replaces the owner file with the list; false, the file kept, when it
+    // cannot be written or was last read only in part.
     bool WriteOwners() const;
 
     // Adds a new owner to the list and writes the owner file at once.
     AddOwnerResult AddOwner(std::string_view owner);
 
     // Empties the relations and reads them from the relation file, up to the
-    // first line whose horse or owner is missing. False when there is no file.
+    // first line whose horse or owner is missing; each field is cut to 49
+    // letters. False when there is no file.
     bool ReadRelations();
 
     // Appends one relation in memory; false, adding nothing, when the horse or
@@ -71,6 +87,8 @@ public:
     // The owner the relations give a horse of this name (the last relation
     // counts); empty for a horse without one.
     std::string OwnerOf(std::string_view horse) const;
+    // Replaces the relation file; false, the file kept, when it cannot be
+    // written or was last read only in part.
     bool WriteRelations() const;
 
     // Reads the relations and gives each horse of the stable the owner its
