@@ -79,6 +79,35 @@ std::string OwnerNameProblem(std::string_view owner)
     return {};
 }
 
+OwnerFileReading ParseOwnerFile(std::string_view bytes)
+{
+    OwnerFileReading reading;
+    std::string_view rest = bytes;
+    std::string_view line;
+    while (reading.owners.size() < OwnerBook::kMaxOwners && NextTextLine(rest, line) && !line.empty()) {
+        const std::string_view owner = OwnerField(line);
+        if (!owner.empty()) // a line of blanks names no one
+            reading.owners.emplace_back(owner);
+    }
+    // Owners past the end of the list (after an empty line or beyond the
+    // hundredth) would be lost by writing the list back.
+    reading.whole = IsBlank(rest);
+    return reading;
+}
+
+std::string FormatOwnerFile(std::span<const std::string> owners)
+{
+    std::string text;
+    for (const std::string& owner : owners) {
+        // A blank line would end the list when it is read again.
+        if (TrimSpaces(owner).empty() || HasLineBreak(owner))
+            continue;
+        text += owner;
+        text += kLineEnd;
+    }
+    return text;
+}
+
 bool OwnerBook::ReadOwners()
 {
     const FileRead file = ReadFileUpTo(OwnerFilePath(), kLargestOwnerFile);
@@ -86,34 +115,15 @@ bool OwnerBook::ReadOwners()
         ownerFileReadWhole = IsMissing(OwnerFilePath());
         return false;
     }
-    ownerNames.clear();
-    std::string_view rest = file.bytes;
-    std::string_view line;
-    while (ownerNames.size() < kMaxOwners && NextTextLine(rest, line) && !line.empty()) {
-        const std::string_view owner = OwnerField(line);
-        if (!owner.empty()) // a line of blanks names no one
-            ownerNames.emplace_back(owner);
-    }
-    // Owners past the end of the list (after an empty line or beyond the
-    // hundredth, or beyond what is read at all) would be lost by writing the
-    // list back.
-    ownerFileReadWhole = file.ok() && IsBlank(rest);
+    OwnerFileReading reading = ParseOwnerFile(file.bytes);
+    ownerNames = std::move(reading.owners);
+    ownerFileReadWhole = file.ok() && reading.whole;
     return true;
 }
 
 bool OwnerBook::WriteOwners() const
 {
-    if (!ownerFileReadWhole)
-        return false;
-    std::string text;
-    for (const std::string& owner : ownerNames) {
-        // A blank line would end the list when it is read again.
-        if (TrimSpaces(owner).empty() || HasLineBreak(owner))
-            continue;
-        text += owner;
-        text += kLineEnd;
-    }
-    return ReplaceFile(OwnerFilePath(), text);
+    return ownerFileReadWhole && ReplaceFile(OwnerFilePath(), FormatOwnerFile(ownerNames));
 }
 
 AddOwnerResult OwnerBook::AddOwner(std::string_view owner)
@@ -132,6 +142,48 @@ AddOwnerResult OwnerBook::AddOwner(std::string_view owner)
     return AddOwnerResult::kAdded;
 }
 
+RelationFileReading ParseRelationFile(std::string_view bytes)
+{
+    RelationFileReading reading;
+    std::string_view rest = bytes;
+    std::string_view line;
+    bool ended = false;
+    while (!ended && NextTextLine(rest, line)) {
+        const std::size_t tab = line.find('\t');
+        // A line without its owner field, or with an empty field, ends the list.
+        if (tab == std::string_view::npos) {
+            ended = true;
+            break;
+        }
+        const std::string_view horse = RelationField(line.substr(0, tab));
+        const std::string_view owner = RelationField(line.substr(tab + 1));
+        ended = horse.empty() || owner.empty();
+        if (!ended)
+            reading.relations.push_back({std::string(horse), std::string(owner)});
+    }
+    // Relations after the end of the list would be lost by writing it back.
+    reading.whole = !ended || (IsBlank(line) && IsBlank(rest));
+    return reading;
+}
+
+std::string FormatRelationFile(std::span<const OwnerRelation> relations)
+{
+    std::string text;
+    for (const OwnerRelation& relation : relations) {
+        // A pair that could not be read back would end the list there.
+        if (!IsStorableHorse(relation.horse) || TrimSpaces(relation.owner).empty() ||
+            HasLineBreak(relation.owner))
+            continue;
+        if (relation.horse.size() < OwnerBook::kHorseFieldWidth)
+            text.append(OwnerBook::kHorseFieldWidth - relation.horse.size(), ' ');
+        text += relation.horse;
+        text += '\t';
+        text += relation.owner;
+        text += kLineEnd;
+    }
+    return text;
+}
+
 bool OwnerBook::ReadRelations()
 {
     relations.clear();
@@ -140,22 +192,9 @@ bool OwnerBook::ReadRelations()
         relationFileReadWhole = IsMissing(RelationFilePath());
         return false;
     }
-    std::string_view rest = file.bytes;
-    std::string_view line;
-    bool ended = false;
-    while (!ended && NextTextLine(rest, line)) {
-        const std::size_t tab = line.find('\t');
-        // A line without its owner field, or with an empty field, ends the list.
-        const std::string_view horse =
-            tab == std::string_view::npos ? std::string_view() : RelationField(line.substr(0, tab));
-        const std::string_view owner =
-            tab == std::string_view::npos ? std::string_view() : RelationField(line.substr(tab + 1));
-        ended = horse.empty() || owner.empty();
-        if (!ended)
-            relations.push_back({std::string(horse), std::string(owner)});
-    }
-    // Relations after the end of the list would be lost by writing it back.
-    relationFileReadWhole = file.ok() && (!ended || (IsBlank(line) && IsBlank(rest)));
+    RelationFileReading reading = ParseRelationFile(file.bytes);
+    relations = std::move(reading.relations);
+    relationFileReadWhole = file.ok() && reading.whole;
     return true;
 }
 
@@ -170,22 +209,7 @@ bool OwnerBook::AddRelation(std::string_view horse, std::string_view owner)
 
 bool OwnerBook::WriteRelations() const
 {
-    if (!relationFileReadWhole)
-        return false;
-    std::string text;
-    for (const OwnerRelation& relation : relations) {
-        // A pair that could not be read back would end the list there.
-        if (!IsStorableHorse(relation.horse) || TrimSpaces(relation.owner).empty() ||
-            HasLineBreak(relation.owner))
-            continue;
-        if (relation.horse.size() < kHorseFieldWidth)
-            text.append(kHorseFieldWidth - relation.horse.size(), ' ');
-        text += relation.horse;
-        text += '\t';
-        text += relation.owner;
-        text += kLineEnd;
-    }
-    return ReplaceFile(RelationFilePath(), text);
+    return relationFileReadWhole && ReplaceFile(RelationFilePath(), FormatRelationFile(relations));
 }
 
 void OwnerBook::FillOwnerNames(std::span<const std::string> horseNames)

@@ -23,6 +23,31 @@ enum class AddOwnerResult {
     kNotStorable // see OwnerNameProblem
 };
 
+// What reading an owner or relation file's bytes gives: the entries, and
+// whether they are all the file holds (nothing but blank lines after the
+// line that ended the list).
+struct OwnerFileReading {
+    std::vector<std::string> owners;
+    bool whole = true;
+};
+struct RelationFileReading {
+    std::vector<OwnerRelation> relations;
+    bool whole = true;
+};
+
+// The owner file's text and back: one name a line, CR LF, LF or CR alone
+// ending a line, up to the first empty line or 100 names; names cut to 29
+// letters without the spaces around them, lines of blanks skipped.
+OwnerFileReading ParseOwnerFile(std::string_view bytes);
+std::string FormatOwnerFile(std::span<const std::string> owners);
+
+// The relation file's text and back: the horse right-aligned in 20
+// characters, a tab, the owner; up to the first line without a tab or with an
+// empty field; both fields lose their leading spaces and are cut to 49
+// letters.
+RelationFileReading ParseRelationFile(std::string_view bytes);
+std::string FormatRelationFile(std::span<const OwnerRelation> relations);
+
 // Why `owner` cannot be kept in the owner files, as a message for the player,
 // or an empty text when it can (a blank name is no problem: it means "no
 // owner"). Spaces around the name do not count.

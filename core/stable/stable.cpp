@@ -2,6 +2,7 @@
 
 #include "base/file_io.h"
 #include "base/game_random.h"
+#include "base/text_cut.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -21,8 +22,20 @@ StableFileResult DecodeStableBytes(std::string_view bytes, Stable& stable)
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
     while (stable.count < Stable::kMaxHorses &&
            bytes.size() >= (static_cast<std::size_t>(stable.count) + 1) * kHorseRecordSize) {
-        stable.records[stable.count] = DecodeHorseRecord(data + stable.count * kHorseRecordSize);
-        ++stable.count;
+        HorseRecord& horse = stable.records[stable.count++];
+        horse = DecodeHorseRecord(data + (stable.count - 1) * kHorseRecordSize);
+        // A name field without its NUL holds 30 bytes: cut it to the 29 a
+        // name may have, never inside a letter. Other records stay byte for
+        // byte as read.
+        const std::string_view name = HorseName(horse);
+        if (name.size() > kMaxHorseNameLength) {
+            // Backing off over more than a letter's continuation bytes means
+            // they are stray bytes, each a letter of its own.
+            std::string_view cut = CutToBytes(name, kMaxHorseNameLength);
+            if (cut.size() + 3 < kMaxHorseNameLength)
+                cut = name.substr(0, kMaxHorseNameLength);
+            SetHorseName(horse, std::string(cut));
+        }
     }
     if (stable.count == 0)
         return {StableFileResult::Status::NoCompleteRecord, "the stable file holds no complete horse record"};

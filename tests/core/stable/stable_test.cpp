@@ -189,6 +189,19 @@ TEST_F(StableFiles, AStableEndingInPartOfARecordIsRepairedByTheNextHorseAdded)
     EXPECT_EQ(Read(BackupFile()), Read(StableFile())) << "the backup takes no garbage horse";
 }
 
+TEST_F(StableFiles, ANameFieldWithoutItsEndIsCutTo29Bytes)
+{
+    std::string bytes = FileBytes(2);
+    std::fill_n(bytes.begin(), 30, 'n');
+    std::fill_n(bytes.begin() + kHorseRecordSize, 30, '\x80');
+    bytes[kHorseRecordSize] = '\xE2'; // a lead byte and stray continuation bytes
+    Write(StableFile(), bytes);
+    stable->Load(random);
+    ASSERT_EQ(stable->count, 2);
+    EXPECT_EQ(HorseName(stable->records[0]), std::string(29, 'n'));
+    EXPECT_EQ(HorseName(stable->records[1]).size(), 29u);
+}
+
 TEST_F(StableFiles, AddingToAStableWhoseFileWentMissingKeepsEveryHorse)
 {
     Write(StableFile(), FileBytes(4));
