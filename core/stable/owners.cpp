@@ -43,7 +43,9 @@ std::string_view RelationField(std::string_view text)
 // spaces around it.
 std::string_view OwnerField(std::string_view text)
 {
-    return TrimSpaces(CutToLetters(text, static_cast<int>(OwnerBook::kMaxOwnerLength)));
+    // Trimmed before the cut too: a leading space would take the stray
+    // continuation bytes after it into its letter.
+    return TrimSpaces(CutToLetters(TrimSpaces(text), static_cast<int>(OwnerBook::kMaxOwnerLength)));
 }
 
 // Whether there is surely no file at `path`: only then may a list that was
