@@ -144,11 +144,17 @@ void SettingsSeeds(const fs::path& out)
         return bytes;
     };
     Write(folder, "defaults",
-          ints({0, 0, 5, 0, 0, 3, 1}) + std::string("Ann\0Bo\0Not In Game\0\0"
-                                                    "03",
-                                                    23));
+          ints({0, 0, 5, 0, 0, 3, 1, 0, 0}) + std::string("Ann\0Bo\0Not In Game\0\0"
+                                                          "03",
+                                                          23));
     Write(folder, "out_of_range",
-          ints({-7, 9, 99, -1, 12, 0, 2}) + std::string("a name far too long\0\0\0\0../x", 28));
+          ints({-7, 9, 99, -1, 12, 0, 2, -5, 2147483647}) +
+              std::string("a name far too long\0\0\0\0../x", 28));
+    Write(folder, "an_export",
+          ints({1, 1, 10, 2, 2, 1, 0, 4711, -2147483647 - 1}) +
+              std::string("Ann\0\0\0\0"
+                          "10\0Ann\0Bay\0Oslo\0Norway\0ann@example.org",
+                          46));
 }
 
 } // namespace
