@@ -210,6 +210,17 @@ TEST(RaceProgramDraw, SmallStablesEndQuicklyWithEveryHorseOnce)
                 FAIL() << count << " horses, seed " << seed;
         }
     }
+
+    // Even the whole starting stable has seeds whose draw met only horses
+    // already running for millions of redraws in a row.
+    const auto whole = StartingStable();
+    GameRandom random;
+    RaceProgram program;
+    for (const std::uint32_t seed : {103u, 8906u, 10756u}) {
+        random.Seed(seed);
+        ASSERT_TRUE(DrawRaceProgram(program, *whole, random));
+        ExpectSoundProgram(program, whole->count);
+    }
 }
 
 // A race of the program drawn by hand: posts, then the horses chosen in the
