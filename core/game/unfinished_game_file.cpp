@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <fstream>
 #include <limits>
-#include <vector>
 
 namespace galloria {
 namespace {
@@ -21,6 +20,8 @@ constexpr std::string_view kUnknownDate = "0-0-0";
 constexpr int kMostRaceCounter = 1'000'000'000;
 // A race index of 10 names the end of a set saved after its tenth race.
 constexpr int kSetOverRaceIndex = kRacesPerSet;
+// The most of a file that is read: a complete file takes a few kilobytes.
+constexpr std::size_t kLargestGameFile = 64 * 1024;
 // Bad tokens shown in a message are cut to this.
 constexpr std::size_t kShownTokenLength = 24;
 
@@ -134,48 +135,40 @@ NumberParse ParseWholeNumber(std::string_view token, int& value)
     return NumberParse::Ok;
 }
 
-// The white-space separated tokens of a stream, with the line each stands on.
+// The white-space separated tokens of a stream, with the line each stands on
+// (CR LF, LF and CR alone each end a line). At most kLargestGameFile bytes of
+// the stream are read, once, so a file of one endless line costs no more
+// than its first part; a complete file takes a few kilobytes.
 class TokenReader {
 public:
-    explicit TokenReader(std::istream& in) : in_(in) {}
+    explicit TokenReader(std::istream& in)
+    {
+        bool cut = false;
+        text_ = ReadStreamUpTo(in, kLargestGameFile, cut);
+    }
 
-    // The next token, or false at the end of the stream.
+    // The next token, or false at the end of what was read.
     bool Next(std::string& token, int& line)
     {
-        while (tokens_.empty() || next_ == tokens_.size()) {
-            std::string text;
-            if (!ReadTextLine(in_, text))
-                return false;
-            ++line_;
-            Split(text);
+        while (at_ < text_.size() && IsBlankOrControl(static_cast<unsigned char>(text_[at_]))) {
+            const char c = text_[at_++];
+            if (c == '\n' || (c == '\r' && (at_ == text_.size() || text_[at_] != '\n')))
+                ++line_;
         }
-        token = tokens_[next_++];
+        if (at_ == text_.size())
+            return false;
+        const std::size_t start = at_;
+        while (at_ < text_.size() && !IsBlankOrControl(static_cast<unsigned char>(text_[at_])))
+            ++at_;
+        token.assign(text_, start, at_ - start);
         line = line_;
         return true;
     }
 
 private:
-    void Split(const std::string& text)
-    {
-        tokens_.clear();
-        next_ = 0;
-        std::size_t at = 0;
-        while (at < text.size()) {
-            while (at < text.size() && IsBlankOrControl(static_cast<unsigned char>(text[at])))
-                ++at;
-            std::size_t end = at;
-            while (end < text.size() && !IsBlankOrControl(static_cast<unsigned char>(text[end])))
-                ++end;
-            if (end > at)
-                tokens_.push_back(text.substr(at, end - at));
-            at = end;
-        }
-    }
-
-    std::istream& in_;
-    std::vector<std::string> tokens_;
-    std::size_t next_ = 0;
-    int line_ = 0;
+    std::string text_;
+    std::size_t at_ = 0;
+    int line_ = 1;
 };
 
 // Reads the file's tokens in order, recording in the result why it stopped.
@@ -393,6 +386,9 @@ GameFileReadResult ReadUnfinishedGameFile(const std::filesystem::path& path, Rac
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return cannotOpen;
+    // A save of this file that a kill interrupted left its temporary file.
+    if (std::filesystem::is_regular_file(TemporaryPathFor(path), error))
+        std::filesystem::remove(TemporaryPathFor(path), error);
     return ReadUnfinishedGame(in, state);
 }
 

@@ -2,13 +2,14 @@
 
 #include "base/file_io.h"
 
-#include <fstream>
 #include <system_error>
 
 namespace galloria {
 
 void HallOfFame::Load()
 {
+    // The game's folder: saves a kill interrupted leave their temporary files here.
+    RemoveStaleTemporaryFiles(folder);
     const std::filesystem::path path = FilePath();
     std::error_code error;
     const bool exists = std::filesystem::exists(path, error);
@@ -16,13 +17,11 @@ void HallOfFame::Load()
         Reset();
         return;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return;
-    std::string bytes(kScoreFileSize, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    table = DecodeScoreTable(bytes);
+    // Bytes beyond the table are never read. A file that cannot be read, or a
+    // folder where the file belongs, leaves the lists as they are.
+    const FileRead file = ReadFileUpTo(path, kScoreFileSize);
+    if (file.HasBytes())
+        table = DecodeScoreTable(file.bytes);
 }
 
 bool HallOfFame::Save()

@@ -43,8 +43,10 @@ public:
     std::filesystem::path FilePath() const { return folder / kFileName; }
 
     // Reads the score file into the table. Without a score file a fresh one of
-    // empty lists is written; a file that exists but cannot be read leaves the
-    // lists as they are.
+    // empty lists is written; a file that exists but cannot be read, or
+    // anything that is not a regular file in its place, leaves the lists as
+    // they are. Stale temporary files of interrupted saves in the folder are
+    // removed first.
     void Load();
 
     // Writes the table to the score file, trying once more if the first write

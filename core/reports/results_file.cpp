@@ -6,8 +6,6 @@
 #include "reports/report_format.h"
 #include "reports/results_file_name.h"
 
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace galloria {
@@ -48,19 +46,19 @@ bool AppendToReportFile(const std::filesystem::path& path, std::string_view sect
     if (path.empty())
         return false;
 
-    std::string contents;
     std::error_code error;
-    if (std::filesystem::exists(path, error)) {
-        if (!std::filesystem::is_regular_file(path, error))
-            return false; // a folder or device of that name: nothing we may replace
-        std::ifstream in(path, std::ios::binary);
-        if (!in)
-            return false;
-        contents.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        if (in.bad())
-            return false;
-    } else if (error) {
+    const bool exists = std::filesystem::exists(path, error);
+    if (error)
         return false; // cannot tell whether there is a file to keep
+    std::string contents;
+    if (exists) {
+        // A folder or device of that name is nothing we may replace, and a
+        // file far larger than ten races was not written by the game: both
+        // are left alone rather than read whole.
+        FileRead file = ReadFileUpTo(path, kLargestReportFile);
+        if (!file.ok())
+            return false;
+        contents = std::move(file.bytes);
     }
     contents += section;
     return ReplaceFile(path, contents);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -36,12 +37,17 @@ ResultsFileStart StartResultsFile(const std::filesystem::path& folder, SettingsS
 ResultsFileStart StartResultsFile(const std::filesystem::path& folder, SettingsStore& settings,
                                   HallOfFame& hallOfFame);
 
+// The most of an existing report file AppendToReportFile reads: ten races of
+// four players with every bet slot filled take well under a tenth of it.
+inline constexpr std::size_t kLargestReportFile = 1 << 20;
+
 // Adds `section` at the end of the report file at `path`, creating the file
 // when it is missing. The file is rewritten whole through ReplaceFile (it
 // holds ten races at most, a few kilobytes), so a crash or a full disk never
 // leaves half a section nor harms the races already recorded. Returns false,
 // changing nothing, when `path` is empty, the existing file cannot be read
-// (its races would otherwise be lost) or the new file cannot be written.
+// (its races would otherwise be lost) or is longer than kLargestReportFile,
+// or the new file cannot be written.
 bool AppendToReportFile(const std::filesystem::path& path, std::string_view section);
 
 } // namespace galloria

@@ -4,7 +4,6 @@
 #include "base/text_cut.h"
 
 #include <algorithm>
-#include <fstream>
 #include <unordered_map>
 
 namespace galloria {
@@ -34,10 +33,32 @@ bool HasTabOrLineBreak(std::string_view text)
     return text.find_first_of("\t\r\n") != std::string_view::npos;
 }
 
-// A relation field as read: without leading spaces, at most 49 bytes.
+// A relation field as read: without leading spaces, at most 49 letters.
 std::string_view RelationField(std::string_view text)
 {
-    return CutToBytes(TrimLeadingSpaces(text), OwnerBook::kMaxRelationField);
+    return CutToLetters(TrimLeadingSpaces(text), static_cast<int>(OwnerBook::kMaxRelationField));
+}
+
+// An owner name as read from the owner file: at most 29 letters, without the
+// spaces around it.
+std::string_view OwnerField(std::string_view text)
+{
+    // Trimmed before the cut too: a leading space would take the stray
+    // continuation bytes after it into its letter.
+    return TrimSpaces(CutToLetters(TrimSpaces(text), static_cast<int>(OwnerBook::kMaxOwnerLength)));
+}
+
+// Whether there is surely no file at `path`: only then may a list that was
+// not read from it be written there.
+bool IsMissing(const std::filesystem::path& path)
+{
+    std::error_code error;
+    return !std::filesystem::exists(path, error) && !error;
+}
+
+bool IsBlank(std::string_view text)
+{
+    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
 }
 
 // A horse name a relation can hold: the tab ends the horse field, and a name
@@ -54,35 +75,57 @@ std::string OwnerNameProblem(std::string_view owner)
     owner = TrimSpaces(owner);
     if (HasTabOrLineBreak(owner))
         return "An owner's name cannot contain a tab or a line break.";
-    if (owner.size() > OwnerBook::kMaxOwnerLength)
+    if (CutToLetters(owner, static_cast<int>(OwnerBook::kMaxOwnerLength)).size() < owner.size())
         return "An owner's name can have at most " + std::to_string(OwnerBook::kMaxOwnerLength) +
                " characters.";
     return {};
 }
 
-bool OwnerBook::ReadOwners()
+OwnerFileReading ParseOwnerFile(std::string_view bytes)
 {
-    std::ifstream in(OwnerFilePath(), std::ios::binary);
-    if (!in)
-        return false;
-    ownerNames.clear();
-    std::string line;
-    while (ownerNames.size() < kMaxOwners && ReadTextLine(in, line) && !line.empty())
-        ownerNames.emplace_back(CutToBytes(line, kMaxOwnerLength));
-    return true;
+    OwnerFileReading reading;
+    std::string_view rest = bytes;
+    std::string_view line;
+    while (reading.owners.size() < OwnerBook::kMaxOwners && NextTextLine(rest, line) && !line.empty()) {
+        const std::string_view owner = OwnerField(line);
+        if (!owner.empty()) // a line of blanks names no one
+            reading.owners.emplace_back(owner);
+    }
+    // Owners past the end of the list (after an empty line or beyond the
+    // hundredth) would be lost by writing the list back.
+    reading.whole = IsBlank(rest);
+    return reading;
 }
 
-bool OwnerBook::WriteOwners() const
+std::string FormatOwnerFile(std::span<const std::string> owners)
 {
     std::string text;
-    for (const std::string& owner : ownerNames) {
+    for (const std::string& owner : owners) {
         // A blank line would end the list when it is read again.
         if (TrimSpaces(owner).empty() || HasLineBreak(owner))
             continue;
         text += owner;
         text += kLineEnd;
     }
-    return ReplaceFile(OwnerFilePath(), text);
+    return text;
+}
+
+bool OwnerBook::ReadOwners()
+{
+    const FileRead file = ReadFileUpTo(OwnerFilePath(), kLargestOwnerFile);
+    if (!file.HasBytes()) {
+        ownerFileReadWhole = IsMissing(OwnerFilePath());
+        return false;
+    }
+    OwnerFileReading reading = ParseOwnerFile(file.bytes);
+    ownerNames = std::move(reading.owners);
+    ownerFileReadWhole = file.ok() && reading.whole;
+    return true;
+}
+
+bool OwnerBook::WriteOwners() const
+{
+    return ownerFileReadWhole && ReplaceFile(OwnerFilePath(), FormatOwnerFile(ownerNames));
 }
 
 AddOwnerResult OwnerBook::AddOwner(std::string_view owner)
@@ -101,24 +144,59 @@ AddOwnerResult OwnerBook::AddOwner(std::string_view owner)
     return AddOwnerResult::kAdded;
 }
 
+RelationFileReading ParseRelationFile(std::string_view bytes)
+{
+    RelationFileReading reading;
+    std::string_view rest = bytes;
+    std::string_view line;
+    bool ended = false;
+    while (!ended && NextTextLine(rest, line)) {
+        const std::size_t tab = line.find('\t');
+        // A line without its owner field, or with an empty field, ends the list.
+        if (tab == std::string_view::npos) {
+            ended = true;
+            break;
+        }
+        const std::string_view horse = RelationField(line.substr(0, tab));
+        const std::string_view owner = RelationField(line.substr(tab + 1));
+        ended = horse.empty() || owner.empty();
+        if (!ended)
+            reading.relations.push_back({std::string(horse), std::string(owner)});
+    }
+    // Relations after the end of the list would be lost by writing it back.
+    reading.whole = !ended || (IsBlank(line) && IsBlank(rest));
+    return reading;
+}
+
+std::string FormatRelationFile(std::span<const OwnerRelation> relations)
+{
+    std::string text;
+    for (const OwnerRelation& relation : relations) {
+        // A pair that could not be read back would end the list there.
+        if (!IsStorableHorse(relation.horse) || TrimSpaces(relation.owner).empty() ||
+            HasLineBreak(relation.owner))
+            continue;
+        if (relation.horse.size() < OwnerBook::kHorseFieldWidth)
+            text.append(OwnerBook::kHorseFieldWidth - relation.horse.size(), ' ');
+        text += relation.horse;
+        text += '\t';
+        text += relation.owner;
+        text += kLineEnd;
+    }
+    return text;
+}
+
 bool OwnerBook::ReadRelations()
 {
     relations.clear();
-    std::ifstream in(RelationFilePath(), std::ios::binary);
-    if (!in)
+    const FileRead file = ReadFileUpTo(RelationFilePath(), kLargestRelationFile);
+    if (!file.HasBytes()) {
+        relationFileReadWhole = IsMissing(RelationFilePath());
         return false;
-    std::string line;
-    while (ReadTextLine(in, line)) {
-        const std::string_view text = line;
-        const std::size_t tab = text.find('\t');
-        if (tab == std::string_view::npos)
-            break; // a line without its owner field ends the list
-        const std::string_view horse = RelationField(text.substr(0, tab));
-        const std::string_view owner = RelationField(text.substr(tab + 1));
-        if (horse.empty() || owner.empty())
-            break;
-        relations.push_back({std::string(horse), std::string(owner)});
     }
+    RelationFileReading reading = ParseRelationFile(file.bytes);
+    relations = std::move(reading.relations);
+    relationFileReadWhole = file.ok() && reading.whole;
     return true;
 }
 
@@ -133,20 +211,7 @@ bool OwnerBook::AddRelation(std::string_view horse, std::string_view owner)
 
 bool OwnerBook::WriteRelations() const
 {
-    std::string text;
-    for (const OwnerRelation& relation : relations) {
-        // A pair that could not be read back would end the list there.
-        if (!IsStorableHorse(relation.horse) || TrimSpaces(relation.owner).empty() ||
-            HasLineBreak(relation.owner))
-            continue;
-        if (relation.horse.size() < kHorseFieldWidth)
-            text.append(kHorseFieldWidth - relation.horse.size(), ' ');
-        text += relation.horse;
-        text += '\t';
-        text += relation.owner;
-        text += kLineEnd;
-    }
-    return ReplaceFile(RelationFilePath(), text);
+    return relationFileReadWhole && ReplaceFile(RelationFilePath(), FormatRelationFile(relations));
 }
 
 void OwnerBook::FillOwnerNames(std::span<const std::string> horseNames)

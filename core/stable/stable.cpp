@@ -2,29 +2,82 @@
 
 #include "base/file_io.h"
 #include "base/game_random.h"
+#include "base/text_cut.h"
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <vector>
 
 namespace galloria {
 
+namespace {
+
+constexpr std::size_t kLargestStableFile = Stable::kMaxHorses * kHorseRecordSize;
+
+} // namespace
+
+StableFileResult DecodeStableBytes(std::string_view bytes, Stable& stable)
+{
+    stable.count = 0;
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    while (stable.count < Stable::kMaxHorses &&
+           bytes.size() >= (static_cast<std::size_t>(stable.count) + 1) * kHorseRecordSize) {
+        HorseRecord& horse = stable.records[stable.count++];
+        horse = DecodeHorseRecord(data + (stable.count - 1) * kHorseRecordSize);
+        // A name field without its NUL holds 30 bytes: cut it to the 29 a
+        // name may have, never inside a letter. Other records stay byte for
+        // byte as read.
+        const std::string_view name = HorseName(horse);
+        if (name.size() > kMaxHorseNameLength) {
+            // Backing off over more than a letter's continuation bytes means
+            // they are stray bytes, each a letter of its own.
+            std::string_view cut = CutToBytes(name, kMaxHorseNameLength);
+            if (cut.size() + 3 < kMaxHorseNameLength)
+                cut = name.substr(0, kMaxHorseNameLength);
+            SetHorseName(horse, std::string(cut));
+        }
+    }
+    if (stable.count == 0)
+        return {StableFileResult::Status::NoCompleteRecord, "the stable file holds no complete horse record"};
+    return {StableFileResult::Status::Read, {}};
+}
+
 StableFileResult ReadStableFile(const std::filesystem::path& path, Stable& stable)
 {
     stable.count = 0;
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+    // Records beyond the 2000th are never read.
+    const FileRead file = ReadFileUpTo(path, kLargestStableFile);
+    if (!file.HasBytes())
         return {StableFileResult::Status::CannotOpen, "cannot open the stable file " + path.string()};
+    StableFileResult result = DecodeStableBytes(file.bytes, stable);
+    if (!result.ok())
+        result.message = "the stable file " + path.string() + " holds no complete horse record";
+    return result;
+}
 
+StableAppend AppendHorseToStableFile(const std::filesystem::path& path, const HorseRecord& horse,
+                                     std::span<const HorseRecord> whenMissing)
+{
+    std::string contents;
+    const FileRead file = ReadFileUpTo(path, kLargestStableFile);
+    if (file.HasBytes()) {
+        if (file.status == FileReadStatus::TooLong ||
+            file.bytes.size() / kHorseRecordSize >= Stable::kMaxHorses)
+            return StableAppend::StableFull;
+        contents = file.bytes.substr(0, file.bytes.size() / kHorseRecordSize * kHorseRecordSize);
+    } else if (std::error_code error;
+               file.status == FileReadStatus::CannotOpen && !std::filesystem::exists(path, error) && !error) {
+        contents.resize(std::min(whenMissing.size(), std::size_t{Stable::kMaxHorses - 1}) * kHorseRecordSize);
+        for (std::size_t i = 0; i * kHorseRecordSize < contents.size(); ++i)
+            EncodeHorseRecord(whenMissing[i],
+                              reinterpret_cast<std::uint8_t*>(&contents[i * kHorseRecordSize]));
+    } else {
+        return StableAppend::CannotRead;
+    }
     std::uint8_t bytes[kHorseRecordSize];
-    while (stable.count < Stable::kMaxHorses &&
-           file.read(reinterpret_cast<char*>(bytes), static_cast<std::streamsize>(kHorseRecordSize)))
-        stable.records[stable.count++] = DecodeHorseRecord(bytes);
-    if (stable.count == 0)
-        return {StableFileResult::Status::NoCompleteRecord,
-                "the stable file " + path.string() + " holds no complete horse record"};
-    return {StableFileResult::Status::Read, {}};
+    EncodeHorseRecord(horse, bytes);
+    contents.append(reinterpret_cast<const char*>(bytes), kHorseRecordSize);
+    return ReplaceFile(path, contents) ? StableAppend::Written : StableAppend::CannotWrite;
 }
 
 bool WriteStableFile(const std::filesystem::path& path, std::span<const HorseRecord> horses)
@@ -42,6 +95,8 @@ Stable::Stable() : records{}, statistics{}
 
 Stable::LoadResult Stable::Load(GameRandom& random)
 {
+    // Saves a kill interrupted leave their temporary files here.
+    RemoveStaleTemporaryFiles(StablePath().parent_path());
     loadedFromBackup = false;
     backupRefreshPending = true;
     StableFileResult read = ReadStableFile(StablePath(), *this);
@@ -90,17 +145,13 @@ Stable::AddHorseError Stable::AddHorse(std::string_view name, std::uint8_t speed
     horse.stamina = stamina;
     horse.spontaneity = spontaneity;
     horse.colour = colour;
-    records[count++] = horse;
 
     const std::filesystem::path target = backupRefreshPending ? BackupPath() : StablePath();
+    if (AppendHorseToStableFile(target, horse, {records, static_cast<std::size_t>(count)}) ==
+        StableAppend::StableFull)
+        return "The stable is full: it holds 2000 horses, the most it can.";
     backupRefreshPending = false;
-    std::uint8_t bytes[kHorseRecordSize];
-    EncodeHorseRecord(horse, bytes);
-    std::error_code error;
-    std::filesystem::create_directories(target.parent_path(), error);
-    std::ofstream file(target, std::ios::binary | std::ios::app);
-    if (file)
-        file.write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(kHorseRecordSize));
+    records[count++] = horse;
     return {};
 }
 

@@ -41,7 +41,29 @@ struct StableFileResult {
 
 // Reads the records of any stable file into `stable` (records and count only,
 // at most 2000; a trailing partial record is ignored). Touches no other file.
+// Anything but a regular file (a folder, say) counts as a file that cannot be
+// opened.
 StableFileResult ReadStableFile(const std::filesystem::path& path, Stable& stable);
+
+// The whole records at the start of a stable file's bytes, at most 2000, into
+// `stable` (records and count only).
+StableFileResult DecodeStableBytes(std::string_view bytes, Stable& stable);
+
+// How adding a horse to a stable file went.
+enum class StableAppend {
+    Written,
+    StableFull,  // the file already holds 2000 horses: the new one could never be loaded
+    CannotRead,  // something that is not a readable stable file stands there: left alone
+    CannotWrite, // the new file could not be written: the old one is as it was
+};
+
+// Adds `horse` after the whole records of the stable file at `path` and
+// writes the file whole again, so a file that ends in part of a record (an
+// interrupted write of some other program) is repaired rather than
+// misaligned. A missing file is made of `whenMissing` and the horse, so that
+// a stable that lost its file does not come back as one horse.
+StableAppend AppendHorseToStableFile(const std::filesystem::path& path, const HorseRecord& horse,
+                                     std::span<const HorseRecord> whenMissing = {});
 
 // Writes `horses` to `path` as a stable file, replacing the file whole; false
 // when it could not be written.
@@ -76,9 +98,9 @@ public:
     // Writes all records to the backup when a refresh is pending, else to the stable file.
     void Save();
 
-    // Appends a new horse in memory and to the file. Refused, with nothing
-    // changed or written, when the stable is full or the name is empty or
-    // longer than 29 characters.
+    // Appends a new horse in memory and to the file (AppendHorseToStableFile).
+    // Refused, with nothing changed or written, when the stable or its file is
+    // full or the name is empty or longer than 29 characters.
     AddHorseError AddHorse(std::string_view name, std::uint8_t speed, std::uint8_t sprint,
                            std::uint8_t stamina, std::uint8_t spontaneity, std::uint32_t colour,
                            GameRandom& random);

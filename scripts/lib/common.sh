@@ -4,6 +4,9 @@
 GALLORIA_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev fonts-liberation2 xvfb xauth clang-format)
 
+# What scripts/fuzz needs besides: clang with libFuzzer and the sanitizer runtimes.
+GALLORIA_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
 # Installs the packages among "$@" that are not installed yet.
 ensure_packages() {
     local missing=()

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <set>
 #include <vector>
@@ -140,6 +141,85 @@ TEST(RaceProgramDraw, ASmallStableIsRefusedAndAJustLargeEnoughOneStillEnds)
         random.Seed(seed);
         ASSERT_TRUE(DrawRaceProgram(program, *tight, random));
         ExpectSoundProgram(program, tight->count);
+    }
+}
+
+// The first `count` horses of the starting stable, statistics computed with
+// a fixed seed.
+std::unique_ptr<Stable> StartingStable(int count = Stable::kMaxHorses)
+{
+    auto stable = std::make_unique<Stable>();
+    EXPECT_TRUE(ReadStableFile(GALLORIA_STARTING_STABLE, *stable).ok());
+    stable->count = std::min(stable->count, count);
+    GameRandom random;
+    random.Seed(1);
+    stable->ComputeStatistics(random);
+    return stable;
+}
+
+// FNV-1a over every purse, field size and post of the programs of seeds
+// 1..50, and the generator's next value after each draw, so a change in the
+// number of draws taken shows too.
+std::uint64_t ProgramsChecksum(const Stable& stable)
+{
+    std::uint64_t hash = 14695981039346656037ull;
+    const auto mix = [&hash](std::int64_t value) {
+        for (int byte = 0; byte < 8; ++byte) {
+            hash ^= static_cast<std::uint64_t>(value >> (8 * byte)) & 0xFFu;
+            hash *= 1099511628211ull;
+        }
+    };
+    GameRandom random;
+    RaceProgram program;
+    for (int seed = 1; seed <= 50; ++seed) {
+        random.Seed(static_cast<std::uint32_t>(seed));
+        EXPECT_TRUE(DrawRaceProgram(program, stable, random));
+        for (int race = 0; race < kRacesPerSet; ++race) {
+            mix(program.purse[race]);
+            mix(program.runnerCount[race]);
+            for (int post = 0; post < kMaxFieldSize; ++post)
+                mix(program.runners[race][post]);
+        }
+        mix(random.Next());
+    }
+    return hash;
+}
+
+TEST(RaceProgramDraw, TheStartingStablesSeededProgramsStayAsTheyAre)
+{
+    const auto stable = StartingStable();
+    ASSERT_EQ(stable->count, 400);
+    EXPECT_EQ(ProgramsChecksum(*stable), 10613922727971442433ull);
+}
+
+TEST(RaceProgramDraw, SmallStablesEndQuicklyWithEveryHorseOnce)
+{
+    // Cut to its first 120 to 200 horses, the starting stable runs out of
+    // horses of some classes long before a set is drawn: the posts that only
+    // meet horses already running must still be filled, each horse once.
+    for (const int count : {120, 150, 200}) {
+        const auto stable = StartingStable(count);
+        ASSERT_EQ(stable->count, count);
+        GameRandom random;
+        RaceProgram program;
+        for (int seed = 1; seed <= 200; ++seed) {
+            random.Seed(static_cast<std::uint32_t>(seed));
+            ASSERT_TRUE(DrawRaceProgram(program, *stable, random));
+            ExpectSoundProgram(program, count);
+            if (HasFailure())
+                FAIL() << count << " horses, seed " << seed;
+        }
+    }
+
+    // Even the whole starting stable has seeds whose draw met only horses
+    // already running for millions of redraws in a row.
+    const auto whole = StartingStable();
+    GameRandom random;
+    RaceProgram program;
+    for (const std::uint32_t seed : {103u, 8906u, 10756u}) {
+        random.Seed(seed);
+        ASSERT_TRUE(DrawRaceProgram(program, *whole, random));
+        ExpectSoundProgram(program, whole->count);
     }
 }
 

@@ -389,6 +389,78 @@ TEST(UnfinishedGameFile, DatesAndNamesStayOneTokenEach)
     EXPECT_EQ(opened.players[0].name, accented + "bcdefghij");
 }
 
+// A stream of `size` bytes of one character, made as it is read, that counts
+// how many bytes were taken from it.
+class EndlessLine : public std::streambuf {
+public:
+    EndlessLine(std::size_t size, char c) : left_(size)
+    {
+        std::fill(std::begin(chunk_), std::end(chunk_), c);
+    }
+    std::size_t taken = 0;
+
+protected:
+    int_type underflow() override
+    {
+        if (left_ == 0)
+            return traits_type::eof();
+        const std::size_t size = std::min(left_, sizeof chunk_);
+        left_ -= size;
+        taken += size;
+        setg(chunk_, chunk_, chunk_ + size);
+        return traits_type::to_int_type(chunk_[0]);
+    }
+
+private:
+    std::size_t left_;
+    char chunk_[4096];
+};
+
+TEST(UnfinishedGameFile, AFileOfOneEndlessLineIsReadOnlyAsFarAsItCanMatter)
+{
+    for (const char c : {'7', 'x'}) {
+        EndlessLine line(50u << 20, c);
+        std::istream in(&line);
+        RaceSetState state = OtherGame();
+        const GameFileReadResult result = ReadUnfinishedGame(in, state);
+        EXPECT_EQ(result.stop, GameFileStop::EndsEarly);
+        EXPECT_EQ(result.tokensRead, 1);
+        EXPECT_EQ(result.date->size(), kSavedDateMaxLength);
+        EXPECT_LE(line.taken, 80u * 1024) << "bytes read of a 50 MB line";
+        EXPECT_EQ(state.playerCount, 0);
+    }
+}
+
+TEST(UnfinishedGameFile, EveryLineEndCountsAndNamesOfStrayBytesAreCut)
+{
+    std::string text = FormatUnfinishedGame(SampleState(), "3-7-2003");
+    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;)
+        text.replace(at, 2, "\r");
+    RaceSetState opened;
+    ASSERT_TRUE(ReadText(text, opened).Complete());
+    EXPECT_EQ(opened.players[2].name, SampleState().players[2].name);
+    // The first balance after a race of slot 0 stands on line 6.
+    text.replace(text.find("\r9800 ") + 1, 4, "oops");
+    const GameFileReadResult result = ReadText(text, opened);
+    EXPECT_EQ(result.stop, GameFileStop::NotANumber);
+    EXPECT_EQ(result.line, 6);
+
+    // Continuation bytes without a lead byte count a letter each.
+    ASSERT_TRUE(ReadText(WithToken(3, std::string(5000, '\x80')), opened).Complete());
+    EXPECT_EQ(opened.players[0].name, std::string(kMaxPlayerNameLength, '\x80'));
+}
+
+TEST(UnfinishedGameFile, OpeningRemovesTheTemporaryFileOfAnInterruptedSave)
+{
+    TempFolder folder;
+    const std::filesystem::path path = folder.Path() / "Saved Game.gxu";
+    ASSERT_TRUE(WriteUnfinishedGameFile(path, SampleState(), "3-7-2003"));
+    WriteBytes(folder.Path() / "Saved Game.gxu.tmp", "3-7-20");
+    RaceSetState opened;
+    EXPECT_TRUE(ReadUnfinishedGameFile(path, opened).Complete());
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "Saved Game.gxu.tmp"));
+}
+
 TEST(UnfinishedGameFile, AFileThatCannotBeOpenedLeavesTheGameAlone)
 {
     TempFolder folder;

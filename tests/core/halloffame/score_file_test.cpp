@@ -142,6 +142,28 @@ TEST_F(ScoreFile, AFailedWriteKeepsTheListsAndTheOldFile)
     EXPECT_EQ(ReadBytes(FilePath()), before);
 }
 
+TEST_F(ScoreFile, SomethingNotAFileWhereTheScoreFileBelongsKeepsTheLists)
+{
+    hallOfFame.table = SampleTable();
+    const ScoreTable played = hallOfFame.table;
+    std::filesystem::create_directory(FilePath());
+    hallOfFame.Load();
+    EXPECT_EQ(hallOfFame.table, played);
+    EXPECT_TRUE(std::filesystem::is_directory(FilePath()));
+}
+
+TEST_F(ScoreFile, LoadingRemovesTemporaryFilesOfInterruptedSaves)
+{
+    hallOfFame.table = SampleTable();
+    ASSERT_TRUE(hallOfFame.Save());
+    testing::WriteBytes(folder.Path() / "GXscores.gxs.tmp", std::string(700, 'x'));
+    testing::WriteBytes(folder.Path() / "AutoSaved.gxu.tmp", "1-2-2003\r\n");
+    hallOfFame.Load();
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "GXscores.gxs.tmp"));
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "AutoSaved.gxu.tmp"));
+    EXPECT_EQ(hallOfFame.table, SampleTable());
+}
+
 TEST(StampDateTime, WritesDateAndTimeWithoutPadding)
 {
     HallOfFame hallOfFame;

@@ -13,6 +13,7 @@ namespace {
 
 using testing::ReadBytes;
 using testing::TempFolder;
+using testing::WriteBytes;
 
 std::string StoredSuffix(const SettingsStore& settings)
 {
@@ -105,6 +106,13 @@ TEST(ReportResultsFile, AppendingKeepsWhatIsThereAndNeverHarmsIt)
     std::filesystem::create_directories(folderInTheWay / "inside");
     EXPECT_FALSE(AppendToReportFile(folderInTheWay, "x"));
     EXPECT_TRUE(std::filesystem::is_directory(folderInTheWay / "inside"));
+
+    // A file far larger than any set's races is not read whole to be copied.
+    const std::filesystem::path huge = folder.Path() / "Result05.txt";
+    const std::string bytes(kLargestReportFile + 1, 'x');
+    WriteBytes(huge, bytes);
+    EXPECT_FALSE(AppendToReportFile(huge, "more"));
+    EXPECT_EQ(std::filesystem::file_size(huge), bytes.size());
 }
 
 } // namespace

@@ -24,7 +24,7 @@ TEST_F(Owners, OwnerListReadsAtMostOneHundredNamesToTheFirstEmptyLine)
     EXPECT_FALSE(book.ReadOwners()); // no file: the list stays as it was
 
     std::string lines;
-    for (int i = 1; i <= 101; ++i)
+    for (int i = 1; i <= 100; ++i)
         lines += "Owner " + std::to_string(i) + "\n"; // LF only, as an editor may save it
     WriteBytes(book.OwnerFilePath(), lines);
     ASSERT_TRUE(book.ReadOwners());
@@ -36,9 +36,93 @@ TEST_F(Owners, OwnerListReadsAtMostOneHundredNamesToTheFirstEmptyLine)
     ASSERT_TRUE(book.ReadOwners() && book.WriteOwners());
     EXPECT_EQ(ReadBytes(book.OwnerFilePath()), written);
 
+    // A 101st owner is not read, so the list is not written back over it.
+    WriteBytes(book.OwnerFilePath(), lines + "Owner 101\n");
+    ASSERT_TRUE(book.ReadOwners());
+    EXPECT_EQ(book.ownerNames.size(), 100u);
+    EXPECT_FALSE(book.WriteOwners());
+    EXPECT_EQ(ReadBytes(book.OwnerFilePath()), lines + "Owner 101\n");
+
     WriteBytes(book.OwnerFilePath(), "A\r\n" + std::string(35, 'b') + "\r\n\r\nNever\r\n");
     ASSERT_TRUE(book.ReadOwners());
     EXPECT_EQ(book.ownerNames, (Texts{"A", std::string(29, 'b')}));
+}
+
+TEST_F(Owners, EveryLineEndReadsEntryByEntryAndSurvivesAddingAnOwner)
+{
+    // Old Mac line ends (CR alone), Unix and Windows ones, mixed.
+    WriteBytes(book.OwnerFilePath(), "Ann Bay\rBo Cole\nCy Dunn\r\nDi Eyre\r");
+    ASSERT_TRUE(book.ReadOwners());
+    EXPECT_EQ(book.ownerNames, (Texts{"Ann Bay", "Bo Cole", "Cy Dunn", "Di Eyre"}));
+    EXPECT_EQ(book.AddOwner("Ed Fox"), AddOwnerResult::kAdded);
+    EXPECT_EQ(ReadBytes(book.OwnerFilePath()), "Ann Bay\r\nBo Cole\r\nCy Dunn\r\nDi Eyre\r\nEd Fox\r\n");
+
+    WriteBytes(book.RelationFilePath(), "  Alpha\tOne\r   Beta\tTwo\rGamma\tThree\r");
+    ASSERT_TRUE(book.ReadRelations());
+    ASSERT_EQ(book.relations.size(), 3u);
+    EXPECT_EQ(book.relations[1].horse, "Beta");
+    EXPECT_EQ(book.relations[1].owner, "Two");
+    EXPECT_EQ(book.relations[2].owner, "Three");
+}
+
+TEST_F(Owners, NamesAreCutToTheirLettersAndBlankOwnersDropped)
+{
+    // Stray continuation bytes count a letter each, so a name of them is cut
+    // like any other instead of being kept whole.
+    const std::string stray(5000, '\x80');
+    WriteBytes(book.OwnerFilePath(), "  Ann  \r\n     \r\n" + stray + "\r\nZo\xC3\xAB\r\n");
+    ASSERT_TRUE(book.ReadOwners());
+    EXPECT_EQ(book.ownerNames, (Texts{"Ann", std::string(29, '\x80'), "Zo\xC3\xAB"}));
+
+    WriteBytes(book.RelationFilePath(), stray + "\t" + stray + "\r\n");
+    ASSERT_TRUE(book.ReadRelations());
+    ASSERT_EQ(book.relations.size(), 1u);
+    EXPECT_EQ(book.relations[0].horse, std::string(49, '\x80'));
+    EXPECT_EQ(book.relations[0].owner, std::string(49, '\x80'));
+
+    // Letters, not bytes, are what an owner's name is measured in.
+    EXPECT_TRUE(OwnerNameProblem(std::string(10, 'a') + std::string(19, 'x') + "\xC3\xAB").size() > 0);
+    EXPECT_TRUE(OwnerNameProblem(std::string(28, 'a') + "\xC3\xAB").empty());
+}
+
+TEST_F(Owners, AListReadOnlyInPartIsNeverWrittenBack)
+{
+    // Relations after a damaged line are not read; dropping the relation of a
+    // gone horse must not lose them with it.
+    const std::string relations = "               Alpha\tOne\r\n                Gone\tTwo\r\n"
+                                  "a line without a tab\r\n                Beta\tThree\r\n";
+    WriteBytes(book.RelationFilePath(), relations);
+    book.FillOwnerNames(Texts{"Alpha", "Beta"});
+    EXPECT_EQ(book.ownerOfHorse, (Texts{"One", " "}));
+    EXPECT_EQ(ReadBytes(book.RelationFilePath()), relations);
+    EXPECT_TRUE(book.AddRelation("Beta", "Four"));
+    EXPECT_FALSE(book.WriteRelations());
+    EXPECT_EQ(ReadBytes(book.RelationFilePath()), relations);
+
+    // Owners after the empty line that ends the list likewise.
+    WriteBytes(book.OwnerFilePath(), "Ann\r\n\r\nBo\r\n");
+    ASSERT_TRUE(book.ReadOwners());
+    EXPECT_EQ(book.ownerNames, (Texts{"Ann"}));
+    EXPECT_EQ(book.AddOwner("Cy"), AddOwnerResult::kAdded);
+    EXPECT_EQ(ReadBytes(book.OwnerFilePath()), "Ann\r\n\r\nBo\r\n");
+
+    // Trailing blank lines end nothing that could be lost.
+    WriteBytes(book.OwnerFilePath(), "Ann\r\n\r\n\r\n");
+    ASSERT_TRUE(book.ReadOwners());
+    EXPECT_EQ(book.AddOwner("Cy"), AddOwnerResult::kAdded);
+    EXPECT_EQ(ReadBytes(book.OwnerFilePath()), "Ann\r\nCy\r\n");
+}
+
+TEST_F(Owners, AFolderWhereAFileBelongsKeepsTheListAndIsLeftAlone)
+{
+    book.ownerNames = {"Kept"};
+    std::filesystem::create_directories(book.OwnerFilePath());
+    std::filesystem::create_directories(book.RelationFilePath());
+    EXPECT_FALSE(book.ReadOwners());
+    EXPECT_EQ(book.ownerNames, (Texts{"Kept"}));
+    EXPECT_FALSE(book.WriteOwners());
+    EXPECT_FALSE(book.ReadRelations());
+    EXPECT_TRUE(std::filesystem::is_directory(book.OwnerFilePath()));
 }
 
 TEST_F(Owners, AddOwnerKeepsOnlyNamesTheFileCanHold)

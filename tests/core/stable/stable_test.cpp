@@ -170,6 +170,75 @@ TEST_F(StableFiles, AddingToAnEmptyStableLoadsItFirst)
     EXPECT_EQ(Read(StableFile()).size(), 3 * kHorseRecordSize);
 }
 
+TEST_F(StableFiles, AStableEndingInPartOfARecordIsRepairedByTheNextHorseAdded)
+{
+    // What a short or interrupted append of another program leaves.
+    Write(StableFile(), FileBytes(5, 100));
+    stable->Load(random);
+    ASSERT_EQ(stable->count, 5);
+    ASSERT_EQ(stable->AddHorse("Late Entry", 40, 50, 60, 70, 0xABCDEF, random), "");
+    EXPECT_EQ(Read(StableFile()).size(), 6 * kHorseRecordSize);
+
+    auto reloaded = std::make_unique<Stable>();
+    reloaded->folder = folder;
+    reloaded->Load(random);
+    ASSERT_EQ(reloaded->count, 6);
+    EXPECT_EQ(HorseName(reloaded->records[4]), "Horse 5");
+    EXPECT_EQ(HorseName(reloaded->records[5]), "Late Entry");
+    EXPECT_EQ(reloaded->records[5].colour, 0xABCDEFu);
+    EXPECT_EQ(Read(BackupFile()), Read(StableFile())) << "the backup takes no garbage horse";
+}
+
+TEST_F(StableFiles, ANameFieldWithoutItsEndIsCutTo29Bytes)
+{
+    std::string bytes = FileBytes(2);
+    std::fill_n(bytes.begin(), 30, 'n');
+    std::fill_n(bytes.begin() + kHorseRecordSize, 30, '\x80');
+    bytes[kHorseRecordSize] = '\xE2'; // a lead byte and stray continuation bytes
+    Write(StableFile(), bytes);
+    stable->Load(random);
+    ASSERT_EQ(stable->count, 2);
+    EXPECT_EQ(HorseName(stable->records[0]), std::string(29, 'n'));
+    EXPECT_EQ(HorseName(stable->records[1]).size(), 29u);
+}
+
+TEST_F(StableFiles, AddingToAStableWhoseFileWentMissingKeepsEveryHorse)
+{
+    Write(StableFile(), FileBytes(4));
+    stable->Load(random);
+    fs::remove(StableFile());
+    ASSERT_EQ(stable->AddHorse("Late Entry", 40, 50, 60, 70, 0, random), "");
+    const std::string after = Read(StableFile());
+    ASSERT_EQ(after.size(), 5 * kHorseRecordSize);
+    EXPECT_EQ(after.substr(0, 4 * kHorseRecordSize), FileBytes(4));
+}
+
+TEST_F(StableFiles, FoldersWhereTheStableFilesBelongCountAsMissingFiles)
+{
+    Write(BackupFile(), FileBytes(3));
+    fs::create_directory(StableFile());
+    EXPECT_EQ(stable->Load(random), Stable::LoadResult::FromBackup);
+    EXPECT_EQ(stable->count, 3);
+
+    fs::remove(BackupFile());
+    fs::create_directory(BackupFile());
+    EXPECT_EQ(stable->Load(random), Stable::LoadResult::BackupMissing);
+    EXPECT_EQ(stable->count, 0);
+    EXPECT_EXIT(stable->LoadOrExit(random), ::testing::ExitedWithCode(33), "");
+}
+
+TEST_F(StableFiles, LoadingRemovesTemporaryFilesOfInterruptedSaves)
+{
+    Write(StableFile(), FileBytes(3));
+    Write(folder / "data" / "Stable.dat.tmp", FileBytes(1, 7));
+    Write(folder / "data" / "BackUp.dat.tmp", "");
+    Write(folder / "data" / "notes.tmp", "not ours");
+    stable->Load(random);
+    EXPECT_FALSE(fs::exists(folder / "data" / "Stable.dat.tmp"));
+    EXPECT_FALSE(fs::exists(folder / "data" / "BackUp.dat.tmp"));
+    EXPECT_TRUE(fs::exists(folder / "data" / "notes.tmp"));
+}
+
 TEST(StableStatistics, AreDerivedFromTheTwentyRaceHistory)
 {
     auto stable = std::make_unique<Stable>();
