@@ -5,6 +5,7 @@
 // The game's headers come before Qt's: Qt defines "slots" as a keyword
 // macro, and the bet table has a member of that name.
 #include "base/sound_effect.h"
+#include "betting/bet.h"
 #include "betting/racing_form_model.h"
 #include "game/game.h"
 #include "game/game_settings.h"
@@ -25,6 +26,7 @@
 #include "game/notice_dlg.h"
 #include "game/race_set_results_dlg.h"
 #include "game/tip_dlg.h"
+#include "race/payout_board_painter.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -34,6 +36,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
@@ -617,8 +620,18 @@ TEST_F(MainWindowTest, AShownRaceDrawsTheCourseCheersOnceAndTakesThreePhotos)
         const QImage& screen = view.Buffer().Image();
         if (!midRaceSaved && game.engine.leaderPosition > 5000) {
             midRaceSaved = true;
-            // Dirt on the course and the near rail in its place.
-            EXPECT_EQ(screen.pixelColor(500, 200), QColor(0xAA, 0x5E, 0x00));
+            // Dirt on the course (textured at High: its grain stays close
+            // to the dirt colour) and the near rail in its place.
+            int red = 0, green = 0, blue = 0;
+            for (int x = 480; x < 520; ++x) {
+                const QColor c = screen.pixelColor(x, 200);
+                red += c.red();
+                green += c.green();
+                blue += c.blue();
+            }
+            EXPECT_NEAR(red / 40, 0xAA, 12);
+            EXPECT_NEAR(green / 40, 0x5E, 12);
+            EXPECT_NEAR(blue / 40, 0x00, 12);
             SaveScreenshot(screen, "race_mid_1024.png");
         }
     });
@@ -647,8 +660,20 @@ TEST_F(MainWindowTest, AnUnshownRaceStillTakesItsPhotosAndTheBoardStepsThroughTh
     const Game& game = view.GameObject();
     ModalAnswerer answerer(view);
     StartSet(*frame);
+    // A bet bought, so the results show what the player staked and won.
+    Bet bet;
+    bet.type = BetType::Show;
+    bet.amount = 200;
+    bet.horse[0] = 0;
+    ASSERT_TRUE(view.GameObject().state.players[0].bets.Add(bet));
+    view.GameObject().state.players[0].balance -= 200;
     frame->Action(MenuCommand::RaceOrNextRace)->trigger();
     ASSERT_EQ(game.menus.Phase(), GamePhase::Result);
+    SaveScreenshot(view.Buffer().Image(), "results_with_player_board.png");
+    // The per-player board stands above the photo, in the boards' blue.
+    const QRect moneyBoard = RaceMoneyBoardRect(SizeClass::Medium);
+    EXPECT_EQ(view.Buffer().Image().pixel(moneyBoard.left() + 3, moneyBoard.bottom() - 3),
+              QColor(0x1E, 0x3C, 0x64).rgb());
     for (int slot = 0; slot < 3; ++slot)
         EXPECT_EQ(view.Photos().PhotoTime(slot), game.engine.finishTime[game.engine.finishOrder[slot]])
             << "photo " << slot << " has the time of the runner in that place";
@@ -665,6 +690,56 @@ TEST_F(MainWindowTest, AnUnshownRaceStillTakesItsPhotosAndTheBoardStepsThroughTh
     frame->Action(MenuCommand::SummaryRacingForm)->trigger();
     frame->Action(MenuCommand::FinishResults)->trigger();
     EXPECT_EQ(view.Photos().ShownSlot(), 0) << "FINISH RESULTS starts again at the winner";
+}
+
+TEST_F(MainWindowTest, TheFormReSortsAtOnceWhenItsOrderChangesAndStaysSharpWhenEnlarged)
+{
+    const auto frame = OpenFrame(SizeClass::Large);
+    CVarnView& view = frame->View();
+    Game& game = view.GameObject();
+    ModalAnswerer answerer(view);
+    StartSet(*frame);
+    ASSERT_EQ(game.menus.Phase(), GamePhase::Betting);
+
+    const auto formAs = [&](SortOrder order) {
+        QImage image(1024, 768, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        PaintRacingForm(painter, BuildRacingForm(game.state, game.stable, order, game.tippedRunner),
+                        SizeClass::Large);
+        return image;
+    };
+    const RacingFormLayout layout = LayOutRacingForm(
+        BuildRacingForm(game.state, game.stable, SortOrder::None, game.tippedRunner), SizeClass::Large);
+    const auto samePanel = [&](const QImage& a, const QImage& b) {
+        for (int y = layout.panel.top(); y <= layout.panel.bottom(); y += 3)
+            for (int x = layout.panel.left(); x <= layout.panel.right(); x += 3)
+                if (a.pixel(x, y) != b.pixel(x, y))
+                    return false;
+        return true;
+    };
+    const SortOrder first = game.settings.sortOrder;
+    const SortOrder other = first == SortOrder::Earnings ? SortOrder::Odds : SortOrder::Earnings;
+    ASSERT_TRUE(samePanel(view.Buffer().Image(), formAs(first)));
+    ASSERT_FALSE(samePanel(formAs(first), formAs(other))) << "the two orders differ";
+    // The order saved in the options: the form on screen follows at once.
+    GameSettings chosen = game.settings;
+    chosen.sortOrder = other;
+    game.ApplyOptions(chosen);
+    view.Repaint();
+    EXPECT_TRUE(samePanel(view.Buffer().Image(), formAs(other)));
+
+    // Enlarged to 1920 x 1080, the buffer follows the window's pixels and
+    // the form is drawn again at them.
+    frame->resize(1920, 1080 + frame->menuBar()->height());
+    QApplication::processEvents();
+    EXPECT_EQ(view.Buffer().Image().size(), QSize(1440, 1080));
+    const QImage shot = frame->grab().toImage();
+    SaveScreenshot(shot, "game_1920x1080.png");
+    SaveScreenshot(view.Buffer().Image(), "game_1920x1080_buffer.png");
+    const QImage panel = view.Buffer().LayoutPart(layout.panel);
+    EXPECT_EQ(panel.pixel(layout.panel.width() / 2, 3),
+              formAs(other).pixel(layout.panel.center().x(), layout.panel.top() + 3));
 }
 
 TEST_F(MainWindowTest, OptionsAndNamesSurviveARestart)

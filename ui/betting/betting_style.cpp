@@ -25,7 +25,7 @@ int Px(double pixels, double scale)
 
 } // namespace
 
-QString BettingStyleSheet(double scale)
+QString BettingStyleSheet(double scale, bool compact)
 {
     // Disabled keys fade into the green so that the keys the player can press
     // next stand out; a chosen player, type or runner stays gold even though
@@ -61,10 +61,10 @@ QLineEdit, QListWidget {
     selection-color: #f3ead3; selection-background-color: #123d27;
 }
 )")
-        .arg(Px(13, scale))
-        .arg(Px(9, scale))
-        .arg(Px(6, scale))
-        .arg(Px(28, scale));
+        .arg(Px(compact ? 12 : 13, scale))
+        .arg(Px(compact ? 0 : 9, scale))
+        .arg(Px(compact ? 3 : 6, scale))
+        .arg(Px(compact ? 19 : 28, scale));
 }
 
 double BettingScaleFor(const QWidget* widget)

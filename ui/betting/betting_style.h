@@ -9,7 +9,8 @@ namespace galloria {
 
 // The look shared by the betting window and the review list: the track's dark
 // green with cream keys and gold for what is chosen or ready to press.
-QString BettingStyleSheet(double scale);
+// The compact arrangement uses smaller keys and titleless groups.
+QString BettingStyleSheet(double scale, bool compact = false);
 
 // How much larger than the 640 x 480 layout the betting dialogs are drawn on
 // the screen that holds widget: 1 on small and medium screens, where they
