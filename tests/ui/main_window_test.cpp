@@ -672,7 +672,7 @@ TEST_F(MainWindowTest, AnUnshownRaceStillTakesItsPhotosAndTheBoardStepsThroughTh
     SaveScreenshot(view.Buffer().Image(), "results_with_player_board.png");
     // The per-player board stands above the photo, in the boards' blue.
     const QRect moneyBoard = RaceMoneyBoardRect(SizeClass::Medium);
-    EXPECT_EQ(view.Buffer().Image().pixel(moneyBoard.left() + 3, moneyBoard.bottom() - 3),
+    EXPECT_EQ(view.Buffer().Image().pixel(moneyBoard.left() + 3, moneyBoard.top() + 3),
               QColor(0x1E, 0x3C, 0x64).rgb());
     for (int slot = 0; slot < 3; ++slot)
         EXPECT_EQ(view.Photos().PhotoTime(slot), game.engine.finishTime[game.engine.finishOrder[slot]])

@@ -61,9 +61,9 @@ QLineEdit, QListWidget {
     selection-color: #f3ead3; selection-background-color: #123d27;
 }
 )")
-        .arg(Px(compact ? 12 : 13, scale))
+        .arg(Px(compact ? 11 : 13, scale))
         .arg(Px(compact ? 0 : 9, scale))
-        .arg(Px(compact ? 3 : 6, scale))
+        .arg(Px(compact ? 1 : 6, scale))
         .arg(Px(compact ? 19 : 28, scale));
 }
 
@@ -72,8 +72,12 @@ double BettingScaleFor(const QWidget* widget)
     const QScreen* screen = widget != nullptr ? widget->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return 1.0;
-    const SizeClass size = SizeClassForScreenWidth(screen->geometry().width());
-    return BySizeClass(size, 1.0, 1.0, 1.25);
+    return BettingScaleForScreenWidth(screen->geometry().width());
+}
+
+double BettingScaleForScreenWidth(int width)
+{
+    return BySizeClass(SizeClassForScreenWidth(width), 1.0, 1.0, 1.25);
 }
 
 QFont BetLineFont(int width, int maxPixels)

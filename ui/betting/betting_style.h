@@ -16,6 +16,8 @@ QString BettingStyleSheet(double scale, bool compact = false);
 // the screen that holds widget: 1 on small and medium screens, where they
 // must fit 640 x 480, a little larger on large ones.
 double BettingScaleFor(const QWidget* widget);
+// The same for a screen of `width` pixels.
+double BettingScaleForScreenWidth(int width);
 
 // The bold fixed-pitch face of bet lines, as large as it can be up to
 // maxPixels while a full bet line still fits in width pixels.

@@ -335,7 +335,7 @@ QRect CBettingWindowDlg::Arrange(QPoint topLeft, const QRect& area)
     // bottom of the area: the roomy one at the screen's scale, then at the
     // smallest, then the compact one at each. When none fits, the compact
     // one as low as the screen allows.
-    const double screenScale = BettingScaleFor(parentWidget() != nullptr ? parentWidget() : this);
+    const double screenScale = BettingScaleForScreenWidth(area.width());
     const struct {
         double scale;
         bool compact;

@@ -133,7 +133,11 @@ void PaintRaceMoneyBoard(QPainter& painter, SizeClass size, std::span<const Race
 {
     if (rows.empty())
         return;
-    const QRect panel = RaceMoneyBoardRect(size);
+    const int rowHeight = BySizeClass(size, 22, 28, 36);
+    // As tall as its rows need, within its area.
+    QRect panel = RaceMoneyBoardRect(size);
+    panel.setBottom(
+        std::min(panel.bottom(), panel.top() + rowHeight * (static_cast<int>(rows.size()) + 1) + 12));
     painter.save();
     painter.fillRect(panel, course::kBoardBlue);
     painter.setPen(QColor(0x53, 0x97, 0xE1));
@@ -141,7 +145,6 @@ void PaintRaceMoneyBoard(QPainter& painter, SizeClass size, std::span<const Race
 
     const QFont heading = BoardFont(BySizeClass(size, 12, 15, 18), true);
     const QFont font = BoardFont(BySizeClass(size, 12, 15, 18), false);
-    const int rowHeight = BySizeClass(size, 22, 28, 36);
     const int inner = panel.width() - 16;
     // Name, then four figure columns right-aligned at these fractions.
     const double columnEnds[4] = {0.44, 0.62, 0.80, 1.0};
