@@ -7,6 +7,7 @@
 #include "app/dialog_placement.h"
 #include "app/game_message_box.h"
 #include "base/game_random.h"
+#include "betting/bet_line.h"
 #include "betting/betting_window_dlg.h"
 #include "betting/betting_window_model.h"
 #include "betting/race_set_state.h"
@@ -30,6 +31,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <tuple>
 
 namespace galloria {
 namespace {
@@ -122,6 +124,16 @@ TEST(GameLook, PicturesOfTheBettingWindowOverAFullForm)
     state->players[0].balance = 10000;
     state->players[1].name = "Bob";
     state->players[1].balance = 10000;
+    for (const auto& [type, amount, first] :
+         {std::tuple{BetType::Win, 200, 3}, std::tuple{BetType::Show, 50, 0},
+          std::tuple{BetType::Across, 300, 7}}) {
+        Bet bet;
+        bet.type = type;
+        bet.amount = amount;
+        bet.horse[0] = first;
+        bet.description = BetLineOf(state->players[0].name, bet);
+        ASSERT_TRUE(state->players[0].bets.Add(bet));
+    }
     const RacingFormModel form = BuildRacingForm(*state, *stable, SortOrder::None, 3);
     ASSERT_EQ(form.rowCount, 12);
 
@@ -161,6 +173,27 @@ TEST(GameLook, PicturesOfTheBettingWindowOverAFullForm)
             painter.drawText(QRect(frame.topLeft(), QSize(frame.width(), titleBar)), Qt::AlignCenter,
                              dialog.windowTitle());
             painter.drawImage(frame.topLeft() + QPoint(0, titleBar), window);
+            if (screen.width() == 1024) {
+                // Ann's bets in the review, where it opens over the window.
+                QTimer::singleShot(0, &dialog, [&] {
+                    auto* review = qobject_cast<CReviewBetsDlg*>(QApplication::activeModalWidget());
+                    ASSERT_NE(review, nullptr);
+                    const QRect area(QPoint(0, 0), screen);
+                    const QRect reviewFrame(CentredWithin(frame, FrameSizeOf(*review), area),
+                                            FrameSizeOf(*review));
+                    EXPECT_TRUE(area.contains(reviewFrame));
+                    const QImage list = review->grab().toImage();
+                    const int bar = reviewFrame.height() - list.height();
+                    painter.fillRect(QRect(reviewFrame.topLeft(), QSize(reviewFrame.width(), bar)),
+                                     QColor(0x12, 0x3d, 0x27));
+                    painter.drawText(QRect(reviewFrame.topLeft(), QSize(reviewFrame.width(), bar)),
+                                     Qt::AlignCenter, review->windowTitle());
+                    painter.drawImage(reviewFrame.topLeft() + QPoint(0, bar), list);
+                    review->accept();
+                });
+                dialog.findChild<QPushButton*>(QStringLiteral("betting_1022"))->click();
+                dialog.findChild<QPushButton*>(QStringLiteral("betting_3"))->click();
+            }
             dialog.reject();
         });
         dialog.Run(model, placed.bettingTopLeft, QRect(QPoint(0, 0), screen));

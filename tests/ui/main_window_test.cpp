@@ -31,6 +31,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -48,9 +49,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
+
+#include <unistd.h>
 #include <vector>
 
 namespace galloria {
@@ -389,6 +393,20 @@ TEST_F(MainWindowTest, PopupsHaveTheirWidthsHeightsAndColours)
     EXPECT_EQ(at(selected.right() - 3, selected.center().y()), SkinMenuStyle::SelectedFillColour());
     EXPECT_EQ(at(textX + 2, selected.top()), SkinMenuStyle::SelectedFrameColour());
     EXPECT_EQ(at(2, other.center().y()), game->palette().color(QPalette::Button)) << "the bitmap column";
+
+    // The bar in the same ivory, with its titles and their mnemonics kept.
+    QMenuBar* bar = frame->menuBar();
+    const QImage barPicture = bar->grab().toImage();
+    SaveScreenshot(barPicture, "menu_bar.png");
+    EXPECT_EQ(barPicture.pixelColor(barPicture.width() - 4, barPicture.height() / 3),
+              SkinMenuStyle::ItemColour());
+    const QRect gameTitle = bar->actionGeometry(game->menuAction());
+    int ink = 0;
+    for (int x = gameTitle.left(); x <= gameTitle.right(); ++x)
+        for (int y = gameTitle.top(); y <= gameTitle.bottom(); ++y)
+            ink += barPicture.pixelColor(x, y).value() < 100;
+    EXPECT_GT(ink, 10) << "the GAME title is written";
+    EXPECT_EQ(game->title(), QStringLiteral("&GAME")) << "Alt+G still opens it";
 }
 
 TEST_F(MainWindowTest, MenusFollowTheGameInEveryPhase)
@@ -740,6 +758,44 @@ TEST_F(MainWindowTest, TheFormReSortsAtOnceWhenItsOrderChangesAndStaysSharpWhenE
     const QImage panel = view.Buffer().LayoutPart(layout.panel);
     EXPECT_EQ(panel.pixel(layout.panel.width() / 2, 3),
               formAs(other).pixel(layout.panel.center().x(), layout.panel.top() + 3));
+}
+
+// Not a check but a measurement, run by hand under a real X server
+// (GALLORIA_MEASURE_RACE_CPU=1 QT_QPA_PLATFORM=xcb xvfb-run -s "-screen 0
+// 1920x1080x24" ...): the processor time the game takes over one shown race at
+// speed 5 in a 1920 x 1080 window, against the race's wall time.
+TEST_F(MainWindowTest, MeasureTheProcessorShareOfAShownRaceAt1920x1080)
+{
+    if (qEnvironmentVariableIsEmpty("GALLORIA_MEASURE_RACE_CPU"))
+        GTEST_SKIP() << "a measurement; set GALLORIA_MEASURE_RACE_CPU to run it";
+    ViewRacesAs(ViewRaceMode::WholeRace, 5);
+    const auto frame = OpenFrame(SizeClass::Large);
+    frame->resize(1920, 1080);
+    QApplication::processEvents();
+    CVarnView& view = frame->View();
+    ModalAnswerer answerer(view);
+    StartSet(*frame);
+    ASSERT_EQ(view.GameObject().menus.Phase(), GamePhase::Betting);
+    const auto processorTicks = [] {
+        QFile stat(QStringLiteral("/proc/self/stat"));
+        if (!stat.open(QIODevice::ReadOnly))
+            return 0LL;
+        const QString text = QString::fromLatin1(stat.readAll());
+        // After the command's closing parenthesis: utime and stime are the
+        // 12th and 13th fields.
+        const QStringList fields = text.mid(text.lastIndexOf(QLatin1Char(')')) + 2).split(QLatin1Char(' '));
+        return fields.size() > 12 ? fields[11].toLongLong() + fields[12].toLongLong() : 0LL;
+    };
+    QElapsedTimer wall;
+    const long long before = processorTicks();
+    wall.start();
+    frame->Action(MenuCommand::RaceOrNextRace)->trigger();
+    const double seconds = wall.elapsed() / 1000.0;
+    const double processor = (processorTicks() - before) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    std::printf("buffer %dx%d, race %.2f s wall, %.2f s processor, share %.1f %%\n",
+                view.Buffer().Image().width(), view.Buffer().Image().height(), seconds, processor,
+                100.0 * processor / seconds);
+    EXPECT_EQ(view.GameObject().menus.Phase(), GamePhase::Result);
 }
 
 TEST_F(MainWindowTest, OptionsAndNamesSurviveARestart)
