@@ -299,9 +299,10 @@ TEST(GameLook, MessageBoxesWearTheGameColoursAndAnswerAsAsked)
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
             sheet = box->styleSheet();
-            if (const char* dir = std::getenv("GALLORIA_SCREENSHOT_DIR");
-                dir && *dir && c.kind == MessageKind::OkCancel)
-                box->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/message_box.png"));
+            if (const char* dir = std::getenv("GALLORIA_SCREENSHOT_DIR"); dir && *dir) {
+                box->grab().save(QString::fromLocal8Bit(dir) +
+                                 QStringLiteral("/message_box_%1.png").arg(static_cast<int>(c.kind)));
+            }
             box->button(c.press)->click();
         });
         EXPECT_EQ(ShowGameMessage(nullptr,
