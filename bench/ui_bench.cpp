@@ -15,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
+#include <QTransform>
 
 #include <benchmark/benchmark.h>
 
@@ -67,7 +68,10 @@ void BM_TwelveRunnerSprites(benchmark::State& bench)
 }
 BENCHMARK(BM_TwelveRunnerSprites)->Unit(benchmark::kMillisecond);
 
-void BM_HighSceneFrame1024(benchmark::State& bench)
+// One High frame of a twelve-runner race in mid-course: drawn into a back
+// buffer of `buffer` pixels (the layout scaled to it through the painter)
+// and presented into a window of `window` pixels, as the view does.
+void HighSceneFrame(benchmark::State& bench, QSize buffer, QSize window)
 {
     std::vector<std::uint32_t> colours(12, 0x00336699u);
     RunnerSprites sprites;
@@ -82,7 +86,12 @@ void BM_HighSceneFrame1024(benchmark::State& bench)
     while (engine.leaderPosition < 4500)
         engine.AdvanceTick(random);
 
-    QImage buffer(1024, 768, QImage::Format_RGB32);
+    QImage image(buffer, QImage::Format_RGB32);
+    QImage screen(window, QImage::Format_RGB32);
+    const QSize fitted = QSize(1024, 768).scaled(window, Qt::KeepAspectRatio);
+    const QRect target(QPoint((window.width() - fitted.width()) / 2, (window.height() - fitted.height()) / 2),
+                       fitted);
+    const QTransform scale = QTransform::fromScale(buffer.width() / 1024.0, buffer.height() / 768.0);
     RaceScenePainter scene(SizeClass::Large);
     RaceSceneFrame frame;
     frame.engine = &engine;
@@ -91,16 +100,43 @@ void BM_HighSceneFrame1024(benchmark::State& bench)
         frame.names[k] = QStringLiteral("Runner %1").arg(k + 1);
     }
     {
-        QPainter painter(&buffer);
+        QPainter painter(&image);
+        painter.setTransform(scale);
         scene.SetUpCourse(painter, 0);
     }
     for (auto _ : bench) {
-        QPainter painter(&buffer);
-        ++frame.frameCounter;
-        scene.DrawFrame(painter, frame);
+        {
+            QPainter painter(&image);
+            painter.setTransform(scale);
+            ++frame.frameCounter;
+            scene.DrawFrame(painter, frame);
+        }
+        QPainter present(&screen);
+        present.setRenderHint(QPainter::SmoothPixmapTransform, target.size() != image.size());
+        present.drawImage(target, image);
     }
 }
+
+// 1024 x 768: the layout itself, shown pixel for pixel.
+void BM_HighSceneFrame1024(benchmark::State& bench)
+{
+    HighSceneFrame(bench, QSize(1024, 768), QSize(1024, 768));
+}
 BENCHMARK(BM_HighSceneFrame1024)->Unit(benchmark::kMillisecond);
+
+// 1920 x 1080: the buffer at the window's own pixels (1440 x 1080 of layout).
+void BM_HighSceneFrame1080(benchmark::State& bench)
+{
+    HighSceneFrame(bench, QSize(1440, 1080), QSize(1920, 1080));
+}
+BENCHMARK(BM_HighSceneFrame1080)->Unit(benchmark::kMillisecond);
+
+// 1920 x 1080 the old way: the layout-sized buffer scaled up as it is shown.
+void BM_HighSceneFrame1080Scaled(benchmark::State& bench)
+{
+    HighSceneFrame(bench, QSize(1024, 768), QSize(1920, 1080));
+}
+BENCHMARK(BM_HighSceneFrame1080Scaled)->Unit(benchmark::kMillisecond);
 
 // From making the main window to its first painted frame (the game folder
 // is the current one, already filled).

@@ -77,6 +77,7 @@ void Game::FirstUpdate()
         std::ranges::fill(player.balanceAfterRace, 0);
     }
     EnterPhase(GamePhase::NoSet);
+    host_.SetWindowTitle("Galloria"); // no race is named while no set runs
     host_.Repaint();
 }
 

@@ -218,6 +218,64 @@ MapPoint OverviewMarker(SizeClass size, const SceneRect& box, int leaderPosition
     return point;
 }
 
+OverviewRing OverviewRingFor(SizeClass size, const SceneRect& box)
+{
+    OverviewRing ring;
+    constexpr int kOuterInset = 8;
+    constexpr int kInnerInset = 16;
+    ring.outer = {box.left + kOuterInset, box.top + kOuterInset, box.right - kOuterInset,
+                  box.bottom - kOuterInset};
+    ring.inner = {box.left + kInnerInset, box.top + kInnerInset, box.right - kInnerInset,
+                  box.bottom - kInnerInset};
+    ring.halfWidth = (kInnerInset - kOuterInset) / 2.0;
+
+    // The bounds of the marker's path, found by walking it.
+    const MapPoint start = OverviewMarker(size, box, 0, false);
+    ring.pathLeft = ring.pathRight = start.x;
+    ring.pathTop = ring.pathBottom = start.y;
+    for (int place = 0; place <= kCourseFinish; ++place) {
+        const MapPoint p = OverviewMarker(size, box, place, false);
+        ring.pathLeft = std::min(ring.pathLeft, p.x);
+        ring.pathRight = std::max(ring.pathRight, p.x);
+        ring.pathTop = std::min(ring.pathTop, p.y);
+        ring.pathBottom = std::max(ring.pathBottom, p.y);
+    }
+
+    // The middle line runs halfway between the ring's edges; the path's turns
+    // (half circles about the ends of the straights) become its half-ellipses.
+    const double left = ring.outer.left + ring.halfWidth;
+    const double right = ring.outer.right - ring.halfWidth;
+    const double top = ring.outer.top + ring.halfWidth;
+    const double bottom = ring.outer.bottom - ring.halfWidth;
+    const double scaleX = (right - left) / std::max(1.0, ring.pathRight - ring.pathLeft);
+    const double pathRadius = ((box.bottom - box.top) - 27) / 2.0;
+    ring.radiusX = std::min(pathRadius * scaleX, (right - left) / 2.0);
+    ring.radiusY = (bottom - top) / 2.0;
+    ring.centreY = (top + bottom) / 2.0;
+    ring.leftEndX = left + ring.radiusX;
+    ring.rightEndX = right - ring.radiusX;
+    return ring;
+}
+
+MapPoint OverviewMarkerOnRing(SizeClass size, const OverviewRing& ring, const SceneRect& box,
+                              int leaderPosition, bool homeStretch)
+{
+    const MapPoint onPath = OverviewMarker(size, box, leaderPosition, false);
+    const double left = ring.outer.left + ring.halfWidth;
+    const double right = ring.outer.right - ring.halfWidth;
+    const double top = ring.outer.top + ring.halfWidth;
+    const double bottom = ring.outer.bottom - ring.halfWidth;
+    const double width = std::max(1e-9, ring.pathRight - ring.pathLeft);
+    const double height = std::max(1e-9, ring.pathBottom - ring.pathTop);
+    MapPoint point{left + (onPath.x - ring.pathLeft) * (right - left) / width,
+                   top + (onPath.y - ring.pathTop) * (bottom - top) / height};
+    if (homeStretch && leaderPosition <= kFirstStraight.to) {
+        const double shift = BySizeClass(size, 5.6, 22.0, 24.0) * (right - left) / width;
+        point.x = std::min(point.x + shift, ring.rightEndX);
+    }
+    return point;
+}
+
 ClockText RaceClockText(int raceTime)
 {
     const int time = std::max(0, raceTime);

@@ -111,6 +111,33 @@ struct MapPoint {
 };
 MapPoint OverviewMarker(SizeClass size, const SceneRect& box, int leaderPosition, bool homeStretch);
 
+// The overview map's oval: a ring whose outer edge lies 8 pixels and inner
+// edge 16 pixels inside the map box, with half-ellipse ends and straight
+// sides. The marker's path above is laid onto the ring's middle line, so
+// the star stays on the ring all the way round at every size.
+struct OverviewRing {
+    SceneRect outer; // the ring's bounding box: the map box less 8 on each side
+    SceneRect inner; // the hole's bounding box: the map box less 16
+    // The middle line: centres of the two end half-ellipses, their common
+    // centre line and semi-axes.
+    double leftEndX = 0;
+    double rightEndX = 0;
+    double centreY = 0;
+    double radiusX = 0;
+    double radiusY = 0;
+    double halfWidth = 4; // from the middle line to either edge
+    // The marker path's bounding box, which the ring's middle line maps onto.
+    double pathLeft = 0;
+    double pathTop = 0;
+    double pathRight = 0;
+    double pathBottom = 0;
+};
+OverviewRing OverviewRingFor(SizeClass size, const SceneRect& box);
+// The star on the ring for the leader's position. Home Stretch starts it a
+// little on along the first straight, never past the straight's end.
+MapPoint OverviewMarkerOnRing(SizeClass size, const OverviewRing& ring, const SceneRect& box,
+                              int leaderPosition, bool homeStretch);
+
 // The race clock of the map and the photos from the race time in fifths:
 // minutes and seconds ("1:09", "0:58") and the fifths (".3") written from
 // the same point, the first ending there and the second starting there.

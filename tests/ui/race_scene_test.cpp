@@ -15,7 +15,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 namespace galloria {
 namespace {
@@ -129,6 +132,73 @@ TEST(RaceScene, LowQualityHasNoMapAndHighHasTheClock)
     Scene high(SizeClass::Large);
     high.Draw(engine, 0);
     EXPECT_GT(grassInMap(high.image), 10);
+}
+
+TEST(RaceScene, HighTexturesTheCourseInItsColoursWhileMediumStaysPlain)
+{
+    const CRaceEngine engine = RaceUntil(3000);
+    const SceneBoxes boxes = SceneBoxesFor(SizeClass::Large);
+    // A patch of far grass and one of dirt, away from rails and runners.
+    const QRect grassPatch(300, boxes.farGrass.top + 4, 200, 10);
+    const QRect dirtPatch(300, boxes.dirt.top + 2, 200, 8);
+    const auto look = [](const QImage& image, const QRect& patch, QColor base) {
+        struct {
+            int distinct = 0;
+            int red = 0, green = 0, blue = 0;
+        } seen;
+        std::vector<QRgb> colours;
+        long r = 0, g = 0, b = 0;
+        for (int y = patch.top(); y <= patch.bottom(); ++y)
+            for (int x = patch.left(); x <= patch.right(); ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                r += qRed(pixel);
+                g += qGreen(pixel);
+                b += qBlue(pixel);
+                if (std::find(colours.begin(), colours.end(), pixel) == colours.end())
+                    colours.push_back(pixel);
+            }
+        const long n = static_cast<long>(patch.width()) * patch.height();
+        seen.distinct = static_cast<int>(colours.size());
+        seen.red = static_cast<int>(r / n) - base.red();
+        seen.green = static_cast<int>(g / n) - base.green();
+        seen.blue = static_cast<int>(b / n) - base.blue();
+        return seen;
+    };
+    Scene high(SizeClass::Large);
+    high.Draw(engine, 0);
+    Scene medium(SizeClass::Large);
+    medium.Draw(engine, 1);
+    for (const auto& [patch, base] :
+         {std::pair{grassPatch, QColor(0x28, 0x82, 0x1E)}, std::pair{dirtPatch, QColor(0xAA, 0x5E, 0x00)}}) {
+        const auto textured = look(high.image, patch, base);
+        EXPECT_GT(textured.distinct, 8) << "grain and stripes at High";
+        EXPECT_LE(std::abs(textured.red) + std::abs(textured.green) + std::abs(textured.blue), 24)
+            << "still the course's colour on average";
+        EXPECT_EQ(look(medium.image, patch, base).distinct, 1) << "Medium stays flat";
+    }
+}
+
+TEST(RaceScene, TheMapRingKeepsItsMarginsInsideTheBox)
+{
+    const CRaceEngine engine = RaceUntil(4000);
+    for (const SizeClass size : {SizeClass::Small, SizeClass::Medium, SizeClass::Large}) {
+        Scene scene(size);
+        scene.Draw(engine, 0);
+        const SceneRect box = SceneBoxesFor(size).overviewMap;
+        const int middle = (box.left + box.right) / 2;
+        const QRgb grass = QColor(0x28, 0x82, 0x1E).rgb();
+        // Grass in the top and bottom 7 rows; the ring's band from 8 to 16 in.
+        for (int y = 0; y < 7; ++y) {
+            EXPECT_EQ(scene.image.pixel(middle, box.top + y), grass) << "top, row " << y;
+            EXPECT_EQ(scene.image.pixel(middle, box.bottom - 1 - y), grass) << "bottom, row " << y;
+        }
+        const QColor top = scene.image.pixelColor(middle, box.top + 12);
+        EXPECT_GT(top.red(), 150) << "the ring's dirt at the top";
+        const QColor bottom = scene.image.pixelColor(middle - 30, box.bottom - 13);
+        EXPECT_GT(bottom.red(), 150) << "the ring's dirt at the bottom";
+        EXPECT_EQ(scene.image.pixel(box.left + 4, (box.top + box.bottom) / 2), grass) << "left margin";
+        EXPECT_EQ(scene.image.pixel(box.right - 5, (box.top + box.bottom) / 2), grass) << "right margin";
+    }
 }
 
 // The strip of pictures of a race for looking at: the start, the middle at

@@ -1,7 +1,10 @@
 #include "app/back_buffer.h"
 
 #include <QPainter>
+#include <QTransform>
+
 #include <QStringList>
+#include <algorithm>
 
 namespace galloria {
 
@@ -45,8 +48,8 @@ void BackBuffer::DrawTiles(QPainter& painter) const
         return;
     // As many tiles as cover the layout: three rows of 240 fall 48 pixels
     // short of the large layout's 768.
-    for (int y = 0; y < image_.height(); y += tile_.height()) {
-        for (int x = 0; x < image_.width(); x += tile_.width())
+    for (int y = 0; y < LayoutHeight(size_); y += tile_.height()) {
+        for (int x = 0; x < LayoutWidth(size_); x += tile_.width())
             painter.drawPixmap(x, y, tile_);
     }
 }
@@ -64,10 +67,65 @@ QRect BackBuffer::VersionTextRect() const
     return QRect(at.x(), at.y() + kPictureSize.height() + 4, kPictureSize.width(), height);
 }
 
+double BackBuffer::ScaleX() const
+{
+    return static_cast<double>(image_.width()) / LayoutWidth(size_);
+}
+
+double BackBuffer::ScaleY() const
+{
+    return static_cast<double>(image_.height()) / LayoutHeight(size_);
+}
+
+void BackBuffer::Prepare(QPainter& painter) const
+{
+    // Text, lines and boxes are drawn at the buffer's own resolution; only
+    // the art is scaled, and smoothly.
+    if (image_.size() != LayoutSize()) {
+        painter.setTransform(QTransform::fromScale(ScaleX(), ScaleY()));
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    }
+}
+
+QImage BackBuffer::LayoutPart(const QRect& layoutRect) const
+{
+    if (image_.size() == LayoutSize())
+        return image_.copy(layoutRect);
+    const QRect source(qRound(layoutRect.left() * ScaleX()), qRound(layoutRect.top() * ScaleY()),
+                       qRound(layoutRect.width() * ScaleX()), qRound(layoutRect.height() * ScaleY()));
+    return image_.copy(source).scaled(layoutRect.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+bool BackBuffer::Resize(QSize viewSize, double devicePixelRatio)
+{
+    if (viewSize.width() < 5 || viewSize.height() < 5)
+        return false;
+    const QSize target = TargetRect(viewSize).size();
+    const double ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    const QSize pixels(std::max(1, qRound(target.width() * ratio)),
+                       std::max(1, qRound(target.height() * ratio)));
+    if (pixels == image_.size())
+        return false;
+    // Until it is drawn again, the old picture scaled to the new size.
+    QImage resized = image_.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    image_ = resized.convertToFormat(QImage::Format_RGB32);
+    // The start-up screen's picture of the moment is drawn afresh.
+    if (!gameScreenShown) {
+        if (startupTick_ >= 1 && startupTick_ < 9)
+            titleWanted = true;
+        else if (startupTick_ >= kStartupTicks) {
+            tilesWanted = true;
+            pictureWanted = true;
+        }
+    }
+    return true;
+}
+
 void BackBuffer::Update(const std::function<void(QPainter&)>& drawForm)
 {
     QPainter painter(&image_);
-    const QRect layout = image_.rect();
+    Prepare(painter);
+    const QRect layout(QPoint(0, 0), LayoutSize());
     if (tilesWanted) {
         DrawTiles(painter);
         tilesWanted = false;
@@ -105,7 +163,7 @@ void BackBuffer::Update(const std::function<void(QPainter&)>& drawForm)
 
 QRect BackBuffer::TargetRect(QSize viewSize) const
 {
-    const QSize fitted = image_.size().scaled(viewSize, Qt::KeepAspectRatio);
+    const QSize fitted = LayoutSize().scaled(viewSize, Qt::KeepAspectRatio);
     return QRect(QPoint((viewSize.width() - fitted.width()) / 2, (viewSize.height() - fitted.height()) / 2),
                  fitted);
 }
@@ -113,10 +171,8 @@ QRect BackBuffer::TargetRect(QSize viewSize) const
 QPoint BackBuffer::ToView(QPoint layoutPoint, QSize viewSize) const
 {
     const QRect target = TargetRect(viewSize);
-    if (image_.width() == 0 || image_.height() == 0)
-        return target.topLeft();
-    return QPoint(target.left() + layoutPoint.x() * target.width() / image_.width(),
-                  target.top() + layoutPoint.y() * target.height() / image_.height());
+    return QPoint(target.left() + layoutPoint.x() * target.width() / LayoutWidth(size_),
+                  target.top() + layoutPoint.y() * target.height() / LayoutHeight(size_));
 }
 
 void BackBuffer::Present(QPainter& painter, QSize viewSize) const
@@ -126,7 +182,11 @@ void BackBuffer::Present(QPainter& painter, QSize viewSize) const
         return;
     const QRect target = TargetRect(viewSize);
     painter.fillRect(QRect(QPoint(0, 0), viewSize), Qt::black);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, target.size() != image_.size());
+    // A buffer made for this view lands pixel for pixel; one not yet matched
+    // to it (before the first resize) is scaled smoothly.
+    const double ratio = painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1.0;
+    const QSize pixels(qRound(target.width() * ratio), qRound(target.height() * ratio));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, pixels != image_.size());
     painter.drawImage(target, image_);
 }
 

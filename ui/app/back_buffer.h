@@ -26,9 +26,26 @@ public:
     explicit BackBuffer(SizeClass size);
 
     SizeClass Size() const { return size_; }
+    // The buffer's pixels: the window's real pixels where the layout lands,
+    // the layout's own size until the window says otherwise.
     const QImage& Image() const { return image_; }
-    // For the race scene and the payout board, which draw into it directly.
+    // For the race scene and the payout board, which draw into it directly;
+    // a painter on it works in layout coordinates once Prepare has run.
     QImage& MutableImage() { return image_; }
+    // Sets a painter on the buffer to draw in the layout's coordinates.
+    void Prepare(QPainter& painter) const;
+    // Buffer pixels per layout pixel, across and down.
+    double ScaleX() const;
+    double ScaleY() const;
+    // A part of the buffer given in layout coordinates, at the layout's size.
+    QImage LayoutPart(const QRect& layoutRect) const;
+
+    // Matches the buffer to a view of `viewSize` on a screen of
+    // `devicePixelRatio`, so the layout is drawn at the pixels it is shown
+    // at. Keeps a scaled copy of what was there until it is drawn again and
+    // asks again for the start-up screen's current picture; true when the
+    // buffer changed size (its owner then asks for its own screens again).
+    bool Resize(QSize viewSize, double devicePixelRatio);
     const QFont& HeadingFont() const { return headingFont_; }
     const QFont& BoardFont() const { return boardFont_; }
 
@@ -69,6 +86,7 @@ public:
 
 private:
     void DrawTiles(QPainter& painter) const;
+    QSize LayoutSize() const { return QSize(LayoutWidth(size_), LayoutHeight(size_)); }
 
     SizeClass size_;
     QImage image_;

@@ -106,6 +106,7 @@ CMainFrame::~CMainFrame()
         delete menu;
     popups_.clear();
     actions_.clear();
+    menuBar()->setStyle(nullptr); // back to the application's before the style goes
 }
 
 int CMainFrame::ScaledPopupWidth(int width) const
@@ -118,6 +119,7 @@ int CMainFrame::ScaledPopupWidth(int width) const
 void CMainFrame::BuildMenus()
 {
     QMenuBar* bar = menuBar();
+    bar->setStyle(menuStyle_.get()); // the bar wears the popups' look
     for (const PopupEntry& entry : kPopups) {
         if (entry.popup == MenuPopup::Summary) {
             QAction* race = bar->addAction(Text(kRaceText));

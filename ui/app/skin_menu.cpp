@@ -1,6 +1,7 @@
 #include "app/skin_menu.h"
 
 #include <QFile>
+#include <QMenuBar>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOptionMenuItem>
@@ -27,6 +28,11 @@ void SkinMenuStyle::drawControl(ControlElement element, const QStyleOption* opti
                                 const QWidget* widget) const
 {
     const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    if (qobject_cast<const QMenuBar*>(widget) &&
+        (element == CE_MenuBarEmptyArea || element == CE_MenuBarItem)) {
+        DrawMenuBarPart(element, option, painter);
+        return;
+    }
     if (element != CE_MenuItem || !item || !qobject_cast<const CSkinMenu*>(widget)) {
         QProxyStyle::drawControl(element, option, painter, widget);
         return;
@@ -96,9 +102,48 @@ void SkinMenuStyle::drawControl(ControlElement element, const QStyleOption* opti
     painter->restore();
 }
 
+void SkinMenuStyle::DrawMenuBarPart(ControlElement element, const QStyleOption* option,
+                                    QPainter* painter) const
+{
+    // The bar in the popups' ivory with a navy rule under it; the open or
+    // hovered title framed and filled as a selected popup item is.
+    painter->save();
+    if (element == CE_MenuBarEmptyArea) {
+        painter->fillRect(option->rect, ItemColour());
+        painter->setPen(SelectedFrameColour());
+        painter->drawLine(option->rect.bottomLeft(), option->rect.bottomRight());
+        painter->restore();
+        return;
+    }
+    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    const QRect rect = option->rect;
+    painter->fillRect(rect, ItemColour());
+    painter->setPen(SelectedFrameColour());
+    painter->drawLine(rect.bottomLeft(), rect.bottomRight());
+    const bool enabled = option->state & State_Enabled;
+    const bool selected = enabled && (option->state & (State_Selected | State_Sunken));
+    if (selected) {
+        const QRect area = rect.adjusted(1, 1, -2, -2);
+        painter->fillRect(area, SelectedFillColour());
+        painter->setPen(SelectedFrameColour());
+        painter->drawRect(area);
+    }
+    if (item != nullptr) {
+        painter->setFont(item->font);
+        painter->setPen(enabled ? QColor(Qt::black) : option->palette.color(QPalette::Button).darker(135));
+        // The mnemonic's letter stays underlined, as the popups' items are.
+        painter->drawText(rect, Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic, item->text);
+    }
+    painter->restore();
+}
+
 void SkinMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                   const QWidget* widget) const
 {
+    if (element == PE_PanelMenuBar && qobject_cast<const QMenuBar*>(widget)) {
+        painter->fillRect(option->rect, ItemColour());
+        return;
+    }
     if ((element == PE_PanelMenu || element == PE_FrameMenu) && qobject_cast<const CSkinMenu*>(widget)) {
         if (element == PE_PanelMenu)
             painter->fillRect(option->rect, ItemColour());

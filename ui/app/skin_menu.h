@@ -52,6 +52,10 @@ public:
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                            const QWidget* widget) const override;
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override;
+
+private:
+    // The menu bar in the popups' colours: its empty area and its titles.
+    void DrawMenuBarPart(ControlElement element, const QStyleOption* option, QPainter* painter) const;
 };
 
 } // namespace galloria

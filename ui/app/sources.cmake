@@ -7,6 +7,10 @@ target_sources(galloria_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/varn_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/back_buffer.h
   ${CMAKE_CURRENT_LIST_DIR}/back_buffer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dialog_placement.h
+  ${CMAKE_CURRENT_LIST_DIR}/dialog_placement.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/game_message_box.h
+  ${CMAKE_CURRENT_LIST_DIR}/game_message_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/game_folder.h
   ${CMAKE_CURRENT_LIST_DIR}/game_folder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_sound_sink.h

@@ -1,7 +1,9 @@
 #include "app/varn_view.h"
 
+#include "app/game_message_box.h"
 #include "app/main_frame.h"
 #include "betting/betting_window_dlg.h"
+#include "betting/race_money_board.h"
 #include "betting/racing_form_model.h"
 #include "betting/racing_form_painter.h"
 #include "game/about_dlg.h"
@@ -21,7 +23,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QPainter>
 
 namespace galloria {
@@ -170,6 +171,11 @@ void CVarnView::UpdateBuffer()
 {
     if (game_->state.raceRunning)
         return; // the race loop draws its own frames
+    // A new order chosen in the options re-sorts the form on screen at once.
+    if (formShown_ && formSort_ != game_->settings.sortOrder)
+        ShowRacingForm();
+    if (buffer_.racingFormWanted)
+        formSort_ = game_->settings.sortOrder;
     const bool board = payoutBoardWanted_;
     if (board)
         buffer_.tilesWanted = true;
@@ -184,7 +190,9 @@ void CVarnView::UpdateBuffer()
     payoutBoardWanted_ = false;
     const PayoutBoardView view = RacePayoutBoard(*game_);
     QPainter painter(&buffer_.MutableImage());
+    buffer_.Prepare(painter);
     PaintPayoutBoard(painter, buffer_.Size(), view, photos_.Shown());
+    PaintRaceMoneyBoard(painter, buffer_.Size(), BuildRaceMoneyBoard(game_->state));
 }
 
 RaceSceneFrame CVarnView::SceneFrame() const
@@ -208,6 +216,7 @@ RaceSceneFrame CVarnView::SceneFrame() const
 void CVarnView::DrawRaceFrame()
 {
     QPainter painter(&buffer_.MutableImage());
+    buffer_.Prepare(painter);
     if (!courseSetUp_) {
         scene_.SetUpCourse(painter, static_cast<int>(game_->settings.graphicsQuality));
         courseSetUp_ = true;
@@ -218,6 +227,7 @@ void CVarnView::DrawRaceFrame()
 void CVarnView::ShowNextPhoto()
 {
     photos_.ShowNext();
+    formShown_ = false;
     game_->sounds.Play(SoundEffect::Click);
     payoutBoardWanted_ = true;
 }
@@ -247,6 +257,26 @@ void CVarnView::paintEvent(QPaintEvent*)
     buffer_.Present(painter, size());
 }
 
+void CVarnView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (!buffer_.Resize(size(), devicePixelRatioF()))
+        return;
+    // The buffer now matches the window's pixels: whatever screen is up is
+    // drawn again at its new resolution.
+    if (game_->state.raceRunning) {
+        courseSetUp_ = false;
+    } else if (formShown_) {
+        ShowRacingForm();
+    } else if (shownPhase_ == GamePhase::Result) {
+        buffer_.tilesWanted = true;
+        payoutBoardWanted_ = true;
+    } else if (buffer_.gameScreenShown) {
+        buffer_.tilesWanted = true;
+    }
+    UpdateBuffer();
+}
+
 void CVarnView::keyPressEvent(QKeyEvent* event)
 {
     // Any key pauses a running race; the game ignores it at any other time.
@@ -256,48 +286,7 @@ void CVarnView::keyPressEvent(QKeyEvent* event)
 
 MessageAnswer CVarnView::ShowMessage(std::string_view text, MessageKind kind)
 {
-    QMessageBox box(this);
-    box.setWindowTitle(QStringLiteral("Galloria"));
-    box.setText(Text(text));
-    switch (kind) {
-    case MessageKind::RetryCancel:
-        box.setIcon(QMessageBox::Critical);
-        box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::Retry);
-        break;
-    case MessageKind::Information:
-        box.setIcon(QMessageBox::Information);
-        box.setStandardButtons(QMessageBox::Ok);
-        break;
-    case MessageKind::OkCancel:
-        box.setIcon(QMessageBox::Question);
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::Ok);
-        break;
-    case MessageKind::YesNoCancel:
-        box.setIcon(QMessageBox::Question);
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::Yes);
-        break;
-    }
-    if (kind != MessageKind::Information)
-        box.setEscapeButton(QMessageBox::Cancel);
-    box.exec();
-    QAbstractButton* clicked = box.clickedButton();
-    switch (clicked ? box.standardButton(clicked) : QMessageBox::NoButton) {
-    case QMessageBox::Ok:
-    case QMessageBox::Retry:
-        return MessageAnswer::Ok;
-    case QMessageBox::Yes:
-        return MessageAnswer::Yes;
-    case QMessageBox::No:
-        return MessageAnswer::No;
-    default:
-        break;
-    }
-    // Closed without a button: an information box has only OK, any other
-    // box was cancelled.
-    return kind == MessageKind::Information ? MessageAnswer::Ok : MessageAnswer::Cancel;
+    return ShowGameMessage(this, Text(text), kind);
 }
 
 void CVarnView::ShowNotice(std::span<const std::string_view> lines, bool praise, int amount)
@@ -370,6 +359,8 @@ void CVarnView::ApplyMenus(const MenuModel& menus)
 {
     frame_.ApplyMenus(menus);
     const std::optional<GamePhase> phase = menus.Phase();
+    if (phase != shownPhase_)
+        formShown_ = false; // each phase puts its own screen up
     if (phase == GamePhase::NoSet && shownPhase_ != GamePhase::NoSet) {
         // Back to no set (and at the first update): the start-up screen again.
         StartStartup();
@@ -396,6 +387,7 @@ void CVarnView::SetWindowTitle(std::string_view title)
 
 void CVarnView::ShowRacingForm()
 {
+    formShown_ = true;
     payoutBoardWanted_ = false;
     startupTimer_.stop();
     buffer_.FinishStartup();

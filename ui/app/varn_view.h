@@ -93,6 +93,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void UpdateBuffer();
@@ -117,6 +118,9 @@ private:
     bool courseSetUp_ = false;  // the scene's course is in the back buffer
     bool raceOnScreen_ = false; // frames of the race reach the screen
     bool payoutBoardWanted_ = false;
+    // The racing form is the screen shown, drawn in this order.
+    bool formShown_ = false;
+    SortOrder formSort_{};
     bool quitDuringRace_ = false;
 
     std::unique_ptr<Game> game_; // after the store and the sink it uses

@@ -25,7 +25,7 @@ int Px(double pixels, double scale)
 
 } // namespace
 
-QString BettingStyleSheet(double scale)
+QString BettingStyleSheet(double scale, bool compact)
 {
     // Disabled keys fade into the green so that the keys the player can press
     // next stand out; a chosen player, type or runner stays gold even though
@@ -61,10 +61,10 @@ QLineEdit, QListWidget {
     selection-color: #f3ead3; selection-background-color: #123d27;
 }
 )")
-        .arg(Px(13, scale))
-        .arg(Px(9, scale))
-        .arg(Px(6, scale))
-        .arg(Px(28, scale));
+        .arg(Px(compact ? 11 : 13, scale))
+        .arg(Px(compact ? 0 : 9, scale))
+        .arg(Px(compact ? 1 : 6, scale))
+        .arg(Px(compact ? 19 : 28, scale));
 }
 
 double BettingScaleFor(const QWidget* widget)
@@ -72,8 +72,12 @@ double BettingScaleFor(const QWidget* widget)
     const QScreen* screen = widget != nullptr ? widget->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return 1.0;
-    const SizeClass size = SizeClassForScreenWidth(screen->geometry().width());
-    return BySizeClass(size, 1.0, 1.0, 1.25);
+    return BettingScaleForScreenWidth(screen->geometry().width());
+}
+
+double BettingScaleForScreenWidth(int width)
+{
+    return BySizeClass(SizeClassForScreenWidth(width), 1.0, 1.0, 1.25);
 }
 
 QFont BetLineFont(int width, int maxPixels)

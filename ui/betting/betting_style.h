@@ -9,12 +9,15 @@ namespace galloria {
 
 // The look shared by the betting window and the review list: the track's dark
 // green with cream keys and gold for what is chosen or ready to press.
-QString BettingStyleSheet(double scale);
+// The compact arrangement uses smaller keys and titleless groups.
+QString BettingStyleSheet(double scale, bool compact = false);
 
 // How much larger than the 640 x 480 layout the betting dialogs are drawn on
 // the screen that holds widget: 1 on small and medium screens, where they
 // must fit 640 x 480, a little larger on large ones.
 double BettingScaleFor(const QWidget* widget);
+// The same for a screen of `width` pixels.
+double BettingScaleForScreenWidth(int width);
 
 // The bold fixed-pitch face of bet lines, as large as it can be up to
 // maxPixels while a full bet line still fits in width pixels.

@@ -1,5 +1,7 @@
 #include "betting_window_dlg.h"
 
+#include "app/dialog_placement.h"
+
 #include "betting/bet.h"
 #include "betting/betting_window_model.h"
 #include "betting/race_set_state.h"
@@ -53,6 +55,13 @@ constexpr int kTypeWidth = 112;
 constexpr int kRunnerWidth = 34;
 constexpr int kActionWidth = 84;
 constexpr int kGroupMargin = 6;
+// The compact arrangement's widths.
+constexpr int kCompactKeyWidth = 28;
+constexpr int kCompactClearWidth = 44;
+constexpr int kCompactTypeWidth = 94;
+constexpr int kCompactRunnerWidth = 25;
+constexpr int kCompactAllWidth = 36;
+constexpr int kCompactActionWidth = 70;
 constexpr int kSpacing = 4;
 
 static_assert(kPlayerSlots == 4 && kMaxFieldSize == 12, "the window has 4 player and 12 runner buttons");
@@ -84,7 +93,7 @@ CBettingWindowDlg::CBettingWindowDlg(QWidget* parent, SoundPlayer& sounds)
     setObjectName(QStringLiteral("betting_146"));
     setWindowTitle(QStringLiteral("Betting Window"));
     BuildControls();
-    ApplyScale(BettingScaleFor(parentWidget() != nullptr ? parentWidget() : this));
+    ApplyScale(BettingScaleFor(parentWidget() != nullptr ? parentWidget() : this), false);
 }
 
 QPushButton* CBettingWindowDlg::MakeButton(const QString& text, int id, bool checkable)
@@ -105,8 +114,7 @@ void CBettingWindowDlg::BuildControls()
     betLine_->setReadOnly(true);
     betLine_->setFocusPolicy(Qt::NoFocus);
 
-    auto* playerBox = new QGroupBox(QStringLiteral("Player"), this);
-    auto* playerGrid = new QGridLayout(playerBox);
+    playerBox_ = new QGroupBox(QStringLiteral("Player"), this);
     for (int p = 0; p < kPlayerSlots; ++p) {
         players_[p] = MakeButton(QStringLiteral("Player %1").arg(p + 1), kFirstPlayerId + p, true);
         balances_[p] = new QLabel(this);
@@ -115,20 +123,16 @@ void CBettingWindowDlg::BuildControls()
         balances_[p]->setAlignment(Qt::AlignCenter);
         KeepPlaceWhenHidden(players_[p]);
         KeepPlaceWhenHidden(balances_[p]);
-        playerGrid->addWidget(players_[p], 0, p);
-        playerGrid->addWidget(balances_[p], 1, p);
         connect(players_[p], &QPushButton::clicked, this, [this, p] {
             if (model_ != nullptr)
                 Apply(model_->ChoosePlayer(p));
         });
     }
 
-    auto* amountBox = new QGroupBox(QStringLiteral("Amount"), this);
-    auto* keypad = new QGridLayout(amountBox);
+    amountBox_ = new QGroupBox(QStringLiteral("Amount"), this);
     for (int k = 0; k < static_cast<int>(keys_.size()); ++k) {
         const auto key = static_cast<AmountKey>(k);
         keys_[k] = MakeButton(Text(AmountKeyText(key)), kDigitIds[k]);
-        keypad->addWidget(keys_[k], kKeyRow[k], kKeyColumn[k]);
         connect(keys_[k], &QPushButton::clicked, this, [this, key] {
             if (model_ != nullptr)
                 Apply(model_->PressKey(key));
@@ -136,14 +140,12 @@ void CBettingWindowDlg::BuildControls()
     }
     clear_ = MakeButton(QStringLiteral("Clear"), kClearId);
     clear_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
-    keypad->addWidget(clear_, 2, 3, 2, 1);
     connect(clear_, &QPushButton::clicked, this, [this] {
         if (model_ != nullptr)
             Apply(model_->ClearAmount());
     });
 
-    auto* typeBox = new QGroupBox(QStringLiteral("Type Of Bet"), this);
-    auto* typeGrid = new QGridLayout(typeBox);
+    typeBox_ = new QGroupBox(QStringLiteral("Type Of Bet"), this);
     const struct {
         const char* text;
         int id;
@@ -162,19 +164,16 @@ void CBettingWindowDlg::BuildControls()
     for (int t = 0; t < static_cast<int>(types_.size()); ++t) {
         const auto& def = typeDefs[t];
         types_[t] = {MakeButton(QString::fromLatin1(def.text), def.id, true), def.type, def.boxed};
-        typeGrid->addWidget(types_[t].button, t / 2, t % 2);
         connect(types_[t].button, &QPushButton::clicked, this, [this, type = def.type, boxed = def.boxed] {
             if (model_ != nullptr)
                 Apply(model_->ChooseType(type, boxed));
         });
     }
 
-    auto* horseBox = new QGroupBox(QStringLiteral("Horse(s)"), this);
-    auto* horseGrid = new QGridLayout(horseBox);
+    horseBox_ = new QGroupBox(QStringLiteral("Horse(s)"), this);
     for (int k = 0; k < kMaxFieldSize; ++k) {
         runners_[k] = MakeButton(QString::number(k + 1), kRunnerIds[k], true);
         KeepPlaceWhenHidden(runners_[k]);
-        horseGrid->addWidget(runners_[k], k / 4, k % 4);
         connect(runners_[k], &QPushButton::clicked, this, [this, k] {
             if (model_ != nullptr)
                 Apply(model_->ChooseRunner(k));
@@ -182,8 +181,6 @@ void CBettingWindowDlg::BuildControls()
     }
     all_ = MakeButton(QStringLiteral("All"), kAllId, true);
     long_ = MakeButton(QStringLiteral("Long"), kLongId, true);
-    horseGrid->addWidget(all_, 3, 0, 1, 2);
-    horseGrid->addWidget(long_, 3, 2, 1, 2);
     connect(all_, &QPushButton::clicked, this, [this] {
         if (model_ != nullptr)
             Apply(model_->ChooseRunner(HorseAll));
@@ -219,10 +216,69 @@ void CBettingWindowDlg::BuildControls()
     status_->setProperty("role", QStringLiteral("status"));
     status_->setWordWrap(true);
 
+    LayOut(false);
+}
+
+void CBettingWindowDlg::LayOut(bool compact)
+{
+    // The same controls in one of two arrangements: the roomy one, and a
+    // compact one that keeps every control but packs the keypad, the types
+    // and the runners into three rows, for when the window must fit under a
+    // long racing form.
+    delete layout();
+    for (QGroupBox* box : {playerBox_, amountBox_, typeBox_, horseBox_})
+        delete box->layout();
+    playerBox_->setTitle(compact ? QString() : QStringLiteral("Player"));
+    amountBox_->setTitle(compact ? QString() : QStringLiteral("Amount"));
+    typeBox_->setTitle(compact ? QString() : QStringLiteral("Type Of Bet"));
+    horseBox_->setTitle(compact ? QString() : QStringLiteral("Horse(s)"));
+
+    auto* playerGrid = new QGridLayout(playerBox_);
+    for (int p = 0; p < kPlayerSlots; ++p) {
+        if (compact) {
+            playerGrid->addWidget(players_[p], 0, 2 * p);
+            playerGrid->addWidget(balances_[p], 0, 2 * p + 1);
+        } else {
+            playerGrid->addWidget(players_[p], 0, p);
+            playerGrid->addWidget(balances_[p], 1, p);
+        }
+    }
+    auto* keypad = new QGridLayout(amountBox_);
+    for (int k = 0; k < static_cast<int>(keys_.size()); ++k) {
+        // Compact: the digits 7-9, 4-6, 1-3 in three rows with 0, 00 and
+        // 000 down a fourth column.
+        if (compact)
+            keypad->addWidget(keys_[k], kKeyRow[k] < 3 ? kKeyRow[k] : kKeyColumn[k],
+                              kKeyRow[k] < 3 ? kKeyColumn[k] : 3);
+        else
+            keypad->addWidget(keys_[k], kKeyRow[k], kKeyColumn[k]);
+    }
+    if (compact)
+        keypad->addWidget(clear_, 0, 4, 3, 1);
+    else
+        keypad->addWidget(clear_, 2, 3, 2, 1);
+    auto* typeGrid = new QGridLayout(typeBox_);
+    for (int t = 0; t < static_cast<int>(types_.size()); ++t) {
+        if (compact)
+            typeGrid->addWidget(types_[t].button, t / 3, t % 3);
+        else
+            typeGrid->addWidget(types_[t].button, t / 2, t % 2);
+    }
+    auto* horseGrid = new QGridLayout(horseBox_);
+    for (int k = 0; k < kMaxFieldSize; ++k)
+        horseGrid->addWidget(runners_[k], k / 4, k % 4);
+    if (compact) {
+        horseGrid->addWidget(all_, 0, 4);
+        horseGrid->addWidget(long_, 1, 4);
+    } else {
+        horseGrid->addWidget(all_, 3, 0, 1, 2);
+        horseGrid->addWidget(long_, 3, 2, 1, 2);
+    }
+
     auto* middle = new QHBoxLayout;
-    middle->addWidget(amountBox);
-    middle->addWidget(typeBox);
-    middle->addWidget(horseBox);
+    middle->addWidget(amountBox_);
+    middle->addWidget(typeBox_);
+    middle->addWidget(horseBox_);
 
     auto* actions = new QHBoxLayout;
     actions->addWidget(status_, 1);
@@ -232,81 +288,83 @@ void CBettingWindowDlg::BuildControls()
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(betLine_);
-    layout->addWidget(playerBox);
+    layout->addWidget(playerBox_);
     layout->addLayout(middle);
     layout->addLayout(actions);
+    compact_ = compact;
 }
 
-void CBettingWindowDlg::ApplyScale(double scale)
+void CBettingWindowDlg::ApplyScale(double scale, bool compact)
 {
-    if (scale == scale_)
+    if (scale == scale_ && compact == compact_)
         return;
+    if (compact != compact_)
+        LayOut(compact);
     scale_ = scale;
     const auto px = [scale](int pixels) { return static_cast<int>(pixels * scale + 0.5); };
-    setStyleSheet(BettingStyleSheet(scale));
+    setStyleSheet(BettingStyleSheet(scale, compact));
 
     const int width = px(kWindowWidth);
-    layout()->setContentsMargins(px(8), px(8), px(8), px(8));
-    betLine_->setFixedWidth(width - px(16));
-    betLine_->setFont(BetLineFont(width - px(36), px(kBetLinePixels)));
+    const int margin = compact ? px(3) : px(8);
+    layout()->setContentsMargins(margin, margin, margin, margin);
+    layout()->setSpacing(compact ? px(2) : px(6));
+    betLine_->setFixedWidth(width - 2 * margin);
+    betLine_->setFont(BetLineFont(width - 2 * margin - px(20), compact ? px(14) : px(kBetLinePixels)));
     for (QPushButton* key : keys_)
-        key->setFixedWidth(px(kKeyWidth));
-    clear_->setFixedWidth(px(kClearWidth));
+        key->setFixedWidth(compact ? px(kCompactKeyWidth) : px(kKeyWidth));
+    clear_->setFixedWidth(compact ? px(kCompactClearWidth) : px(kClearWidth));
     for (const TypeButton& type : types_)
-        type.button->setFixedWidth(px(kTypeWidth));
+        type.button->setFixedWidth(compact ? px(kCompactTypeWidth) : px(kTypeWidth));
     for (QPushButton* runner : runners_)
-        runner->setFixedWidth(px(kRunnerWidth));
+        runner->setFixedWidth(compact ? px(kCompactRunnerWidth) : px(kRunnerWidth));
+    all_->setMinimumWidth(compact ? px(kCompactAllWidth) : 0);
+    long_->setMinimumWidth(compact ? px(kCompactAllWidth) : 0);
     for (QPushButton* button : {view_, clearAll_, buy_, race_})
-        button->setMinimumWidth(px(kActionWidth));
+        button->setMinimumWidth(compact ? px(kCompactActionWidth) : px(kActionWidth));
     status_->setMinimumWidth(px(120));
-    for (QGroupBox* group : findChildren<QGroupBox*>()) {
-        group->layout()->setContentsMargins(px(kGroupMargin), px(kGroupMargin), px(kGroupMargin),
-                                            px(kGroupMargin));
-        group->layout()->setSpacing(px(kSpacing));
+    const int groupMargin = compact ? px(2) : px(kGroupMargin);
+    for (QGroupBox* group : {playerBox_, amountBox_, typeBox_, horseBox_}) {
+        group->layout()->setContentsMargins(groupMargin, groupMargin, groupMargin, groupMargin);
+        group->layout()->setSpacing(compact ? px(2) : px(kSpacing));
     }
 }
 
-bool CBettingWindowDlg::FitsBelow(QPoint topLeft) const
+QRect CBettingWindowDlg::Arrange(QPoint topLeft, const QRect& area)
 {
-    const QScreen* screen = QGuiApplication::screenAt(topLeft);
-    if (screen == nullptr)
-        return true;
-    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    return topLeft.y() + height() + titleBar <= screen->availableGeometry().bottom() + 1;
+    // The largest arrangement whose frame fits between topLeft and the
+    // bottom of the area: the roomy one at the screen's scale, then at the
+    // smallest, then the compact one at each. When none fits, the compact
+    // one as low as the screen allows.
+    const double screenScale = BettingScaleForScreenWidth(area.width());
+    const struct {
+        double scale;
+        bool compact;
+    } tries[] = {{screenScale, false}, {1.0, false}, {screenScale, true}, {1.0, true}};
+    for (const auto& attempt : tries) {
+        ApplyScale(attempt.scale, attempt.compact);
+        Refresh();
+        // Sized as it will be shown: styled and laid out, even before its
+        // first showing.
+        ensurePolished();
+        for (QWidget* child : findChildren<QWidget*>())
+            child->ensurePolished();
+        layout()->activate();
+        adjustSize();
+        const QSize frame = FrameSizeOf(*this);
+        if (topLeft.y() + frame.height() <= area.top() + area.height() && frame.width() <= area.width())
+            break;
+    }
+    const QSize frame = FrameSizeOf(*this);
+    return QRect(KeptWithin(topLeft, frame, area), frame);
 }
 
-QPoint CBettingWindowDlg::PlaceOnScreen(QPoint topLeft) const
-{
-    const QScreen* screen = QGuiApplication::screenAt(topLeft);
-    if (screen == nullptr)
-        screen = this->screen();
-    if (screen == nullptr)
-        return topLeft;
-    // The frame is not known before the window is first shown; leave room
-    // for a title bar so the bottom row never falls off the screen.
-    const QRect area = screen->availableGeometry();
-    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    const int x = std::max(area.left(), std::min(topLeft.x(), area.right() + 1 - width()));
-    const int y = std::max(area.top(), std::min(topLeft.y(), area.bottom() + 1 - height() - titleBar));
-    return {x, y};
-}
-
-void CBettingWindowDlg::Run(BettingWindowModel& model, QPoint topLeft)
+void CBettingWindowDlg::Run(BettingWindowModel& model, QPoint topLeft, const QRect& area)
 {
     if (!model.IsOpen())
         return;
     model_ = &model;
-    // Larger on large screens, unless that would cover the racing form's
-    // rows: the window fits below them at its smallest size.
-    ApplyScale(BettingScaleFor(parentWidget() != nullptr ? parentWidget() : this));
     status_->clear();
-    Refresh();
-    adjustSize();
-    if (scale_ > 1.0 && !FitsBelow(topLeft)) {
-        ApplyScale(1.0);
-        adjustSize();
-    }
-    move(PlaceOnScreen(topLeft));
+    move(Arrange(topLeft, area.isEmpty() ? AvailableAreaAt(topLeft, *this) : area).topLeft());
     exec();
     model_ = nullptr;
 }

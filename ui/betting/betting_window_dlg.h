@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QPoint>
+#include <QRect>
 
 #include <array>
 #include <cstdint>
@@ -37,7 +38,16 @@ public:
     // to keep the whole window on the screen). Returns when the window
     // closes; the caller then closes the model and starts the race if
     // model.StartRaceRequested(). A model that is not open is not shown.
-    void Run(BettingWindowModel& model, QPoint topLeft);
+    // `area` is the screen's available area it must fit in; empty for the
+    // area of the screen that holds topLeft.
+    void Run(BettingWindowModel& model, QPoint topLeft, const QRect& area = QRect());
+
+    // Chooses the largest arrangement whose frame fits on `area` below
+    // topLeft (under the racing form's rows) and returns the frame's
+    // rectangle on the area: topLeft itself when it fits, moved up or left
+    // only as far as the area needs.
+    QRect Arrange(QPoint topLeft, const QRect& area);
+    bool IsCompact() const { return compact_; }
 
 private:
     struct TypeButton {
@@ -48,10 +58,8 @@ private:
 
     void BuildControls();
     QPushButton* MakeButton(const QString& text, int id, bool checkable = false);
-    void ApplyScale(double scale);
-    // Whether the window, at its present size, fits on the screen below topLeft.
-    bool FitsBelow(QPoint topLeft) const;
-    QPoint PlaceOnScreen(QPoint topLeft) const;
+    void LayOut(bool compact);
+    void ApplyScale(double scale, bool compact);
 
     void Apply(const BetActionResult& result);
     void Refresh();
@@ -61,6 +69,11 @@ private:
     BettingWindowModel* model_ = nullptr; // only while Run is showing it
     CReviewBetsDlg* review_ = nullptr;
     double scale_ = 0.0;
+    bool compact_ = false;
+    QGroupBox* playerBox_ = nullptr;
+    QGroupBox* amountBox_ = nullptr;
+    QGroupBox* typeBox_ = nullptr;
+    QGroupBox* horseBox_ = nullptr;
 
     QLineEdit* betLine_ = nullptr;
     QLabel* status_ = nullptr;

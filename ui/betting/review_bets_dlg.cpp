@@ -1,5 +1,7 @@
 #include "review_bets_dlg.h"
 
+#include "app/dialog_placement.h"
+
 #include "betting/review_bets_model.h"
 #include "game/sound_player.h"
 
@@ -76,13 +78,17 @@ void CReviewBetsDlg::Run(ReviewBetsModel& review)
     status_->clear();
     FillList();
     adjustSize();
-    // Centred over the betting window, as a list opened from it.
-    if (parentWidget() != nullptr) {
-        const QRect over = parentWidget()->frameGeometry();
-        move(over.center() - rect().center());
-    }
+    move(PlacementOver(parentWidget() != nullptr ? parentWidget()->frameGeometry() : QRect()));
     exec();
     review_ = nullptr;
+}
+
+QPoint CReviewBetsDlg::PlacementOver(const QRect& over) const
+{
+    // Centred over the betting window, as a list opened from it, and wholly
+    // on the screen whatever the betting window's place.
+    const QRect area = AvailableAreaAt(over.isValid() ? over.center() : QPoint(), *this);
+    return CentredWithin(over.isValid() ? over : area, FrameSizeOf(*this), area);
 }
 
 void CReviewBetsDlg::ApplyScale()

@@ -28,6 +28,10 @@ public:
     // not shown.
     void Run(ReviewBetsModel& review);
 
+    // Where the window's frame goes: centred over `over` (the betting
+    // window's frame; the screen when empty), kept wholly on the screen.
+    QPoint PlacementOver(const QRect& over) const;
+
 private:
     void OnSelectionChanged();
     void OnDelete();

@@ -1,5 +1,6 @@
 #include "game/options_dlg.h"
 
+#include "app/game_message_box.h"
 #include "game/game_look.h"
 
 #include <QButtonGroup>
@@ -209,6 +210,7 @@ bool COptionsDlg::AskResetInMessageBox(QWidget* parent)
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Galloria"),
                     QStringLiteral("Reset All High Score Lists?"), QMessageBox::Ok | QMessageBox::Cancel,
                     parent);
+    ApplyGameMessageLook(box);
     box.setDefaultButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;
 }

@@ -55,7 +55,14 @@ void FinishPhotoAlbum::Capture(const QImage& backBuffer, int raceTime)
     times_[slot] = raceTime;
     QImage& photo = photos_[slot];
     QPainter painter(&photo);
-    painter.drawImage(QPoint(0, 0), backBuffer, QRect(SourceCorner(), PhotoSize()));
+    // The buffer may hold more pixels than the layout (a large or sharp
+    // window): the photo is cut from the same place and brought to its size.
+    const double scaleX = static_cast<double>(backBuffer.width()) / LayoutWidth(size_);
+    const double scaleY = static_cast<double>(backBuffer.height()) / LayoutHeight(size_);
+    const QRectF source(SourceCorner().x() * scaleX, SourceCorner().y() * scaleY,
+                        PhotoSize().width() * scaleX, PhotoSize().height() * scaleY);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, scaleX != 1.0 || scaleY != 1.0);
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(PhotoSize())), backBuffer, source);
 
     QFont label("Ariel");
     label.setPixelSize(BySizeClass(size_, 14, 16, 18));

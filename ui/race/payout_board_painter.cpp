@@ -1,6 +1,7 @@
 #include "race/payout_board_painter.h"
 
 #include "betting/payout_board_view.h"
+#include "betting/race_money_board.h"
 #include "race/course_colours.h"
 
 #include <QFont>
@@ -119,6 +120,73 @@ void PaintPayoutBoard(QPainter& painter, SizeClass size, const PayoutBoardView& 
     const int linesTop = photoRect.bottom() + BySizeClass(size, 28, 34, 44);
     painter.drawText(QPoint(photoRect.left(), linesTop), Text(board.exactaLine));
     painter.drawText(QPoint(photoRect.left(), linesTop + rowHeight + 4), Text(board.triactaLine));
+}
+
+QRect RaceMoneyBoardRect(SizeClass size)
+{
+    // Between the top of the screen and the photo's rings, as wide as them.
+    return BySizeClass(size, QRect(QPoint(292, 16), QPoint(607, 150)),
+                       QRect(QPoint(364, 20), QPoint(749, 190)), QRect(QPoint(467, 26), QPoint(962, 246)));
+}
+
+void PaintRaceMoneyBoard(QPainter& painter, SizeClass size, std::span<const RaceMoneyRow> rows)
+{
+    if (rows.empty())
+        return;
+    const int rowHeight = BySizeClass(size, 22, 28, 36);
+    // As tall as its rows need, within its area.
+    QRect panel = RaceMoneyBoardRect(size);
+    panel.setBottom(
+        std::min(panel.bottom(), panel.top() + rowHeight * (static_cast<int>(rows.size()) + 1) + 12));
+    painter.save();
+    painter.fillRect(panel, course::kBoardBlue);
+    painter.setPen(QColor(0x53, 0x97, 0xE1));
+    painter.drawRect(panel);
+
+    const QFont heading = BoardFont(BySizeClass(size, 12, 15, 18), true);
+    const QFont font = BoardFont(BySizeClass(size, 12, 15, 18), false);
+    const int inner = panel.width() - 16;
+    // Name, then four figure columns right-aligned at these fractions.
+    const double columnEnds[4] = {0.44, 0.62, 0.80, 1.0};
+    const char* headings[4] = {"Staked", "Won", "Net", "Balance"};
+    const auto right = [&](int column) {
+        return panel.left() + 8 + static_cast<int>(inner * columnEnds[column]);
+    };
+    const auto drawRight = [&](const QString& text, int column, int baseline) {
+        painter.drawText(
+            QPoint(right(column) - QFontMetrics(painter.font()).horizontalAdvance(text), baseline), text);
+    };
+
+    int y = panel.top() + rowHeight;
+    painter.setFont(heading);
+    painter.setPen(course::kTippedYellow);
+    painter.drawText(QPoint(panel.left() + 8, y), QStringLiteral("This race"));
+    for (int c = 0; c < 4; ++c)
+        drawRight(QString::fromLatin1(headings[c]), c, y);
+    painter.setPen(QPen(course::kGeneralPen, 1));
+    painter.drawLine(panel.left() + 4, y + 5, panel.right() - 4, y + 5);
+
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
+    const int nameWidth = right(0) - metrics.horizontalAdvance(QStringLiteral("$00,000")) - panel.left() - 16;
+    for (const RaceMoneyRow& row : rows) {
+        y += rowHeight;
+        if (y > panel.bottom())
+            break;
+        painter.setPen(kPlacedColour);
+        painter.drawText(QPoint(panel.left() + 8, y),
+                         metrics.elidedText(Text(row.name), Qt::ElideRight, nameWidth));
+        drawRight(Text(row.stakedText), 0, y);
+        drawRight(Text(row.wonText), 1, y);
+        // A gain in green, a loss in the unplaced pink, nothing in white.
+        painter.setPen(row.net > 0   ? QColor(0x8C, 0xF0, 0x8C)
+                       : row.net < 0 ? kUnplacedColour
+                                     : kPlacedColour);
+        drawRight(Text(row.netText), 2, y);
+        painter.setPen(course::kClockYellow);
+        drawRight(Text(row.balanceText), 3, y);
+    }
+    painter.restore();
 }
 
 } // namespace galloria

@@ -2,16 +2,27 @@
 
 #include "base/size_class.h"
 
+#include <QRect>
+
+#include <span>
+
 class QImage;
 class QPainter;
 
 namespace galloria {
 
 struct PayoutBoardView;
+struct RaceMoneyRow;
 
 // Draws the payout board into the back buffer after a race: the finishing
 // list with the prices of the first three, the Exacta and Triacta lines, and
 // the finish photo in its frame of rings.
 void PaintPayoutBoard(QPainter& painter, SizeClass size, const PayoutBoardView& board, const QImage& photo);
+
+// The board of the race per player, in the free area above the photo:
+// staked, won, net and new balance, one row per player in the game.
+void PaintRaceMoneyBoard(QPainter& painter, SizeClass size, std::span<const RaceMoneyRow> rows);
+// Where that board goes.
+QRect RaceMoneyBoardRect(SizeClass size);
 
 } // namespace galloria

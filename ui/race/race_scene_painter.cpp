@@ -7,6 +7,10 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
+
+#include <cstdint>
+#include <utility>
 
 #include <algorithm>
 #include <numeric>
@@ -41,6 +45,79 @@ void GreyLines(QPainter& painter, int x, int top, int bottom, int count)
     }
 }
 
+// The textures repeat every this many layout pixels, so they can scroll.
+constexpr int kTexturePeriod = 128;
+
+// A small fixed generator, so the course looks the same in every race.
+struct Grain {
+    std::uint32_t state = 12345;
+    int Next(int n)
+    {
+        state = state * 214013u + 2531011u;
+        return static_cast<int>((state >> 16) & 0x7FFF) % n;
+    }
+};
+
+QColor Shade(const QColor& base, int delta)
+{
+    return QColor(std::clamp(base.red() + delta, 0, 255), std::clamp(base.green() + delta, 0, 255),
+                  std::clamp(base.blue() + delta, 0, 255));
+}
+
+// Mown grass: bands of lighter and darker green a half period wide, with a
+// fine grain of blades; darker towards the far edge for depth.
+QImage GrassTile(int height, bool far)
+{
+    QImage tile(kTexturePeriod, std::max(1, height), QImage::Format_RGB32);
+    Grain grain{far ? 777u : 4242u};
+    for (int y = 0; y < tile.height(); ++y) {
+        const int depth = far ? -6 + 6 * y / std::max(1, tile.height()) : -6 * y / std::max(1, tile.height());
+        for (int x = 0; x < kTexturePeriod; ++x) {
+            const int band = (x / (kTexturePeriod / 2)) % 2 == 0 ? 7 : -5;
+            tile.setPixel(x, y, Shade(course::kGrass, band + depth + grain.Next(9) - 4).rgb());
+        }
+    }
+    return tile;
+}
+
+// The dirt: grain in lighter and darker specks and the crescents of hoof
+// marks, lighter along the top where the far rail's light falls.
+QImage DirtTile(int height)
+{
+    QImage tile(kTexturePeriod, std::max(1, height), QImage::Format_RGB32);
+    Grain grain{99u};
+    for (int y = 0; y < tile.height(); ++y) {
+        const int light = 8 - 14 * y / std::max(1, tile.height());
+        for (int x = 0; x < kTexturePeriod; ++x)
+            tile.setPixel(x, y, Shade(course::kDirt, light + grain.Next(13) - 6).rgb());
+    }
+    QPainter painter(&tile);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (int mark = 0; mark < 26; ++mark) {
+        const int x = grain.Next(kTexturePeriod - 8);
+        const int y = 4 + grain.Next(std::max(1, tile.height() - 8));
+        painter.setPen(QPen(Shade(course::kDirt, -38), 1.2));
+        painter.drawArc(QRectF(x, y, 6, 4), 200 * 16, 140 * 16);
+        painter.setPen(QPen(Shade(course::kDirt, 18), 1.0));
+        painter.drawArc(QRectF(x, y + 1, 6, 4), 200 * 16, 140 * 16);
+    }
+    return tile;
+}
+
+// A tile repeated across `width` plus one period, at the buffer's resolution.
+QImage Repeated(const QImage& tile, int width, double scaleX, double scaleY)
+{
+    QImage strip(width + kTexturePeriod, tile.height(), QImage::Format_RGB32);
+    QPainter painter(&strip);
+    for (int x = 0; x < strip.width(); x += kTexturePeriod)
+        painter.drawImage(x, 0, tile);
+    painter.end();
+    if (scaleX == 1.0 && scaleY == 1.0)
+        return strip;
+    return strip.scaled(qRound(strip.width() * scaleX), qRound(strip.height() * scaleY),
+                        Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 } // namespace
 
 RaceScenePainter::RaceScenePainter(SizeClass size) : size_(size)
@@ -57,13 +134,22 @@ RaceScenePainter::RaceScenePainter(SizeClass size) : size_(size)
     trackRepaint_ = ToQRect(SceneBoxesFor(size).track);
 
     const SceneRect map = SceneBoxesFor(size).overviewMap;
-    const MapPoint start = OverviewMarker(size, map, 0, false);
-    QRectF path(QPointF(start.x, start.y), QSizeF(0, 0));
-    for (int place = 0; place <= kCourseFinish; place += 8) {
-        const MapPoint at = OverviewMarker(size, map, place, false);
-        path = path.united(QRectF(QPointF(at.x, at.y), QSizeF(0.01, 0.01)));
-    }
-    mapPath_ = path;
+    ring_ = OverviewRingFor(size, map);
+    // The ring's band: its outer edge less its inner edge, each a pair of
+    // half-ellipses joined by straights.
+    const auto stadium = [this](double grow) {
+        const double rx = ring_.radiusX + grow;
+        const double ry = ring_.radiusY + grow;
+        QPainterPath left;
+        left.addEllipse(QPointF(ring_.leftEndX, ring_.centreY), rx, ry);
+        QPainterPath right;
+        right.addEllipse(QPointF(ring_.rightEndX, ring_.centreY), rx, ry);
+        QPainterPath straights;
+        straights.addRect(QRectF(QPointF(ring_.leftEndX, ring_.centreY - ry),
+                                 QPointF(ring_.rightEndX, ring_.centreY + ry)));
+        return left.united(right).united(straights);
+    };
+    ringPath_ = stadium(ring_.halfWidth).subtracted(stadium(-ring_.halfWidth));
 }
 
 QRect RaceScenePainter::OverviewRepaintRect() const
@@ -98,6 +184,9 @@ void RaceScenePainter::DrawFrame(QPainter& painter, const RaceSceneFrame& frame)
         return;
     const int leader = frame.engine->leaderPosition;
     const QRect track = ToQRect(SceneBoxesFor(size_).track);
+    const bool textured = frame.graphicsQuality == 0;
+    if (textured)
+        MakeTextures(painter.transform().m11(), painter.transform().m22());
     for (SceneLayer layer : SceneLayers(frame.graphicsQuality)) {
         const bool onTrack = layer != SceneLayer::Frame && layer != SceneLayer::OverviewMap &&
                              layer != SceneLayer::RunningOrder;
@@ -106,10 +195,14 @@ void RaceScenePainter::DrawFrame(QPainter& painter, const RaceSceneFrame& frame)
             painter.setClipRect(track);
         switch (layer) {
         case SceneLayer::Grass:
-            DrawGrass(painter);
+            if (textured)
+                DrawTexturedCourse(painter, leader); // grass and dirt at once
+            else
+                DrawGrass(painter);
             break;
         case SceneLayer::Dirt:
-            DrawDirt(painter);
+            if (!textured)
+                DrawDirt(painter);
             break;
         case SceneLayer::Lake:
             DrawLake(painter, leader);
@@ -121,6 +214,8 @@ void RaceScenePainter::DrawFrame(QPainter& painter, const RaceSceneFrame& frame)
             DrawFarRail(painter, leader);
             break;
         case SceneLayer::Runners:
+            if (textured)
+                DrawRunnerShadows(painter, frame);
             DrawRunners(painter, frame, GateDrawn(frame.graphicsQuality) && leader < GateShownBelow(size_));
             break;
         case SceneLayer::NearRail:
@@ -158,15 +253,79 @@ void RaceScenePainter::DrawDirt(QPainter& painter) const
     painter.fillRect(ToQRect(SceneBoxesFor(size_).dirt), course::kDirt);
 }
 
+void RaceScenePainter::MakeTextures(double scaleX, double scaleY)
+{
+    if (scaleX == textureScaleX_ && scaleY == textureScaleY_ && !dirtTexture_.isNull())
+        return;
+    textureScaleX_ = scaleX;
+    textureScaleY_ = scaleY;
+    const SceneBoxes boxes = SceneBoxesFor(size_);
+    const int width = boxes.track.right - boxes.track.left;
+    farGrassTexture_ =
+        Repeated(GrassTile(boxes.farGrass.bottom - boxes.farGrass.top, true), width, scaleX, scaleY);
+    dirtTexture_ = Repeated(DirtTile(boxes.dirt.bottom - boxes.dirt.top), width, scaleX, scaleY);
+    nearGrassTexture_ =
+        Repeated(GrassTile(boxes.nearGrass.bottom - boxes.nearGrass.top, false), width, scaleX, scaleY);
+}
+
+void RaceScenePainter::DrawTexturedCourse(QPainter& painter, int leader)
+{
+    // Copied at the buffer's own pixels: no scaling per frame.
+    const SceneBoxes boxes = SceneBoxesFor(size_);
+    const QTransform toBuffer = painter.transform();
+    const int shift = RailPostShift(size_, leader, kTexturePeriod);
+    painter.save();
+    painter.resetTransform();
+    painter.setClipRect(toBuffer.mapRect(QRectF(ToQRect(boxes.track))).toAlignedRect());
+    for (const auto& [box, texture] :
+         {std::pair{boxes.farGrass, &farGrassTexture_}, std::pair{boxes.dirt, &dirtTexture_},
+          std::pair{boxes.nearGrass, &nearGrassTexture_}}) {
+        const QPointF at = toBuffer.map(QPointF(box.left - shift, box.top));
+        painter.drawImage(QPoint(qRound(at.x()), qRound(at.y())), *texture);
+    }
+    painter.restore();
+}
+
+void RaceScenePainter::DrawRunnerShadows(QPainter& painter, const RaceSceneFrame& frame) const
+{
+    // A soft dark oval on the dirt under each runner's hooves.
+    const CRaceEngine& engine = *frame.engine;
+    const int field = std::clamp(engine.fieldSize, 0, CRaceEngine::kMaxRunners);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 60));
+    for (int runner = 0; runner < field; ++runner) {
+        if (!frame.sprites[runner] || frame.sprites[runner]->isNull())
+            continue;
+        const int x = RunnerSpriteX(size_, engine.leaderPosition, engine.position[runner]);
+        const int y = RunnerSpriteY(size_, engine.drawnLane[runner]);
+        painter.drawEllipse(QRectF(x + 18, y + kSpriteDrawnHeight - 7, 78, 8));
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
 void RaceScenePainter::DrawLake(QPainter& painter, int leader) const
 {
     const auto lake = LakeBounds(size_, leader);
     if (!lake)
         return;
+    const QRectF water(QPointF(lake->left, lake->top), QPointF(lake->right, lake->bottom));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::black);
     painter.setBrush(course::kLake);
-    painter.drawEllipse(QRect(QPoint(lake->left, lake->top), QPoint(lake->right, lake->bottom)));
+    painter.drawEllipse(water);
+    // A lighter rim just inside the shore and a few ripples on the water.
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(course::kLake.lighter(140), 2.5));
+    painter.drawEllipse(water.adjusted(3, 3, -3, -3));
+    painter.setPen(QPen(QColor(255, 255, 255, 110), 1.2));
+    const double w = water.width();
+    const double h = water.height();
+    for (int ripple = 0; ripple < 5; ++ripple) {
+        const double cx = water.left() + w * (0.2 + 0.15 * ripple);
+        const double cy = water.top() + h * (0.55 + 0.12 * ((ripple * 7) % 3 - 1));
+        painter.drawArc(QRectF(cx - w * 0.05, cy - 2, w * 0.1, 5), 20 * 16, 140 * 16);
+    }
     painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
@@ -311,28 +470,20 @@ void RaceScenePainter::DrawOverviewMap(QPainter& painter, const RaceSceneFrame& 
     const QRect area = ToQRect(box);
     painter.fillRect(area, course::kGrass);
 
-    // The oval: half circles at the ends and straights between them, laid
-    // along the marker's path so that the star runs on the track.
-    const auto stadium = [](const QRectF& r) {
-        QPainterPath path;
-        path.addRoundedRect(r, r.height() / 2, r.height() / 2);
-        return path;
-    };
-    const QPainterPath ring =
-        stadium(mapPath_.adjusted(-4, -4, 4, 4)) - stadium(mapPath_.adjusted(4, 4, -4, -4));
+    // The oval, 8 to 16 pixels inside the box, with the start and finish
+    // marked across it.
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::white);
     painter.setBrush(course::kDirt);
-    painter.drawPath(ring);
-    // Marker lines across the track at the start and at the finish.
+    painter.drawPath(ringPath_);
     painter.setPen(QPen(Qt::black, 1));
     for (int place : {0, kCourseFinish}) {
-        const MapPoint at = OverviewMarker(size_, box, place, false);
-        painter.drawLine(QPointF(at.x, mapPath_.bottom() - 4), QPointF(at.x, mapPath_.bottom() + 4));
+        const MapPoint at = OverviewMarkerOnRing(size_, ring_, box, place, false);
+        painter.drawLine(QPointF(at.x, at.y - ring_.halfWidth), QPointF(at.x, at.y + ring_.halfWidth));
     }
 
     const int leader = frame.engine->leaderPosition;
-    const MapPoint marker = OverviewMarker(size_, box, leader, frame.homeStretch);
+    const MapPoint marker = OverviewMarkerOnRing(size_, ring_, box, leader, frame.homeStretch);
     painter.setFont(smallFont_);
     painter.setPen(Qt::yellow);
     const QFontMetrics metrics(smallFont_);

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "base/size_class.h"
+#include "race/race_scene_layout.h"
 
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPainterPath>
 #include <QRect>
 #include <QRectF>
 #include <QString>
@@ -51,6 +53,11 @@ public:
 private:
     void DrawGrass(QPainter& painter) const;
     void DrawDirt(QPainter& painter) const;
+    // High quality: the course's textures, made once for the buffer's
+    // resolution and copied pixel for pixel, scrolling with the camera.
+    void DrawTexturedCourse(QPainter& painter, int leader);
+    void MakeTextures(double scaleX, double scaleY);
+    void DrawRunnerShadows(QPainter& painter, const RaceSceneFrame& frame) const;
     void DrawLake(QPainter& painter, int leader) const;
     void DrawFinishPostBack(QPainter& painter, int leader) const;
     void DrawFinishPostFront(QPainter& painter, int leader) const;
@@ -68,7 +75,15 @@ private:
     QFont smallFont_;  // the board font
     QFont numberFont_; // numbers on the board's discs
     QRect trackRepaint_;
-    QRectF mapPath_; // the box round the overview marker's path
+    OverviewRing ring_;     // the overview map's oval
+    QPainterPath ringPath_; // its band, drawn in the dirt colour
+    // The textures (far grass, dirt, near grass) at the resolution they were
+    // made for, each one texture period wider than the track.
+    QImage farGrassTexture_;
+    QImage dirtTexture_;
+    QImage nearGrassTexture_;
+    double textureScaleX_ = 0;
+    double textureScaleY_ = 0;
     std::array<int, 6> lastOrder_{};
     int lastOrderCount_ = -1;
 };

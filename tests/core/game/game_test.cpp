@@ -120,8 +120,11 @@ TEST_F(GameSet, OnePlayerWithoutBetsRunsTenRacesAndKeepsTheMoney)
     EXPECT_EQ(game->setResults.Cell(RaceSetResultsModel::kFinishRow, 0), "10000");
     EXPECT_EQ(host.notices.size(), 1u) << "the tenth-race notice, once";
     EXPECT_EQ(game->menus.Phase(), GamePhase::NoSet) << "Don't Continue This Game";
-    EXPECT_EQ(host.titles.front(),
+    ASSERT_GE(host.titles.size(), 3u);
+    EXPECT_EQ(host.titles.front(), "Galloria") << "no set runs at the first update";
+    EXPECT_EQ(host.titles[1],
               "Galloria v1.5   -   RACE 1   -   Purse $" + std::to_string(game->state.program.purse[0]));
+    EXPECT_EQ(host.titles.back(), "Galloria") << "the plain title once the game is not continued";
     EXPECT_TRUE(fs::exists(folder.Path() / "Program.txt"));
     EXPECT_TRUE(fs::exists(folder.Path() / "Result01.txt"));
     EXPECT_TRUE(fs::exists(folder.Path() / "GXscores.gxs"));

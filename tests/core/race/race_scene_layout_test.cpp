@@ -104,6 +104,57 @@ TEST(RaceSceneLayout, TheMapMarkerGoesRoundTheOvalAndEndsOnTheHomeStraight)
     }
 }
 
+// Whether a point lies on the ring's band: inside its outer edge and
+// outside its inner edge, ends and straights alike.
+bool OnRingBand(const OverviewRing& ring, MapPoint p)
+{
+    const auto inside = [&](double grow) {
+        const double rx = ring.radiusX + grow;
+        const double ry = ring.radiusY + grow;
+        if (p.x >= ring.leftEndX && p.x <= ring.rightEndX)
+            return std::abs(p.y - ring.centreY) <= ry;
+        const double centre = p.x < ring.leftEndX ? ring.leftEndX : ring.rightEndX;
+        const double dx = (p.x - centre) / rx;
+        const double dy = (p.y - ring.centreY) / ry;
+        return dx * dx + dy * dy <= 1.0;
+    };
+    return inside(ring.halfWidth + 0.01) && !inside(-ring.halfWidth - 0.01);
+}
+
+TEST(RaceSceneLayout, TheMapRingSitsInsideItsBoxAndTheMarkerStaysOnItAllTheWayRound)
+{
+    for (const SizeClass size : {SizeClass::Small, SizeClass::Medium, SizeClass::Large}) {
+        const SceneRect box = SceneBoxesFor(size).overviewMap;
+        const OverviewRing ring = OverviewRingFor(size, box);
+        EXPECT_EQ(ring.outer, (SceneRect{box.left + 8, box.top + 8, box.right - 8, box.bottom - 8}));
+        EXPECT_EQ(ring.inner, (SceneRect{box.left + 16, box.top + 16, box.right - 16, box.bottom - 16}));
+        // The middle line's extremes meet the ring's edges.
+        EXPECT_NEAR(ring.leftEndX - ring.radiusX - ring.halfWidth, ring.outer.left, 1e-9);
+        EXPECT_NEAR(ring.rightEndX + ring.radiusX + ring.halfWidth, ring.outer.right, 1e-9);
+        EXPECT_NEAR(ring.centreY - ring.radiusY - ring.halfWidth, ring.outer.top, 1e-9);
+        EXPECT_NEAR(ring.centreY + ring.radiusY + ring.halfWidth, ring.outer.bottom, 1e-9);
+        EXPECT_LT(ring.leftEndX, ring.rightEndX) << "the straights have length";
+
+        for (const bool homeStretch : {false, true}) {
+            double lowest = -1e9;
+            double highest = 1e9;
+            for (int leader = -50; leader <= kCourseFinish + 400; leader += 7) {
+                const MapPoint p = OverviewMarkerOnRing(size, ring, box, leader, homeStretch);
+                EXPECT_TRUE(OnRingBand(ring, p)) << "size " << static_cast<int>(size) << " leader " << leader
+                                                 << " at " << p.x << ", " << p.y;
+                lowest = std::max(lowest, p.y);
+                highest = std::min(highest, p.y);
+            }
+            // All the way round: down to the bottom straight and up to the top one.
+            EXPECT_NEAR(lowest, ring.centreY + ring.radiusY, 0.5);
+            EXPECT_NEAR(highest, ring.centreY - ring.radiusY, 0.5);
+        }
+        // Home Stretch starts a little further along the first straight.
+        EXPECT_GT(OverviewMarkerOnRing(size, ring, box, 0, true).x,
+                  OverviewMarkerOnRing(size, ring, box, 0, false).x);
+    }
+}
+
 TEST(RaceSceneLayout, ClockTextsAndFramePeriods)
 {
     EXPECT_EQ(RaceClockText(348).minutesSeconds, "1:09");

@@ -1,0 +1,111 @@
+#include "betting/race_money_board.h"
+
+#include "betting/race_set_state.h"
+#include "betting/settlement.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace galloria {
+namespace {
+
+Bet Ticket(BetType type, int amount, HorseSelector first)
+{
+    Bet bet;
+    bet.type = type;
+    bet.amount = amount;
+    bet.horse[0] = first;
+    return bet;
+}
+
+TEST(RaceMoneyBoard, RowsMatchWhatSettlementPaidEachPlayerInSeatOrder)
+{
+    RaceSetState state;
+    state.ResetRaceSet();
+    state.raceIndex = 0;
+    state.program.runnerCount[0] = 6;
+    for (int runner = 0; runner < 6; ++runner)
+        state.program.morningLineOdds[0][runner] = 4.0;
+    state.players[0].name = "Ann";
+    state.players[2].name = "Cy"; // seat 1 is empty and has no row
+    state.players[3].name = "Dee";
+    state.playerCount = 3;
+    for (int seat : {0, 2, 3})
+        state.players[seat].balance = 10000;
+    // Ann: 100 to win on the winner, 50 to show on the last; Cy: 20 to win
+    // on a loser; Dee bets nothing.
+    ASSERT_TRUE(state.players[0].bets.Add(Ticket(BetType::Win, 100, 2)));
+    ASSERT_TRUE(state.players[0].bets.Add(Ticket(BetType::Show, 50, 5)));
+    ASSERT_TRUE(state.players[2].bets.Add(Ticket(BetType::Win, 20, 4)));
+    state.players[0].balance -= 150;
+    state.players[2].balance -= 20;
+    state.payouts.winPay = 7.5;
+    state.payouts.placePayFirst = 4.0;
+    state.payouts.showPayFirst = 3.0;
+    const int annBefore = state.players[0].balance;
+    SettleBets(state, Podium{2, 0, 1});
+
+    const std::vector<RaceMoneyRow> board = BuildRaceMoneyBoard(state);
+    ASSERT_EQ(board.size(), 3u);
+    EXPECT_EQ(board[0].name, "Ann");
+    EXPECT_EQ(board[1].name, "Cy");
+    EXPECT_EQ(board[2].name, "Dee");
+
+    EXPECT_EQ(board[0].staked, 150);
+    EXPECT_EQ(board[0].won, 375) << "100 on a $7.50 winner returns 375";
+    EXPECT_EQ(board[0].net, 225);
+    EXPECT_EQ(board[0].balance, state.players[0].balance);
+    EXPECT_EQ(board[0].balance - annBefore, board[0].won) << "the board's win is what the balance gained";
+    EXPECT_EQ(board[0].netText, "+$225");
+    EXPECT_EQ(board[0].balanceText, FormatDollars(state.players[0].balance));
+
+    EXPECT_EQ(board[1].staked, 20);
+    EXPECT_EQ(board[1].won, 0);
+    EXPECT_EQ(board[1].net, -20);
+    EXPECT_EQ(board[1].netText, "-$20");
+    EXPECT_EQ(board[1].balanceText, "$9,980");
+
+    EXPECT_EQ(board[2].staked, 0);
+    EXPECT_EQ(board[2].netText, "$0");
+    EXPECT_EQ(board[2].balanceText, "$10,000");
+}
+
+TEST(RaceMoneyBoard, NoPlayersNoRowsAndHugeStakesDoNotWrap)
+{
+    RaceSetState state;
+    EXPECT_TRUE(BuildRaceMoneyBoard(state).empty());
+
+    state.players[1].name = "Big";
+    for (int b = 0; b < kMaxBetsPerPlayer; ++b)
+        ASSERT_TRUE(state.players[1].bets.Add(Ticket(BetType::Win, INT_MAX / 4, 0)));
+    const std::vector<RaceMoneyRow> board = BuildRaceMoneyBoard(state);
+    ASSERT_EQ(board.size(), 1u);
+    EXPECT_EQ(board[0].staked, INT_MAX);
+    EXPECT_LT(board[0].net, 0);
+    EXPECT_EQ(board[0].stakedText, FormatDollars(25LL * (INT_MAX / 4)));
+}
+
+TEST(RaceMoneyBoard, DollarsAreGroupedInThousandsWithTheirSign)
+{
+    const struct {
+        long long amount;
+        bool sign;
+        const char* text;
+    } cases[] = {
+        {0, false, "$0"},
+        {0, true, "$0"},
+        {999, false, "$999"},
+        {1000, false, "$1,000"},
+        {1000, true, "+$1,000"},
+        {-1500, true, "-$1,500"},
+        {-7, false, "-$7"},
+        {1234567, false, "$1,234,567"},
+        {LLONG_MIN, false, "-$9,223,372,036,854,775,808"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatDollars(c.amount, c.sign), c.text) << c.amount;
+}
+
+} // namespace
+} // namespace galloria

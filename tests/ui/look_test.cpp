@@ -1,0 +1,341 @@
+// The game's look: the betting window and the review never hide the racing
+// form or leave the screen, the back buffer is drawn at the window's own
+// pixels, message boxes wear the game's colours, and the help explains every
+// bet the betting window offers.
+
+#include "app/back_buffer.h"
+#include "app/dialog_placement.h"
+#include "app/game_message_box.h"
+#include "base/game_random.h"
+#include "betting/bet_line.h"
+#include "betting/betting_window_dlg.h"
+#include "betting/betting_window_model.h"
+#include "betting/race_set_state.h"
+#include "betting/racing_form_model.h"
+#include "betting/racing_form_painter.h"
+#include "betting/review_bets_dlg.h"
+#include "game/race_program_draw.h"
+#include "game/sound_player.h"
+#include "stable/stable.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <tuple>
+
+namespace galloria {
+namespace {
+
+class SilentSink : public SoundSink {
+public:
+    void PlayOnce(std::string_view) override {}
+    void PlayLoop(std::string_view) override {}
+    void Stop() override {}
+};
+
+// A screen of each size the game knows, the window maximised on it with a
+// menu bar of this height above the view.
+constexpr int kMenuBar = 24;
+const QSize kScreens[] = {{640, 480}, {800, 600}, {1024, 768}, {1280, 1024}};
+
+// The racing form of a full field as it lands on a screen: the rows'
+// rectangle and the point the betting window is asked to open at, both in
+// screen coordinates.
+struct FormOnScreen {
+    QRect rows;
+    QPoint bettingTopLeft;
+};
+
+FormOnScreen TwelveRunnerForm(QSize screen)
+{
+    const SizeClass size = SizeClassForScreenWidth(screen.width());
+    RacingFormModel form;
+    form.rowCount = 12;
+    form.compact = true;
+    form.columnHeadings = false;
+    const RacingFormLayout layout = LayOutRacingForm(form, size);
+    const BackBuffer buffer(size);
+    const QSize view(screen.width(), screen.height() - kMenuBar);
+    const auto toScreen = [&](QPoint p) { return buffer.ToView(p, view) + QPoint(0, kMenuBar); };
+    const QRect rowsInLayout = layout.RowBand(0).united(layout.RowBand(11));
+    return {QRect(toScreen(rowsInLayout.topLeft()), toScreen(rowsInLayout.bottomRight())),
+            toScreen(QPoint(layout.panel.left(), RacingFormBottom(form, size)))};
+}
+
+TEST(GameLook, TheBettingWindowOpensUnderEveryRowOfAFullFormAndOnTheScreen)
+{
+    SilentSink sink;
+    SoundPlayer sounds(sink);
+    for (const QSize screen : kScreens) {
+        CBettingWindowDlg dialog(nullptr, sounds);
+        const QRect area(QPoint(0, 0), screen);
+        const FormOnScreen form = TwelveRunnerForm(screen);
+        const QRect frame = dialog.Arrange(form.bettingTopLeft, area);
+        const std::string at = std::to_string(screen.width()) + "x" + std::to_string(screen.height());
+        EXPECT_FALSE(frame.intersects(form.rows))
+            << at << ": the window covers rows of the form; frame " << frame.x() << "," << frame.y() << " "
+            << frame.width() << "x" << frame.height() << " rows end " << form.rows.bottom();
+        EXPECT_TRUE(area.contains(frame)) << at << ": the window leaves the screen";
+        // Every control is still there in whichever arrangement was chosen.
+        for (int id : {1022, 1025, 1034, 1046, 1048, 1065, 1073, 1049, 1060, 1063, 1064, 1, 3, 4, 5}) {
+            auto* button = dialog.findChild<QPushButton*>(QStringLiteral("betting_%1").arg(id));
+            ASSERT_NE(button, nullptr) << at << " id " << id;
+            EXPECT_GE(button->width(), 20) << at << " id " << id;
+        }
+        if (screen.height() <= 768) {
+            EXPECT_TRUE(dialog.IsCompact()) << at << ": only the compact window fits under twelve rows";
+        }
+    }
+    // With room to spare the roomy arrangement is kept.
+    CBettingWindowDlg roomy(nullptr, sounds);
+    roomy.Arrange(QPoint(0, 0), QRect(0, 0, 1024, 768));
+    EXPECT_FALSE(roomy.IsCompact());
+}
+
+// The screen as a player sees it: the menu bar, the racing form of a full
+// field and the betting window (and the review over it) where they open.
+TEST(GameLook, PicturesOfTheBettingWindowOverAFullForm)
+{
+    auto stable = std::make_unique<Stable>();
+    ReadStableFile(GALLORIA_STARTING_STABLE, *stable);
+    ASSERT_GE(stable->count, 12);
+    GameRandom random;
+    random.Seed(5);
+    stable->ComputeStatistics(random);
+    auto state = std::make_unique<RaceSetState>();
+    DrawRaceProgram(state->program, *stable, random);
+    state->raceIndex = 0;
+    state->program.runnerCount[0] = 12;
+    for (int k = 0; k < 12; ++k) {
+        state->program.runners[0][k] = k;
+        state->program.morningLineOdds[0][k] = 3.0 + 1.7 * k;
+    }
+    state->players[0].name = "Ann";
+    state->players[0].balance = 10000;
+    state->players[1].name = "Bob";
+    state->players[1].balance = 10000;
+    for (const auto& [type, amount, first] :
+         {std::tuple{BetType::Win, 200, 3}, std::tuple{BetType::Show, 50, 0},
+          std::tuple{BetType::Across, 300, 7}}) {
+        Bet bet;
+        bet.type = type;
+        bet.amount = amount;
+        bet.horse[0] = first;
+        bet.description = BetLineOf(state->players[0].name, bet);
+        ASSERT_TRUE(state->players[0].bets.Add(bet));
+    }
+    const RacingFormModel form = BuildRacingForm(*state, *stable, SortOrder::None, 3);
+    ASSERT_EQ(form.rowCount, 12);
+
+    SilentSink sink;
+    SoundPlayer sounds(sink);
+    for (const QSize screen : {QSize(640, 480), QSize(800, 600), QSize(1024, 768)}) {
+        const SizeClass size = SizeClassForScreenWidth(screen.width());
+        BackBuffer buffer(size);
+        const QSize view(screen.width(), screen.height() - kMenuBar);
+        buffer.Resize(view, 1.0);
+        buffer.gameScreenShown = true;
+        buffer.tilesWanted = true;
+        buffer.racingFormWanted = true;
+        buffer.Update([&](QPainter& painter) { PaintRacingForm(painter, form, size); });
+
+        QImage shot(screen, QImage::Format_RGB32);
+        shot.fill(Qt::black);
+        QPainter painter(&shot);
+        painter.fillRect(QRect(0, 0, screen.width(), kMenuBar), QColor(255, 255, 240));
+        painter.translate(0, kMenuBar);
+        buffer.Present(painter, view);
+        painter.resetTransform();
+
+        BettingWindowModel model;
+        model.Open(*state);
+        CBettingWindowDlg dialog(nullptr, sounds);
+        const FormOnScreen placed = TwelveRunnerForm(screen);
+        const QRect frame = dialog.Arrange(placed.bettingTopLeft, QRect(QPoint(0, 0), screen));
+        EXPECT_FALSE(frame.intersects(placed.rows)) << frame.y() << " " << frame.height();
+        QTimer::singleShot(0, &dialog, [&] {
+            // The window's own picture, with a plain title bar above it.
+            const QImage window = dialog.grab().toImage();
+            const int titleBar = frame.height() - window.height();
+            painter.fillRect(QRect(frame.topLeft(), QSize(frame.width(), titleBar)),
+                             QColor(0x12, 0x3d, 0x27));
+            painter.setPen(Qt::white);
+            painter.drawText(QRect(frame.topLeft(), QSize(frame.width(), titleBar)), Qt::AlignCenter,
+                             dialog.windowTitle());
+            painter.drawImage(frame.topLeft() + QPoint(0, titleBar), window);
+            if (screen.width() == 1024) {
+                // Ann's bets in the review, where it opens over the window.
+                QTimer::singleShot(0, &dialog, [&] {
+                    auto* review = qobject_cast<CReviewBetsDlg*>(QApplication::activeModalWidget());
+                    ASSERT_NE(review, nullptr);
+                    const QRect area(QPoint(0, 0), screen);
+                    const QRect reviewFrame(CentredWithin(frame, FrameSizeOf(*review), area),
+                                            FrameSizeOf(*review));
+                    EXPECT_TRUE(area.contains(reviewFrame));
+                    const QImage list = review->grab().toImage();
+                    const int bar = reviewFrame.height() - list.height();
+                    painter.fillRect(QRect(reviewFrame.topLeft(), QSize(reviewFrame.width(), bar)),
+                                     QColor(0x12, 0x3d, 0x27));
+                    painter.drawText(QRect(reviewFrame.topLeft(), QSize(reviewFrame.width(), bar)),
+                                     Qt::AlignCenter, review->windowTitle());
+                    painter.drawImage(reviewFrame.topLeft() + QPoint(0, bar), list);
+                    review->accept();
+                });
+                dialog.findChild<QPushButton*>(QStringLiteral("betting_1022"))->click();
+                dialog.findChild<QPushButton*>(QStringLiteral("betting_3"))->click();
+            }
+            dialog.reject();
+        });
+        dialog.Run(model, placed.bettingTopLeft, QRect(QPoint(0, 0), screen));
+        painter.end();
+        if (const char* dir = std::getenv("GALLORIA_SCREENSHOT_DIR"); dir && *dir) {
+            QDir().mkpath(QString::fromLocal8Bit(dir));
+            shot.save(
+                QString::fromLocal8Bit(dir) +
+                QStringLiteral("/betting_over_form_%1x%2.png").arg(screen.width()).arg(screen.height()));
+        }
+        model.Close(*state);
+    }
+}
+
+TEST(GameLook, TheReviewAndEveryCentredBoxStayWhollyOnTheScreen)
+{
+    SilentSink sink;
+    SoundPlayer sounds(sink);
+    CBettingWindowDlg betting(nullptr, sounds);
+    CReviewBetsDlg review(&betting, sounds);
+    review.adjustSize();
+    for (const QSize screen : kScreens) {
+        const QRect area(QPoint(0, 0), screen);
+        // The betting window where it opens over a full form, and hard
+        // against each edge.
+        const FormOnScreen form = TwelveRunnerForm(screen);
+        const QRect opened = betting.Arrange(form.bettingTopLeft, area);
+        for (const QRect over :
+             {opened, QRect(QPoint(-200, 0), opened.size()), QRect(area.bottomRight(), opened.size())}) {
+            const QRect frame(CentredWithin(over, FrameSizeOf(review), area), FrameSizeOf(review));
+            EXPECT_TRUE(area.contains(frame) || (frame.topLeft() == area.topLeft()))
+                << screen.width() << "x" << screen.height();
+        }
+    }
+    // Kept within: moved only as far as needed, a larger frame pinned to the corner.
+    EXPECT_EQ(KeptWithin({50, 60}, {100, 100}, QRect(0, 0, 640, 480)), QPoint(50, 60));
+    EXPECT_EQ(KeptWithin({600, 470}, {100, 100}, QRect(0, 0, 640, 480)), QPoint(540, 380));
+    EXPECT_EQ(KeptWithin({-30, -5}, {100, 100}, QRect(0, 0, 640, 480)), QPoint(0, 0));
+    EXPECT_EQ(KeptWithin({10, 10}, {900, 700}, QRect(0, 0, 640, 480)), QPoint(0, 0));
+}
+
+TEST(GameLook, TheBackBufferIsDrawnAtTheWindowsOwnPixels)
+{
+    BackBuffer buffer(SizeClass::Large);
+    EXPECT_EQ(buffer.Image().size(), QSize(1024, 768));
+    EXPECT_FALSE(buffer.Resize(QSize(1024, 768), 1.0)) << "already the window's size";
+
+    // A 1920 x 1080 view: the layout fills its height, aspect kept.
+    ASSERT_TRUE(buffer.Resize(QSize(1920, 1080), 1.0));
+    EXPECT_EQ(buffer.Image().size(), QSize(1440, 1080));
+    // A sharp screen doubles the pixels again.
+    ASSERT_TRUE(buffer.Resize(QSize(1024, 768), 2.0));
+    ASSERT_EQ(buffer.Image().size(), QSize(2048, 1536));
+    EXPECT_EQ(buffer.ToView(QPoint(512, 384), QSize(1024, 768)), QPoint(512, 384))
+        << "the mouse is unchanged";
+
+    // A one-pixel line of the layout is two whole pixels, not a blur.
+    buffer.gameScreenShown = true;
+    buffer.clearWanted = true;
+    buffer.racingFormWanted = true;
+    buffer.Update([](QPainter& painter) {
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawLine(100, 10, 100, 300);
+        painter.setFont(QFont(QStringLiteral("Ariel"), 20));
+        painter.drawText(QPoint(200, 200), QStringLiteral("Galloria"));
+    });
+    const QImage& image = buffer.Image();
+    int white = 0;
+    int between = 0;
+    for (int x = 196; x < 206; ++x) {
+        const QRgb pixel = image.pixel(x, 300);
+        white += pixel == qRgb(255, 255, 255);
+        between += pixel != qRgb(255, 255, 255) && pixel != qRgb(0, 0, 0);
+    }
+    EXPECT_EQ(white, 2);
+    EXPECT_EQ(between, 0);
+    // Text has detail finer than a layout pixel: some pixel pairs differ.
+    int differing = 0;
+    for (int y = 360; y < 420; ++y)
+        for (int x = 400; x < 560; x += 2)
+            differing += image.pixel(x, y) != image.pixel(x + 1, y);
+    EXPECT_GT(differing, 20);
+    // The photos and the checks read the layout through LayoutPart.
+    EXPECT_EQ(buffer.LayoutPart(QRect(90, 0, 20, 20)).size(), QSize(20, 20));
+}
+
+TEST(GameLook, MessageBoxesWearTheGameColoursAndAnswerAsAsked)
+{
+    const struct {
+        MessageKind kind;
+        QMessageBox::StandardButton press;
+        MessageAnswer answer;
+    } cases[] = {
+        {MessageKind::OkCancel, QMessageBox::Ok, MessageAnswer::Ok},
+        {MessageKind::OkCancel, QMessageBox::Cancel, MessageAnswer::Cancel},
+        {MessageKind::RetryCancel, QMessageBox::Retry, MessageAnswer::Ok},
+        {MessageKind::YesNoCancel, QMessageBox::No, MessageAnswer::No},
+        {MessageKind::Information, QMessageBox::Ok, MessageAnswer::Ok},
+    };
+    for (const auto& c : cases) {
+        QString sheet;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            sheet = box->styleSheet();
+            if (const char* dir = std::getenv("GALLORIA_SCREENSHOT_DIR"); dir && *dir) {
+                box->grab().save(QString::fromLocal8Bit(dir) +
+                                 QStringLiteral("/message_box_%1.png").arg(static_cast<int>(c.kind)));
+            }
+            box->button(c.press)->click();
+        });
+        EXPECT_EQ(ShowGameMessage(nullptr,
+                                  QStringLiteral("GAME PAUSED\nClick Ok To Resume or\nCancel To End Race"),
+                                  c.kind),
+                  c.answer);
+        EXPECT_TRUE(sheet.contains(QStringLiteral("#f7f1dc"))) << "the cream background";
+        EXPECT_TRUE(sheet.contains(QStringLiteral("#d9b44a"))) << "the gold buttons";
+    }
+}
+
+TEST(GameLook, TheHelpExplainsEveryBetTheBettingWindowOffers)
+{
+    QFile page(QStringLiteral(":/help/bet_types.html"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString help = QString::fromUtf8(page.readAll());
+    SilentSink sink;
+    SoundPlayer sounds(sink);
+    CBettingWindowDlg dialog(nullptr, sounds);
+    int offered = 0;
+    for (int id : {1065, 1066, 1067, 1068, 1069, 1070, 1072, 1073, 1063, 1064}) {
+        auto* button = dialog.findChild<QPushButton*>(QStringLiteral("betting_%1").arg(id));
+        ASSERT_NE(button, nullptr);
+        const QString name = button->text().remove(QLatin1Char('&'));
+        ++offered;
+        EXPECT_TRUE(help.contains(QStringLiteral("<b>%1</b>").arg(name)))
+            << name.toStdString() << " is not explained";
+    }
+    EXPECT_EQ(offered, 10);
+    // The long-shot rule as the form shows odds: 9:1 may or may not be one.
+    EXPECT_TRUE(help.contains(QStringLiteral("longer than 9:1")));
+    EXPECT_FALSE(help.contains(QStringLiteral("exactly 9:1 are not")));
+}
+
+} // namespace
+} // namespace galloria
