@@ -69,6 +69,7 @@ void Game::OpenBettingState()
 {
     EnterPhase(GamePhase::Betting);
     DrawTip();
+    StartRunnerChance();
     sounds.Play(SoundEffect::Program);
     host_.ShowRacingForm();
     host_.Repaint();
@@ -144,6 +145,7 @@ void Game::RunRace()
             }
         }
     }
+    StopRunnerChance();
     engine.StartRace(random);
 
     EnterPhase(GamePhase::Racing);
