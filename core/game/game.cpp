@@ -55,6 +55,8 @@ void Game::Message(std::string_view text, MessageKind kind)
 void Game::EnterPhase(GamePhase phase)
 {
     if (phase == GamePhase::NoSet)
+        StopRunnerChance();
+    if (phase == GamePhase::NoSet)
         ClearPhaseFlags(state);
     menus.Enter(phase);
     host_.ApplyMenus(menus);

@@ -3,6 +3,7 @@
 #include "base/game_random.h"
 #include "betting/betting_window_model.h"
 #include "betting/race_set_state.h"
+#include "betting/runner_chance.h"
 #include "game/game_host.h"
 #include "game/game_settings.h"
 #include "game/menu_state.h"
@@ -61,6 +62,12 @@ public:
     std::vector<std::string> runnerOwners;
     // The results file of the current set, named when the set begins.
     std::filesystem::path resultsFile;
+
+    // Each runner's chance of winning the prepared race, measured in the
+    // background from the moment its tip is drawn until the race starts or
+    // the set ends. Off, it is never started (the game plays the same).
+    RunnerChance chance;
+    bool chanceEnabled = true;
 
     // The game's folder; every file of the game lives under it.
     std::filesystem::path folder = ".";
@@ -127,6 +134,8 @@ private:
     void EndSet();
     void RecordSetInHallOfFame();
     std::uint32_t SeedFromClock() const;
+    void StartRunnerChance();
+    void StopRunnerChance();
 
     GameHost& host_;
     SettingsStore& store_;

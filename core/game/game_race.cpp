@@ -70,6 +70,7 @@ void Game::OpenBettingState()
 {
     EnterPhase(GamePhase::Betting);
     DrawTip();
+    StartRunnerChance();
     sounds.Play(SoundEffect::Program);
     host_.ShowRacingForm();
     host_.Repaint();
@@ -140,6 +141,7 @@ void Game::RunRace()
             }
         }
     }
+    StopRunnerChance();
     engine.StartRace(random);
 
     EnterPhase(GamePhase::Racing);

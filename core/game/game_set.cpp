@@ -205,6 +205,7 @@ void Game::QuitRaceSet()
 
 void Game::EndSet()
 {
+    StopRunnerChance();
     --state.raceCounter;
     state.raceIndex = RaceIndexOf(state.raceCounter);
     if (!state.raceSettled) {

@@ -63,6 +63,7 @@ void RaceSetResultsModel::Fill(const RaceSetState& state, SetEndReason reason)
         moneyLeft = moneyLeft || player.balance > 0;
     }
     canContinue_ = reason == SetEndReason::TenRacesRun && moneyLeft;
+    chart_ = BalanceChartOf(state);
 }
 
 const std::string& RaceSetResultsModel::Cell(int row, int column) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "betting/race_set_state.h"
+#include "game/balance_chart.h"
 
 #include <array>
 #include <string>
@@ -49,11 +50,14 @@ public:
     // a player in the game has money to go on with: a new set without money
     // would end after its first race with nothing to bet.
     bool CanContinue() const { return canContinue_; }
+    // Each player's balance from the start through the races run, to draw.
+    const BalanceChart& Chart() const { return chart_; }
 
 private:
     std::string title_{};
     std::array<std::array<std::string, kColumnCount>, kRowCount> cells_{};
     bool canContinue_ = false;
+    BalanceChart chart_{};
 };
 
 } // namespace galloria

@@ -62,9 +62,6 @@ bool WindowMissing(MenuCommand command)
     switch (command) {
     case MenuCommand::AddHorse:
     case MenuCommand::ListHorses:
-    case MenuCommand::HallOfFame:
-    case MenuCommand::LiveOdds:
-    case MenuCommand::HowDidIDo:
         return true;
     default:
         return false;

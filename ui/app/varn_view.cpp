@@ -2,7 +2,9 @@
 
 #include "app/game_message_box.h"
 #include "app/main_frame.h"
+#include "betting/bet_results_dlg.h"
 #include "betting/betting_window_dlg.h"
+#include "betting/live_odds_dlg.h"
 #include "betting/race_money_board.h"
 #include "betting/racing_form_model.h"
 #include "betting/racing_form_painter.h"
@@ -16,7 +18,9 @@
 #include "game/options_dlg.h"
 #include "game/race_payout_board.h"
 #include "game/race_set_results_dlg.h"
+#include "game/race_windows.h"
 #include "game/tip_dlg.h"
+#include "halloffame/score_sheet.h"
 #include "race/payout_board_painter.h"
 #include "race/race_loop.h"
 
@@ -63,6 +67,9 @@ CVarnView::CVarnView(CMainFrame& frame, SizeClass size)
     tipDlg_ = std::make_unique<CTipDlg>(this);
     extraInfoDlg_ = std::make_unique<CExtraInfoDlg>(this);
     bettingDlg_ = std::make_unique<CBettingWindowDlg>(this, game_->sounds);
+    scoreSheet_ = std::make_unique<CScoreSheet>(this);
+    liveOddsDlg_ = std::make_unique<CLiveOddsDlg>(this);
+    betResultsDlg_ = std::make_unique<CBetResultsDlg>(this);
 }
 
 CVarnView::~CVarnView()
@@ -70,6 +77,9 @@ CVarnView::~CVarnView()
     startupTimer_.stop();
     game_->sounds.Play(SoundEffect::Silence);
     // The dialogs first: the betting window holds the game's sound player.
+    betResultsDlg_.reset();
+    liveOddsDlg_.reset();
+    scoreSheet_.reset();
     bettingDlg_.reset();
     extraInfoDlg_.reset();
     tipDlg_.reset();
@@ -143,11 +153,23 @@ void CVarnView::RunCommand(MenuCommand command)
     case MenuCommand::ShowNextPhoto:
         ShowNextPhoto();
         break;
+    case MenuCommand::HallOfFame:
+        game.sounds.Play(SoundEffect::Pop);
+        scoreSheetModel_.Open(game.hallOfFame);
+        scoreSheet_->Show(scoreSheetModel_);
+        break;
+    case MenuCommand::LiveOdds:
+        FillLiveOdds(liveOddsModel_, game);
+        game.sounds.Play(SoundEffect::Pop);
+        liveOddsDlg_->Show(liveOddsModel_, game.chance);
+        break;
+    case MenuCommand::HowDidIDo:
+        betResultsModel_.Fill(game.state);
+        game.sounds.Play(SoundEffect::Pop);
+        betResultsDlg_->Show(betResultsModel_);
+        break;
     case MenuCommand::AddHorse:
     case MenuCommand::ListHorses:
-    case MenuCommand::HallOfFame:
-    case MenuCommand::LiveOdds:
-    case MenuCommand::HowDidIDo:
         break; // their windows are not in the game yet
     }
     Repaint();

@@ -2,8 +2,11 @@
 
 // The game's headers before Qt's: Qt's keyword macros (slots) would
 // otherwise rewrite the game's member names.
+#include "betting/bet_results_model.h"
+#include "betting/live_odds_model.h"
 #include "game/game_host.h"
 #include "game/menu_state.h"
+#include "halloffame/hall_of_fame_sheet_model.h"
 
 #include "app/back_buffer.h"
 #include "app/qt_settings_store.h"
@@ -21,15 +24,18 @@
 namespace galloria {
 
 class CAboutDlg;
+class CBetResultsDlg;
 class CBettingWindowDlg;
 class CEnterNamesDlg;
 class CExtraInfoDlg;
 class CHelpWindow;
+class CLiveOddsDlg;
 class CMainFrame;
 class CNoticeDlg;
 class COddsProgressDlg;
 class COptionsDlg;
 class CRaceSetResultsDlg;
+class CScoreSheet;
 class CTipDlg;
 class Game;
 
@@ -89,6 +95,10 @@ public:
     // loop sees it); true when the close may go ahead now.
     bool AcceptClose();
     const FinishPhotoAlbum& Photos() const { return photos_; }
+    // The windows read between races.
+    CScoreSheet* ScoreSheet() const { return scoreSheet_.get(); }
+    CLiveOddsDlg* LiveOddsDialog() const { return liveOddsDlg_.get(); }
+    CBetResultsDlg* BetResultsDialog() const { return betResultsDlg_.get(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -136,6 +146,13 @@ private:
     std::unique_ptr<CTipDlg> tipDlg_;
     std::unique_ptr<CExtraInfoDlg> extraInfoDlg_;
     std::unique_ptr<CBettingWindowDlg> bettingDlg_;
+    // The windows read between races, each with the copy it shows.
+    std::unique_ptr<CScoreSheet> scoreSheet_;
+    std::unique_ptr<CLiveOddsDlg> liveOddsDlg_;
+    std::unique_ptr<CBetResultsDlg> betResultsDlg_;
+    HallOfFameSheetModel scoreSheetModel_;
+    LiveOddsModel liveOddsModel_;
+    BetResultsModel betResultsModel_;
 };
 
 } // namespace galloria

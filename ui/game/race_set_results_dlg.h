@@ -2,6 +2,7 @@
 
 #include "game/race_set_results_model.h"
 
+#include <QColor>
 #include <QDialog>
 
 #include <array>
@@ -10,6 +11,29 @@ class QLabel;
 class QPushButton;
 
 namespace galloria {
+
+// The set's money as a line chart: each player's balance from the start
+// through the races run, one colour per player with the name beside it.
+class CBalanceChartView : public QWidget {
+    Q_OBJECT
+public:
+    explicit CBalanceChartView(QWidget* parent);
+
+    void SetChart(const BalanceChart& chart);
+    const BalanceChart& Chart() const { return chart_; }
+    // The colour of a player slot's line.
+    static QColor SlotColour(int slot);
+    // Where point `index` (0 = start) of a balance is drawn, in the widget.
+    QPointF PointAt(int index, int dollars) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QRectF PlotArea() const;
+
+    BalanceChart chart_{};
+};
 
 // "Results For The Current Race Set": each player's money race by race, with
 // the choice to go on to a new set or stop.
@@ -29,6 +53,7 @@ public:
     const QLabel* TitleLabel() const { return title_; }
     QPushButton* ContinueButton() const { return continueButton_; }
     QPushButton* StopButton() const { return stopButton_; }
+    CBalanceChartView* ChartView() const { return chart_; }
 
 private:
     QLabel* title_ = nullptr;
@@ -36,6 +61,7 @@ private:
         cells_{};
     QPushButton* continueButton_ = nullptr;
     QPushButton* stopButton_ = nullptr;
+    CBalanceChartView* chart_ = nullptr;
 };
 
 } // namespace galloria

@@ -1,0 +1,132 @@
+#include "betting/bet_results_model.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <numeric>
+
+namespace galloria {
+
+namespace {
+
+constexpr BetResultsModel::ColumnSpec kColumns[BetResultsModel::kColumnCount] = {
+    {"Name", 100, false}, {"Type", 93, false}, {"Horse 1", 65, true}, {"2", 55, true},
+    {"3", 55, true},      {"Bet", 70, true},   {"Winning", 75, true}, {"%", 75, true}};
+
+constexpr std::size_t kPaddedWidth = 10;
+
+std::string DollarText(long long amount)
+{
+    std::string text = "$";
+    text += std::to_string(amount);
+    return text;
+}
+
+std::string Padded(std::string_view text)
+{
+    std::string padded;
+    if (text.size() < kPaddedWidth)
+        padded.assign(kPaddedWidth - text.size(), '/');
+    padded += text;
+    return padded;
+}
+
+} // namespace
+
+const BetResultsModel::ColumnSpec& BetResultsModel::ColumnOf(int column)
+{
+    return kColumns[std::clamp(column, 0, kColumnCount - 1)];
+}
+
+std::string BetResultsModel::TypeText(const Bet& bet)
+{
+    const std::string word(BetTypeText(bet.type));
+    if (bet.type == BetType::Exacta || bet.type == BetType::Triacta)
+        return word + (bet.boxed ? " Box" : " ");
+    return word;
+}
+
+std::string BetResultsModel::LegText(const Bet& bet, int leg)
+{
+    if (leg < 0 || leg >= LegCount(bet.type) || leg >= 3)
+        return " ";
+    const HorseSelector selector = bet.horse[leg];
+    if (selector >= 0 && selector < kMaxFieldSize)
+        return std::to_string(selector + 1);
+    if (IsWheel(selector))
+        return HorseSelectorText(selector);
+    return " "; // a leg no field has, as from a damaged file
+}
+
+void BetResultsModel::Fill(const RaceSetState& state)
+{
+    lines_.clear();
+    for (int slot = 0; slot < kPlayerSlots; ++slot) {
+        const PlayerSlot& player = state.players[slot];
+        long long betSum = 0;
+        long long wonSum = 0;
+        for (const Bet& bet : player.bets.Bought()) {
+            if (bet.amount == 0)
+                continue;
+            std::array<std::string, kColumnCount> line;
+            line[kName] = player.name;
+            line[kType] = TypeText(bet);
+            for (int leg = 0; leg < 3; ++leg)
+                line[kHorse1 + leg] = LegText(bet, leg);
+            line[kBet] = DollarText(bet.amount);
+            line[kWinning] = DollarText(bet.won);
+            const long long percent = static_cast<long long>(bet.won) * 100 / bet.amount;
+            line[kPercent] = "%";
+            line[kPercent] += std::to_string(percent);
+            lines_.push_back(std::move(line));
+            betSum += bet.amount;
+            wonSum += bet.won;
+        }
+        Summary& summary = summaries_[slot];
+        summary = Summary{};
+        if (!player.InGame())
+            continue;
+        summary.name = player.name + ":";
+        summary.bet = DollarText(betSum);
+        summary.won = DollarText(wonSum);
+        summary.net = DollarText(wonSum - betSum);
+        summary.newBalance = DollarText(player.balance);
+    }
+    order_.resize(lines_.size());
+    std::iota(order_.begin(), order_.end(), 0);
+    sortColumn_ = -1;
+    ascending_ = true;
+}
+
+const std::string& BetResultsModel::Cell(int line, int column) const
+{
+    static const std::string kEmpty;
+    if (line < 0 || line >= LineCount() || column < 0 || column >= kColumnCount)
+        return kEmpty;
+    return lines_[order_[line]][column];
+}
+
+int BetResultsModel::CompareCells(std::string_view a, std::string_view b, int column, bool ascending)
+{
+    const int raw = Padded(a).compare(Padded(b));
+    const int cmp = raw < 0 ? -1 : (raw > 0 ? 1 : 0);
+    if (column == kName)
+        return ascending ? cmp : -cmp;
+    return ascending ? -cmp : cmp;
+}
+
+void BetResultsModel::SortBy(int column)
+{
+    if (column < 0 || column >= kColumnCount)
+        return;
+    if (column == sortColumn_) {
+        ascending_ = !ascending_;
+    } else {
+        sortColumn_ = column;
+        ascending_ = true;
+    }
+    std::stable_sort(order_.begin(), order_.end(), [&](int a, int b) {
+        return CompareCells(lines_[a][column], lines_[b][column], column, ascending_) < 0;
+    });
+}
+
+} // namespace galloria

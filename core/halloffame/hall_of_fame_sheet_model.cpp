@@ -1,0 +1,118 @@
+#include "halloffame/hall_of_fame_sheet_model.h"
+
+#include <algorithm>
+
+namespace galloria {
+
+namespace {
+
+constexpr HallOfFameSheetModel::PageSpec kPages[HallOfFameSheetModel::kPageCount] = {
+    {"Top", "TOP MONEY EARNER - Unlimited Number Of Races", "MONEY", true},
+    {"Win Bets", "MONEY EARNED ON THE NOSE (bets to win)", "MONEY", true},
+    {"Place Bets", "MONEY WON FROM PLACE BETS", "MONEY", true},
+    {"Show Bets", "MONEY WON ON SHOW BETS", "MONEY", true},
+    {"Across", "BEST RESULT FROM ACROSS BETS", "MONEY", true},
+    {"Exactas", "MONEY WON ON EXACTA WAGERS", "MONEY", true},
+    {"Triactas", "MONEY WON ON TRIACTA WAGERS", "MONEY", true},
+    {"Team", "GREATEST COMBINED WINNINGS OF TWO OR MORE PLAYERS", "MONEY", false},
+    {"% Won", "BEST PERCENTAGE:  WINNING BETS TO TOTAL BETS (10 bet minimum)", "PERCENT", true},
+    {"Day", "MOST MONEY EARNED TODAY IN ANY RACING SERIES", "MONEY", true},
+    {"Month", "MOST MONEY EARNED THIS MONTH IN A SERIES OF RACES", "MONEY", true},
+    {"Web Ten", "TOP MONEY EARNER IN FIRST 10 RACES (this can be posted on website)", "MONEY", true},
+};
+
+const std::string kDateIndent(7, ' ');
+const std::string kValueIndent(10, ' ');
+
+// The value a slot's latest result puts into a list: the list's own
+// candidate, except Day and Month, which rank the money won in the set.
+std::string_view CandidateValue(const ScoreRow& results, int list)
+{
+    if (list == kDayList || list == kMonthList)
+        return results[kTopList].value.View();
+    return results[list].value.View();
+}
+
+} // namespace
+
+const HallOfFameSheetModel::PageSpec& HallOfFameSheetModel::Page(int page)
+{
+    return kPages[std::clamp(page, 0, kPageCount - 1)];
+}
+
+void HallOfFameSheetModel::Open(HallOfFame& hallOfFame)
+{
+    hallOfFame.Load();
+    Fill(hallOfFame);
+}
+
+void HallOfFameSheetModel::Fill(const HallOfFame& hallOfFame)
+{
+    for (int list = 0; list < kPageCount; ++list) {
+        if (list == kTeamList)
+            FillTeamPage(hallOfFame);
+        else
+            FillPage(list, hallOfFame);
+    }
+}
+
+void HallOfFameSheetModel::FillPage(int list, const HallOfFame& hallOfFame)
+{
+    PageRows& page = pages_[list];
+    page.selected.clear();
+    std::array<bool, kScoreRowCount> marked{};
+    // Each slot of the latest set marks the first entry from the top that is
+    // its own (same name, same value) and not already another slot's, so two
+    // identical players mark two rows.
+    for (const ScoreRow& results : hallOfFame.results) {
+        const std::string_view name = results[kTopList].name.View();
+        if (name.empty())
+            continue; // a slot not in the set has earned nothing
+        const std::string_view value = CandidateValue(results, list);
+        for (int row = 0; row < kScoreRowCount; ++row) {
+            const ScoreEntry& entry = hallOfFame.table[row][list];
+            if (!marked[row] && entry.name.View() == name && entry.value.View() == value) {
+                marked[row] = true;
+                break;
+            }
+        }
+    }
+    for (int row = 0; row < kScoreRowCount; ++row) {
+        const ScoreEntry& entry = hallOfFame.table[row][list];
+        page.date[row] = kDateIndent;
+        page.date[row] += entry.date.View();
+        page.name[row] = "    ";
+        page.name[row] += marked[row] ? kMarker : kNoMarker;
+        page.name[row] += entry.name.View();
+        page.value[row] = kValueIndent;
+        page.value[row] += entry.value.View();
+        page.races[row] = std::string(entry.races.View());
+        if (marked[row])
+            page.selected.push_back(row);
+    }
+}
+
+void HallOfFameSheetModel::FillTeamPage(const HallOfFame& hallOfFame)
+{
+    PageRows& page = pages_[kTeamList];
+    page.selected.clear();
+    const std::string_view teamValue = hallOfFame.results[0][kTeamList].value.View();
+    bool found = false;
+    for (int row = 0; row < kScoreRowCount; ++row) {
+        const ScoreEntry& entry = hallOfFame.table[row][kTeamList];
+        page.date[row] = kDateIndent;
+        page.date[row] += entry.date.View();
+        page.name[row] = " ";
+        page.name[row] += entry.name.View();
+        page.value[row] = kValueIndent;
+        page.value[row] += entry.value.View();
+        page.races[row].clear();
+        // The latest team's entry is selected, without an arrow.
+        if (!found && !teamValue.empty() && entry.value.View() == teamValue) {
+            page.selected.push_back(row);
+            found = true;
+        }
+    }
+}
+
+} // namespace galloria

@@ -1,0 +1,191 @@
+#include "betting/live_odds_model.h"
+
+#include "base/game_random.h"
+#include "betting/runner_chance.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <thread>
+#include <vector>
+
+namespace galloria {
+namespace {
+
+using M = LiveOddsModel;
+
+std::vector<std::string> Names(int n)
+{
+    std::vector<std::string> names;
+    for (int k = 0; k < n; ++k)
+        names.push_back("Horse " + std::string(1, static_cast<char>('A' + k)));
+    return names;
+}
+
+PoolBook Seeded(int n, std::uint32_t seed)
+{
+    std::vector<double> odds;
+    for (int k = 0; k < n; ++k)
+        odds.push_back(3.0 + 2.0 * k);
+    GameRandom random;
+    random.Seed(seed);
+    PoolBook pools;
+    SeedPools(pools, odds, random);
+    return pools;
+}
+
+std::string Truncated(double amount)
+{
+    return std::to_string(static_cast<long long>(amount));
+}
+
+TEST(LiveOddsModel, BeforeAnyBetTheLinesShowTheSeededPoolsAndATotalsLine)
+{
+    const PoolBook pools = Seeded(8, 11);
+    M model;
+    model.Fill(Names(8), 8, pools);
+    ASSERT_EQ(model.LineCount(), 9);
+    for (int h = 0; h < 8; ++h) {
+        EXPECT_EQ(model.Cell(h, M::kNumber), std::to_string(h + 1));
+        EXPECT_EQ(model.Cell(h, M::kName), Names(8)[h]);
+        EXPECT_EQ(model.Cell(h, M::kWin), Truncated(pools.typePool[1][h]));
+        EXPECT_EQ(model.Cell(h, M::kPlace), Truncated(pools.typePool[2][h]));
+        EXPECT_EQ(model.Cell(h, M::kShow), Truncated(pools.typePool[3][h]));
+        EXPECT_EQ(model.Cell(h, M::kExacta), Truncated(pools.exactaByRunner[h]));
+        EXPECT_EQ(model.Cell(h, M::kTriacta), Truncated(pools.triactaByRunner[h]));
+        EXPECT_GT(pools.exactaByRunner[h], 0.0) << "the seeded public money";
+        EXPECT_EQ(model.Cell(h, M::kChance), "-");
+    }
+    EXPECT_EQ(model.Cell(8, M::kNumber), "-");
+    EXPECT_EQ(model.Cell(8, M::kName), "Totals");
+    EXPECT_EQ(model.Cell(8, M::kWin), Truncated(pools.typeTotal[1]));
+    EXPECT_EQ(model.Cell(8, M::kExacta), Truncated(pools.typeTotal[5]));
+    for (int column : {M::kWinOdds, M::kPlaceOdds, M::kShowOdds, M::kChance})
+        EXPECT_EQ(model.Cell(8, column), "-");
+    EXPECT_EQ(model.RunnerOfLine(8), -1);
+}
+
+TEST(LiveOddsModel, AnAcrossBetAddsAThirdToEachOfItsRunnersPoolsOnceTheWindowCloses)
+{
+    PoolBook pools = Seeded(6, 3);
+    M before;
+    before.Fill(Names(6), 6, pools);
+    DeltaPools delta;
+    Bet across;
+    across.type = BetType::Across;
+    across.amount = 30;
+    across.horse[0] = 1; // runner 2
+    ASSERT_TRUE(AddBetToPools(delta, across, +1, 6));
+    MergeWindowPools(pools, delta, 6);
+    M after;
+    after.Fill(Names(6), 6, pools);
+    for (int row : {1, 2, 3}) {
+        EXPECT_DOUBLE_EQ(after.Pool(row, 1), before.Pool(row, 1) + 10.0);
+        EXPECT_DOUBLE_EQ(after.Pool(row, 0), before.Pool(row, 0));
+    }
+    EXPECT_EQ(after.Cell(1, M::kWin), Truncated(before.Pool(1, 1) + 10.0));
+    EXPECT_DOUBLE_EQ(after.Pool(4, 1), 30.0) << "the Across pool itself";
+}
+
+TEST(LiveOddsModel, WinOddsComeFromThePoolFigure)
+{
+    struct Case {
+        double runner;
+        double rest;
+        const char* text;
+    };
+    const Case cases[] = {{100, 460, "9:2"}, {100, 1900, "19:1"}, {100, 100, "8:5"}, {100, 200, "2:1"}};
+    for (const Case& c : cases) {
+        PoolBook pools;
+        pools.typePool[1][0] = c.runner;
+        pools.typePool[1][1] = c.rest;
+        for (int row : {2, 3})
+            pools.typePool[row][0] = pools.typePool[row][1] = 50;
+        M model;
+        model.Fill(Names(2), 2, pools);
+        EXPECT_EQ(model.Cell(0, M::kWinOdds), c.text) << c.runner << " of " << c.runner + c.rest;
+    }
+    // Place and Show divide by 2 and 3: 600 / 100 / 2 = 3.0, 900 / 100 / 3 = 3.0.
+    PoolBook pools;
+    pools.typePool[1][0] = pools.typePool[1][1] = 100;
+    pools.typePool[2][0] = 100;
+    pools.typePool[2][1] = 500;
+    pools.typePool[3][0] = 100;
+    pools.typePool[3][1] = 800;
+    M model;
+    model.Fill(Names(2), 2, pools);
+    EXPECT_EQ(model.Cell(0, M::kPlaceOdds), "2:1");
+    EXPECT_EQ(model.Cell(0, M::kShowOdds), "2:1");
+}
+
+TEST(LiveOddsModel, TheModelKeepsItsCopyAndARunnerWithoutMoneyHasNoPrice)
+{
+    PoolBook pools = Seeded(6, 8);
+    pools.typePool[1][5] = 0.0;
+    M model;
+    model.Fill(Names(6), 6, pools);
+    const std::string win = model.Cell(0, M::kWin);
+    pools.typePool[1][0] += 5000;
+    EXPECT_EQ(model.Cell(0, M::kWin), win);
+    EXPECT_EQ(model.Cell(5, M::kWinOdds), "-");
+}
+
+TEST(LiveOddsModel, HeaderClicksSortTheRunnersAndKeepTheTotalsLast)
+{
+    PoolBook pools;
+    const double win[4] = {300, 900, 100, 500};
+    for (int h = 0; h < 4; ++h) {
+        pools.typePool[1][h] = win[h];
+        pools.typePool[2][h] = pools.typePool[3][h] = 10;
+    }
+    M model;
+    model.Fill(Names(4), 4, pools);
+    model.SortBy(M::kWin);
+    EXPECT_EQ(model.Cell(0, M::kNumber), "2");
+    EXPECT_EQ(model.Cell(3, M::kNumber), "3");
+    EXPECT_EQ(model.Cell(4, M::kName), "Totals");
+    model.SortBy(M::kWin);
+    EXPECT_EQ(model.Cell(0, M::kNumber), "3");
+    model.SortBy(M::kWinOdds); // shortest price first: the most money
+    EXPECT_EQ(model.Cell(0, M::kNumber), "2");
+    model.SortBy(M::kName);
+    EXPECT_EQ(model.Cell(0, M::kName), "Horse A");
+    EXPECT_EQ(model.Cell(4, M::kName), "Totals");
+}
+
+TEST(LiveOddsModel, TheChanceColumnFollowsTheMeasurement)
+{
+    CRaceEngine field;
+    field.fieldSize = 3;
+    const int speed[3] = {90, 50, 20};
+    for (int k = 0; k < 3; ++k) {
+        field.speedRating[k] = speed[k];
+        field.sprint[k] = field.stamina[k] = field.spontaneity[k] = 50;
+    }
+    M model;
+    model.Fill(Names(3), 3, Seeded(3, 1));
+    RunnerChance chance;
+    chance.Start(field, 4, 1000000);
+    EXPECT_TRUE(model.RefreshChance(chance));
+    EXPECT_EQ(model.Cell(0, M::kChance), "running...");
+    EXPECT_FALSE(model.RefreshChance(chance)) << "nothing new";
+    chance.Start(field, 4, 100);
+    for (int i = 0; i < 6000 && chance.CurrentStatus() != RunnerChance::Status::Done; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_EQ(chance.CurrentStatus(), RunnerChance::Status::Done);
+    EXPECT_TRUE(model.RefreshChance(chance));
+    double sum = 0;
+    for (int h = 0; h < 3; ++h) {
+        const std::string& text = model.Cell(h, M::kChance);
+        ASSERT_EQ(text.back(), '%') << text;
+        sum += std::stod(text);
+        EXPECT_EQ(text, ChanceText(chance, h));
+    }
+    EXPECT_NEAR(sum, 100.0, 0.2);
+    model.SortBy(M::kChance);
+    EXPECT_GE(std::stod(model.Cell(0, M::kChance)), std::stod(model.Cell(2, M::kChance)));
+}
+
+} // namespace
+} // namespace galloria

@@ -1,0 +1,104 @@
+#include "game/game.h"
+
+#include "base/settings_store.h"
+#include "game/headless_host.h"
+#include "halloffame/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+namespace galloria {
+namespace {
+
+namespace fs = std::filesystem;
+
+// What one seeded set drew: the generator's state after every step a player
+// takes, and the finish of every race.
+struct SetTrace {
+    std::vector<std::uint32_t> states;
+    std::vector<std::vector<int>> finishes;
+    std::vector<bool> chanceAtBetting; // the measurement was under way or done
+    std::vector<bool> chanceInputsMatch;
+    std::vector<int> balances;
+};
+
+SetTrace PlaySeededSet(bool chanceOn)
+{
+    testing::TempFolder folder;
+    fs::create_directories(folder.Path() / "data");
+    fs::copy_file(GALLORIA_STARTING_STABLE, folder.Path() / "data" / "Stable.dat");
+    fs::copy_file(GALLORIA_STARTING_STABLE, folder.Path() / "data" / "BackUp.dat");
+    MemorySettingsStore store;
+    store.SetInt("Settings", "Odds", 3); // ten simulated races per race: they draw too
+    HeadlessHost host;
+    auto game = std::make_unique<Game>(host, store);
+    game->folder = folder.Path();
+    std::uint32_t clock = 4000;
+    game->seedClock = [&clock] { return clock += 7919; };
+    game->chanceEnabled = chanceOn;
+    game->FirstUpdate();
+
+    SetTrace trace;
+    CRaceEngine seen;
+    host.bettor = [&](BettingWindowModel& window) {
+        const RunnerChance& chance = game->chance;
+        trace.chanceAtBetting.push_back(chance.CurrentStatus() != RunnerChance::Status::Idle);
+        if (chance.Inputs() != nullptr)
+            seen = *chance.Inputs();
+        // Three players each buy a Win on a different runner.
+        for (int player = 0; player < 3; ++player) {
+            window.ChoosePlayer(player);
+            window.PressKey(AmountKey::Five);
+            window.PressKey(AmountKey::Zero);
+            window.ChooseType(BetType::Win, false);
+            window.ChooseRunner(player);
+            window.Buy();
+        }
+    };
+    host.playerNames = {"Ann", "Bob", "Cy", ""};
+    game->StartNewRaceSet();
+    for (int race = 0; race < kRacesPerSet && game->menus.Phase() == GamePhase::Betting; ++race) {
+        trace.states.push_back(game->random.state);
+        game->RaceOrNextRace();
+        // The race has started: nothing of the measurement runs any more.
+        EXPECT_EQ(game->chance.CurrentStatus(), RunnerChance::Status::Idle);
+        if (chanceOn) {
+            const CRaceEngine& engine = game->engine;
+            bool same = seen.fieldSize == engine.fieldSize && seen.tippedRunner == engine.tippedRunner;
+            for (int k = 0; k < engine.fieldSize; ++k)
+                same = same && seen.speedRating[k] == engine.speedRating[k] &&
+                       seen.sprint[k] == engine.sprint[k] && seen.stamina[k] == engine.stamina[k] &&
+                       seen.spontaneity[k] == engine.spontaneity[k];
+            trace.chanceInputsMatch.push_back(same);
+        }
+        trace.states.push_back(game->random.state);
+        trace.finishes.emplace_back(game->engine.finishOrder,
+                                    game->engine.finishOrder + game->engine.finishedCount);
+        for (const PlayerSlot& player : game->state.players)
+            trace.balances.push_back(player.balance);
+        game->RaceOrNextRace();
+        trace.states.push_back(game->random.state);
+    }
+    return trace;
+}
+
+TEST(GameChance, TheGamesGeneratorDrawsTheSameWithAndWithoutTheChances)
+{
+    const SetTrace without = PlaySeededSet(false);
+    const SetTrace with = PlaySeededSet(true);
+    ASSERT_EQ(without.finishes.size(), static_cast<size_t>(kRacesPerSet));
+    EXPECT_EQ(with.states, without.states);
+    EXPECT_EQ(with.finishes, without.finishes);
+    EXPECT_EQ(with.balances, without.balances);
+    // And the measurement did run in the one and not in the other.
+    EXPECT_EQ(with.chanceAtBetting, std::vector<bool>(kRacesPerSet, true));
+    EXPECT_EQ(without.chanceAtBetting, std::vector<bool>(kRacesPerSet, false));
+    // It measured the field the engine then ran, tipped runner included.
+    EXPECT_EQ(with.chanceInputsMatch, std::vector<bool>(kRacesPerSet, true));
+}
+
+} // namespace
+} // namespace galloria

@@ -1,0 +1,513 @@
+// The windows players read between races, offscreen: the hall-of-fame sheet,
+// live odds and pools, the bet results and the set's balance chart, each
+// opened from its menu item in the phases that offer it.
+
+// The game's headers come before Qt's: Qt defines "slots" as a keyword macro.
+#include "base/game_random.h"
+#include "betting/bet_results_model.h"
+#include "betting/live_odds_model.h"
+#include "betting/odds.h"
+#include "betting/pool_book.h"
+#include "betting/runner_chance.h"
+#include "game/game.h"
+#include "game/race_windows.h"
+#include "halloffame/hall_of_fame_sheet_model.h"
+#include "race/race_run.h"
+#include "stable/horse_record.h"
+#include "stable/stable.h"
+
+#include "app/game_folder.h"
+#include "app/main_frame.h"
+#include "app/varn_view.h"
+#include "betting/bet_results_dlg.h"
+#include "betting/betting_window_dlg.h"
+#include "betting/live_odds_dlg.h"
+#include "game/enter_names_dlg.h"
+#include "game/notice_dlg.h"
+#include "game/race_set_results_dlg.h"
+#include "game/tip_dlg.h"
+#include "halloffame/score_sheet.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <thread>
+
+namespace galloria {
+namespace {
+
+// Writes a picture of the widget when screenshots are asked for.
+void Snap(QWidget& widget, const QString& name)
+{
+    const QString folder = qEnvironmentVariable("GALLORIA_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    widget.grab().save(QDir(folder).filePath(name));
+}
+
+// The two screens a window is looked at on: it fills most of each.
+struct Screen {
+    QSize size;
+    const char* suffix;
+};
+constexpr Screen kScreens[] = {{{640, 480}, "640"}, {{1024, 768}, "1024"}};
+
+// Shows a dialog without its modal loop at the size it would take on the
+// screen, lets it lay out and saves its picture.
+void SnapOnScreen(QDialog& dialog, const Screen& screen, const QString& name)
+{
+    // As SizeForScreen gives it: the small layout, or most of a large screen.
+    const QSize room = screen.size.width() <= 640 ? screen.size : screen.size * 0.8;
+    dialog.resize(std::max(dialog.minimumSizeHint().width(), room.width()),
+                  std::max(dialog.minimumSizeHint().height(), room.height()));
+    dialog.show();
+    QApplication::processEvents();
+    EXPECT_LE(dialog.width(), screen.size.width()) << name.toStdString();
+    EXPECT_LE(dialog.height(), screen.size.height()) << name.toStdString();
+    Snap(dialog, QStringLiteral("%1_%2.png").arg(name, QLatin1String(screen.suffix)));
+    dialog.hide();
+}
+
+QStringList Column(const QTableWidget& table, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < table.rowCount(); ++row)
+        texts << table.item(row, column)->text();
+    return texts;
+}
+
+class ScopedSettingsPath {
+public:
+    explicit ScopedSettingsPath(const QString& folder) { Set(folder); }
+    ~ScopedSettingsPath() { Set(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)); }
+
+private:
+    static void Set(const QString& folder)
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+    }
+};
+
+// Answers the windows a command opens, as a player would: three names, a
+// Win for each player at the betting window, OK to boxes and notices, and
+// "Don't Continue" at the end. The between-race windows go to `onWindow`.
+class Answerer : public QObject {
+public:
+    explicit Answerer(CVarnView& view) : view_(view)
+    {
+        timer_.setInterval(5);
+        connect(&timer_, &QTimer::timeout, this, &Answerer::Look);
+        timer_.start();
+    }
+
+    std::function<void(QDialog&)> onWindow;
+    std::vector<std::string> seen;
+
+private:
+    void Look()
+    {
+        if (answered_ && !answered_->isVisible())
+            answered_ = nullptr;
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || !modal->isVisible() || modal == answered_)
+            return;
+        answered_ = modal;
+        QTimer::singleShot(0, modal, [this, modal] { Answer(modal); });
+    }
+
+    void Answer(QWidget* modal)
+    {
+        seen.emplace_back(modal->metaObject()->className());
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            for (auto button : {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::Retry}) {
+                if (box->button(button) != nullptr) {
+                    box->button(button)->click();
+                    return;
+                }
+            }
+        } else if (auto* names = qobject_cast<CEnterNamesDlg*>(modal)) {
+            const QString typed[] = {QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")};
+            for (int slot = 0; slot < 3; ++slot) {
+                QLineEdit* edit = names->NameBox(slot)->lineEdit();
+                edit->selectAll();
+                QTest::keyClicks(edit, typed[slot]);
+            }
+            names->PlayButton()->click();
+        } else if (auto* tip = qobject_cast<CTipDlg*>(modal)) {
+            tip->OkButton()->click();
+        } else if (qobject_cast<CBettingWindowDlg*>(modal)) {
+            BettingWindowModel& window = view_.GameObject().bettingWindow;
+            const AmountKey amounts[3][2] = {{AmountKey::One, AmountKey::Zero},
+                                             {AmountKey::Two, AmountKey::Zero},
+                                             {AmountKey::Five, AmountKey::Zero}};
+            for (int player = 0; player < 3; ++player) {
+                window.ChoosePlayer(player);
+                window.PressKey(amounts[player][0]);
+                window.PressKey(amounts[player][1]);
+                if (player == 2)
+                    window.PressKey(AmountKey::Zero);
+                window.ChooseType(BetType::Win, false);
+                window.ChooseRunner(player);
+                window.Buy();
+            }
+            QTest::keyClick(modal, Qt::Key_Escape);
+        } else if (auto* notice = qobject_cast<CNoticeDlg*>(modal)) {
+            notice->OkButton()->click();
+        } else if (auto* results = qobject_cast<CRaceSetResultsDlg*>(modal)) {
+            results->StopButton()->click();
+        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            if (onWindow)
+                onWindow(*dialog);
+            if (dialog->isVisible())
+                dialog->reject();
+        }
+    }
+
+    CVarnView& view_;
+    QTimer timer_;
+    QPointer<QWidget> answered_;
+};
+
+class BetweenRaces : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(home_.isValid());
+        startFolder_ = QDir::currentPath();
+        settingsPath_ = std::make_unique<ScopedSettingsPath>(home_.filePath(QStringLiteral("config")));
+        ASSERT_TRUE(PrepareGameFolder(home_.filePath(QStringLiteral("game"))).entered);
+        QSettings settings(QStringLiteral("Tamberlyn"), QStringLiteral("Galloria"));
+        settings.setValue(QStringLiteral("Settings/View"), static_cast<int>(ViewRaceMode::None));
+        settings.setValue(QStringLiteral("Settings/Odds"), 1);
+    }
+
+    void TearDown() override
+    {
+        QDir::setCurrent(startFolder_);
+        settingsPath_.reset();
+    }
+
+    QTemporaryDir home_;
+    QString startFolder_;
+    std::unique_ptr<ScopedSettingsPath> settingsPath_;
+};
+
+TEST_F(BetweenRaces, EachWindowOpensFromItsMenuInItsPhasesAndSortsOnAHeaderClick)
+{
+    CMainFrame frame(SizeClass::Medium);
+    frame.resize(800, 600 + frame.menuBar()->sizeHint().height());
+    frame.show();
+    CVarnView& view = frame.View();
+    Game& game = view.GameObject();
+    Answerer answerer(view);
+    QAction* hallOfFame = frame.Action(MenuCommand::HallOfFame);
+    QAction* liveOdds = frame.Action(MenuCommand::LiveOdds);
+    QAction* howDidIDo = frame.Action(MenuCommand::HowDidIDo);
+
+    // No set: only the hall of fame, and with no score file twelve empty pages.
+    ASSERT_EQ(game.menus.Phase(), GamePhase::NoSet);
+    EXPECT_FALSE(liveOdds->isEnabled());
+    EXPECT_FALSE(howDidIDo->isEnabled());
+    ASSERT_TRUE(hallOfFame->isEnabled());
+    QFile::remove(QStringLiteral("GXscores.gxs"));
+    int sheets = 0;
+    answerer.onWindow = [&](QDialog& dialog) {
+        auto* sheet = qobject_cast<CScoreSheet*>(&dialog);
+        ASSERT_NE(sheet, nullptr);
+        ++sheets;
+        EXPECT_EQ(sheet->windowTitle(), "High Scores");
+        ASSERT_EQ(sheet->Tabs()->count(), 12);
+        const char* tabs[] = {"Top",      "Win Bets", "Place Bets", "Show Bets", "Across", "Exactas",
+                              "Triactas", "Team",     "% Won",      "Day",       "Month",  "Web Ten"};
+        for (int tab = 0; tab < 12; ++tab)
+            EXPECT_EQ(sheet->Tabs()->tabText(tab), tabs[tab]);
+        for (int page : {0, 7, 11}) {
+            QListWidget* names = sheet->Page(page)->Column(1);
+            ASSERT_EQ(names->count(), 20);
+            EXPECT_TRUE(names->item(19)->text().endsWith(QStringLiteral("~~~~~~")));
+        }
+        EXPECT_EQ(sheet->Page(7)->Column(3), nullptr) << "the Team page has no races column";
+        sheet->OkButton()->click();
+    };
+    hallOfFame->trigger();
+    EXPECT_EQ(sheets, 1);
+    EXPECT_TRUE(QFile::exists(QStringLiteral("GXscores.gxs")));
+
+    // Betting: the live odds, read back from the table, sorted by a click.
+    frame.Action(MenuCommand::StartNewRaceSet)->trigger();
+    ASSERT_EQ(game.menus.Phase(), GamePhase::Betting);
+    ASSERT_EQ(game.state.players[2].bets.count, 1);
+    EXPECT_FALSE(howDidIDo->isEnabled());
+    ASSERT_TRUE(liveOdds->isEnabled());
+    const int field = game.CurrentFieldSize();
+    int odds = 0;
+    answerer.onWindow = [&](QDialog& dialog) {
+        auto* live = qobject_cast<CLiveOddsDlg*>(&dialog);
+        ASSERT_NE(live, nullptr);
+        ++odds;
+        EXPECT_EQ(live->windowTitle(), "LIVE ODDS & POOLS");
+        const QTableWidget& table = *live->Table();
+        ASSERT_EQ(table.rowCount(), field + 1);
+        ASSERT_EQ(table.columnCount(), LiveOddsModel::kColumnCount);
+        EXPECT_EQ(table.horizontalHeaderItem(LiveOddsModel::kChance)->text(), "Chance");
+        EXPECT_EQ(table.item(field, LiveOddsModel::kName)->text(), "Totals");
+        EXPECT_EQ(table.item(0, LiveOddsModel::kWin)->text().toStdString(),
+                  std::to_string(static_cast<long long>(game.state.pools.typePool[1][0])));
+        const QString chance = table.item(0, LiveOddsModel::kChance)->text();
+        EXPECT_TRUE(chance == "running..." || chance.endsWith('%')) << chance.toStdString();
+        // The window never waits: the measurement fills the column when it is done.
+        for (int i = 0; i < 3000 && game.chance.CurrentStatus() != RunnerChance::Status::Done; ++i)
+            QTest::qWait(10);
+        live->PollChance();
+        EXPECT_TRUE(table.item(0, LiveOddsModel::kChance)->text().endsWith('%'));
+
+        QTest::mouseClick(
+            table.horizontalHeader()->viewport(), Qt::LeftButton, {},
+            QPoint(table.horizontalHeader()->sectionViewportPosition(LiveOddsModel::kWin) + 5, 5));
+        QStringList win = Column(table, LiveOddsModel::kWin);
+        win.removeLast(); // the totals stay last
+        for (int row = 1; row < win.size(); ++row)
+            EXPECT_GE(win[row - 1].toLongLong(), win[row].toLongLong());
+        EXPECT_EQ(table.item(field, LiveOddsModel::kName)->text(), "Totals");
+        live->OkButton()->click();
+    };
+    liveOdds->trigger();
+    EXPECT_EQ(odds, 1);
+
+    // The race starts: the measurement stops and nothing of it is left.
+    frame.Action(MenuCommand::RaceOrNextRace)->trigger();
+    ASSERT_EQ(game.menus.Phase(), GamePhase::Result);
+    EXPECT_EQ(game.chance.CurrentStatus(), RunnerChance::Status::Idle);
+    ASSERT_TRUE(howDidIDo->isEnabled());
+    EXPECT_TRUE(liveOdds->isEnabled());
+    int results = 0;
+    answerer.onWindow = [&](QDialog& dialog) {
+        auto* bets = qobject_cast<CBetResultsDlg*>(&dialog);
+        ASSERT_NE(bets, nullptr);
+        ++results;
+        EXPECT_EQ(bets->windowTitle(), "Bet Results For Last Completed Race");
+        const QTableWidget& table = *bets->Table();
+        ASSERT_EQ(table.rowCount(), 3);
+        EXPECT_EQ(Column(table, BetResultsModel::kName), (QStringList{"Ann", "Bob", "Cy"}));
+        EXPECT_EQ(Column(table, BetResultsModel::kBet), (QStringList{"$10", "$20", "$500"}));
+        EXPECT_EQ(table.item(0, BetResultsModel::kType)->text(), "Win");
+        EXPECT_EQ(table.item(0, BetResultsModel::kHorse2)->text(), " ");
+        EXPECT_EQ(bets->SummaryLabel(1, 0)->text(), "Bob:");
+        EXPECT_EQ(bets->SummaryLabel(1, 1)->text(), "$20");
+        EXPECT_EQ(bets->SummaryLabel(3, 0)->text(), "");
+        EXPECT_EQ(bets->SummaryLabel(0, 4)->text().toStdString(),
+                  "$" + std::to_string(game.state.players[0].balance));
+        // "Bet" first click: the padded texts from the top down; then reversed.
+        auto* header = table.horizontalHeader();
+        const QPoint bet(header->sectionViewportPosition(BetResultsModel::kBet) + 5, 5);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, bet);
+        EXPECT_EQ(Column(table, BetResultsModel::kBet), (QStringList{"$20", "$10", "$500"}));
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, bet);
+        EXPECT_EQ(Column(table, BetResultsModel::kBet), (QStringList{"$500", "$10", "$20"}));
+        bets->OkButton()->click();
+    };
+    howDidIDo->trigger();
+    EXPECT_EQ(results, 1);
+}
+
+// ---------------------------------------------------------------------------
+// Pictures of each window, at the two screen sizes.
+
+TEST_F(BetweenRaces, TheSheetRightAfterASetMarksTheNewEntry)
+{
+    HallOfFame hallOfFame;
+    hallOfFame.folder = QDir::currentPath().toStdString();
+    hallOfFame.clock = [] {
+        return LocalDateTime{.year = 2026, .month = 12, .day = 7, .hour = 20, .minute = 15};
+    };
+    const char* older[][3] = {{"11-2-2026", "Marguerite", "24150"},
+                              {"11-9-2026", "Ann", "18020"},
+                              {"11-30-2026", "Tobias", "12700"},
+                              {"12-1-2026", "Ann", "6400"},
+                              {"12-3-2026", "Lin", "3100"}};
+    for (int row = 0; row < 5; ++row) {
+        ScoreEntry& entry = hallOfFame.table[row][kTopList];
+        entry.date.Set(older[row][0]);
+        entry.name.Set(older[row][1]);
+        entry.value.Set(older[row][2]);
+        entry.races.Set("10");
+    }
+    hallOfFame.table[0][kTeamList].date.Set("10-4-2026");
+    hallOfFame.table[0][kTeamList].name.Set("Marguerit Tobias  ");
+    hallOfFame.table[0][kTeamList].value.Set("30200");
+    SetResultInput set;
+    set.raceCounter = 9;
+    set.firstTenEligible = true;
+    set.slots[0] = {"Ann", 19250, 10000, 19250};
+    set.slots[1] = {"Bob", 13100, 10000, 13100};
+    set.playerCount = 2;
+    hallOfFame.RecordEndOfSet(set);
+
+    HallOfFameSheetModel model;
+    model.Fill(hallOfFame);
+    CScoreSheet sheet(nullptr);
+    sheet.Fill(model);
+    // Ann's 9250 entered Top at row 3; her older entries stay unmarked.
+    QListWidget* names = sheet.Page(kTopList)->Column(1);
+    EXPECT_EQ(names->item(3)->text(), "    ----> Ann");
+    EXPECT_TRUE(names->item(3)->isSelected());
+    EXPECT_FALSE(names->item(1)->isSelected());
+    EXPECT_EQ(sheet.Page(kTeamList)->Column(1)->selectedItems().size(), 1);
+    for (const Screen& screen : kScreens) {
+        sheet.Tabs()->setCurrentIndex(kTopList);
+        SnapOnScreen(sheet, screen, QStringLiteral("hall_of_fame_top"));
+        sheet.Tabs()->setCurrentIndex(kTeamList);
+        SnapOnScreen(sheet, screen, QStringLiteral("hall_of_fame_team"));
+    }
+}
+
+TEST_F(BetweenRaces, LiveOddsWithTheChancesMeasured)
+{
+    auto stable = std::make_unique<Stable>();
+    ASSERT_TRUE(ReadStableFile("data/Stable.dat", *stable).ok());
+    constexpr int kField = 10;
+    CRaceEngine field;
+    field.fieldSize = kField;
+    std::vector<std::string> names;
+    std::vector<double> odds;
+    for (int k = 0; k < kField; ++k) {
+        const HorseRecord& horse = stable->records[k * 7];
+        LoadRunner(field, k, horse);
+        names.emplace_back(HorseName(horse));
+        odds.push_back(2.5 + 3.0 * k);
+    }
+    NormaliseFieldOdds(odds);
+    GameRandom random;
+    random.Seed(42);
+    PoolBook pools;
+    SeedPools(pools, odds, random);
+    RunnerChance chance;
+    chance.Start(field, 42);
+    for (int i = 0; i < 6000 && chance.CurrentStatus() != RunnerChance::Status::Done; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_EQ(chance.CurrentStatus(), RunnerChance::Status::Done);
+
+    LiveOddsModel model;
+    model.Fill(names, kField, pools);
+    CLiveOddsDlg dialog(nullptr);
+    dialog.Fill(model, &chance);
+    EXPECT_TRUE(dialog.Table()->item(0, LiveOddsModel::kChance)->text().endsWith('%'));
+    for (const Screen& screen : kScreens)
+        SnapOnScreen(dialog, screen, QStringLiteral("live_odds"));
+}
+
+TEST_F(BetweenRaces, BetResultsOfSeveralPlayers)
+{
+    RaceSetState state;
+    const char* players[] = {"Ann", "Bob", "Cy", ""};
+    const int balances[] = {10480, 9300, 12250, 0};
+    for (int slot = 0; slot < kPlayerSlots; ++slot) {
+        state.players[slot].name = players[slot];
+        state.players[slot].balance = balances[slot];
+    }
+    auto add = [&](int slot, BetType type, int amount, int won, HorseSelector a, HorseSelector b = 0,
+                   HorseSelector c = 0, bool boxed = false) {
+        Bet bet;
+        bet.type = type;
+        bet.amount = amount;
+        bet.won = won;
+        bet.boxed = boxed;
+        bet.horse[0] = a;
+        bet.horse[1] = b;
+        bet.horse[2] = c;
+        state.players[slot].bets.Add(bet);
+    };
+    add(0, BetType::Win, 200, 680, 3);
+    add(0, BetType::Exacta, 100, 0, 3, 5);
+    add(0, BetType::Across, 300, 200, 7);
+    add(1, BetType::Triacta, 500, 0, 1, 2, HorseAll, true);
+    add(1, BetType::Show, 200, 0, 9);
+    add(2, BetType::Exacta, 20, 2270, 3, HorseLong);
+    add(2, BetType::Place, 100, 0, 0);
+    BetResultsModel model;
+    model.Fill(state);
+    CBetResultsDlg dialog(nullptr);
+    dialog.Fill(model);
+    EXPECT_EQ(dialog.Table()->rowCount(), 7);
+    EXPECT_EQ(dialog.SummaryLabel(1, 3)->text(), "$-700");
+    for (const Screen& screen : kScreens)
+        SnapOnScreen(dialog, screen, QStringLiteral("bet_results"));
+}
+
+TEST_F(BetweenRaces, TheResultsDrawEachPlayersBalanceRaceByRace)
+{
+    RaceSetState state;
+    const char* players[] = {"Ann", "Bob", "", "Dee"};
+    const int paths[4][10] = {{10400, 11900, 12500, 9800, 13400, 15100, 14200, 16900, 17300, 19250},
+                              {9000, 8200, 9900, 11200, 10100, 9600, 12400, 13900, 13500, 13100},
+                              {},
+                              {10000, 7400, 5200, 6100, 3300, 4100, 2800, 1500, 900, 2400}};
+    for (int slot = 0; slot < kPlayerSlots; ++slot) {
+        PlayerSlot& player = state.players[slot];
+        player.name = players[slot];
+        player.startBalance = kStartingBalance;
+        for (int race = 0; race < kRacesPerSet; ++race)
+            player.balanceAfterRace[race] = paths[slot][race];
+        player.balance = paths[slot][kRacesPerSet - 1];
+    }
+    state.raceCounter = 9;
+    state.raceIndex = 9;
+    state.raceSettled = true;
+    RaceSetResultsModel model;
+    model.Fill(state, SetEndReason::TenRacesRun);
+    CRaceSetResultsDlg dialog(nullptr);
+    dialog.Fill(model);
+    for (const Screen& screen : kScreens) {
+        SnapOnScreen(dialog, screen, QStringLiteral("set_results_chart"));
+        // Each player's line passes through the points of its balances, in its colour.
+        const QImage picture = dialog.ChartView()->grab().toImage();
+        for (int slot : {0, 1, 3}) {
+            const QPoint at = dialog.ChartView()->PointAt(4, paths[slot][3]).toPoint();
+            const QColor colour = CBalanceChartView::SlotColour(slot);
+            bool found = false;
+            for (int dx = -3; dx <= 3 && !found; ++dx) {
+                for (int dy = -3; dy <= 3 && !found; ++dy) {
+                    const QColor pixel = picture.pixelColor(at + QPoint(dx, dy));
+                    found = std::abs(pixel.red() - colour.red()) < 30 &&
+                            std::abs(pixel.green() - colour.green()) < 30 &&
+                            std::abs(pixel.blue() - colour.blue()) < 30;
+                }
+            }
+            EXPECT_TRUE(found) << "slot " << slot << " on " << screen.suffix;
+        }
+    }
+
+    // A set quit after three races draws three races and nothing after them.
+    state.raceIndex = 3;
+    state.raceSettled = false;
+    model.Fill(state, SetEndReason::Quit);
+    dialog.Fill(model);
+    EXPECT_EQ(dialog.ChartView()->Chart().lines[0].points.size(), 4u);
+}
+
+} // namespace
+} // namespace galloria
