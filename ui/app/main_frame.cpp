@@ -60,8 +60,6 @@ constexpr ItemEntry kItems[] = {
 bool WindowMissing(MenuCommand command)
 {
     switch (command) {
-    case MenuCommand::AddHorse:
-    case MenuCommand::ListHorses:
     case MenuCommand::HallOfFame:
     case MenuCommand::LiveOdds:
     case MenuCommand::HowDidIDo:

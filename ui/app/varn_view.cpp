@@ -17,7 +17,9 @@
 #include "game/tip_dlg.h"
 #include "race/payout_board_painter.h"
 #include "race/race_loop.h"
+#include "stable/horse_database_dlg.h"
 #include "stable/horse_record.h"
+#include "stable/new_horse_editor_dlg.h"
 #include "stable/owners.h"
 
 #include <QDir>
@@ -64,13 +66,21 @@ CVarnView::CVarnView(CMainFrame& frame, SizeClass size)
     tipDlg_ = std::make_unique<CTipDlg>(this);
     extraInfoDlg_ = std::make_unique<CExtraInfoDlg>(this);
     bettingDlg_ = std::make_unique<CBettingWindowDlg>(this, game_->sounds);
+    const auto ask = [this](std::string_view text, MessageKind kind) { return ShowMessage(text, kind); };
+    horseEditorDlg_ = std::make_unique<CNewHorseEditorDlg>(this);
+    horseEditorDlg_->ask = ask;
+    horseDatabaseDlg_ = std::make_unique<CHorseDatabaseDlg>(this, game_->stable);
+    horseDatabaseDlg_->ask = ask;
 }
 
 CVarnView::~CVarnView()
 {
     startupTimer_.stop();
     game_->sounds.Play(SoundEffect::Silence);
-    // The dialogs first: the betting window holds the game's sound player.
+    // The dialogs first: the betting window holds the game's sound player,
+    // the horse database its stable.
+    horseDatabaseDlg_.reset();
+    horseEditorDlg_.reset();
     bettingDlg_.reset();
     extraInfoDlg_.reset();
     tipDlg_.reset();
@@ -145,7 +155,13 @@ void CVarnView::RunCommand(MenuCommand command)
         ShowNextPhoto();
         break;
     case MenuCommand::AddHorse:
+        game.OpenNewHorseEditor(horseEditorDlg_->Model());
+        horseEditorDlg_->Run();
+        break;
     case MenuCommand::ListHorses:
+        game.OpenHorseDatabase(horseDatabaseDlg_->Model());
+        horseDatabaseDlg_->Run();
+        break;
     case MenuCommand::HallOfFame:
     case MenuCommand::LiveOdds:
     case MenuCommand::HowDidIDo:

@@ -25,7 +25,9 @@ class CBettingWindowDlg;
 class CEnterNamesDlg;
 class CExtraInfoDlg;
 class CHelpWindow;
+class CHorseDatabaseDlg;
 class CMainFrame;
+class CNewHorseEditorDlg;
 class CNoticeDlg;
 class COddsProgressDlg;
 class COptionsDlg;
@@ -89,6 +91,8 @@ public:
     // loop sees it); true when the close may go ahead now.
     bool AcceptClose();
     const FinishPhotoAlbum& Photos() const { return photos_; }
+    CNewHorseEditorDlg& HorseEditor() const { return *horseEditorDlg_; }
+    CHorseDatabaseDlg& HorseDatabase() const { return *horseDatabaseDlg_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -132,6 +136,9 @@ private:
     std::unique_ptr<CTipDlg> tipDlg_;
     std::unique_ptr<CExtraInfoDlg> extraInfoDlg_;
     std::unique_ptr<CBettingWindowDlg> bettingDlg_;
+    // The STABLE menu's windows; the database works on the game's stable.
+    std::unique_ptr<CNewHorseEditorDlg> horseEditorDlg_;
+    std::unique_ptr<CHorseDatabaseDlg> horseDatabaseDlg_;
 };
 
 } // namespace galloria
