@@ -293,6 +293,7 @@ TEST_F(DatabaseWindow, HeaderClicksSortThroughTheGamesComparison)
     ClickHeader(table, 2);
     EXPECT_EQ(ColumnTexts(table, 1), (QStringList{"Echo", "Foxtrot", "Bravo", "Charlie", "Alpha", "Delta"}))
         << "fastest first, no time last";
+    EXPECT_EQ(table->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Best Time \u25b2"));
     ClickHeader(table, 2);
     EXPECT_EQ(ColumnTexts(table, 1), (QStringList{"Alpha", "Delta", "Charlie", "Bravo", "Foxtrot", "Echo"}));
 

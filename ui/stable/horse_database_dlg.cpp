@@ -57,8 +57,14 @@ public:
     {
         if (orientation != Qt::Horizontal || section < 0 || section >= database_.ColumnCount())
             return {};
-        if (role == Qt::DisplayRole)
-            return StableText(database_.Columns()[static_cast<std::size_t>(section)].heading);
+        if (role == Qt::DisplayRole) {
+            QString heading = StableText(database_.Columns()[static_cast<std::size_t>(section)].heading);
+            // The sorted column shows its direction: up when the smallest comes first.
+            if (section == database_.sortColumn)
+                heading +=
+                    database_.SortedSmallestFirst() ? QStringLiteral(" \u25b2") : QStringLiteral(" \u25bc");
+            return heading;
+        }
         if (role == Qt::TextAlignmentRole)
             return Alignment(section);
         return {};
@@ -155,11 +161,6 @@ void CHorseDatabaseDlg::ShowModel()
     for (int c = 0; c < static_cast<int>(widths.size()); ++c)
         header->resizeSection(c, widths[static_cast<std::size_t>(c)]);
     header->setStretchLastSection(true);
-    const bool sorted = model_.sortColumn >= 0 && model_.sortColumn < model_.ColumnCount();
-    header->setSortIndicatorShown(sorted);
-    if (sorted)
-        header->setSortIndicator(model_.sortColumn,
-                                 model_.SortedSmallestFirst() ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
 int CHorseDatabaseDlg::ExtraWidth() const
