@@ -17,12 +17,15 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace galloria {
 
+class HorseDatabaseModel;
+class NewHorseEditorModel;
 class SettingsStore;
 
 // The whole game: the race set, the engine, the stable, the hall of fame, the
@@ -99,6 +102,22 @@ public:
     void GameOptions();
     // New settings confirmed: keep and store them.
     void ApplyOptions(const GameSettings& options);
+
+    // The STABLE menu's two windows, opened on the game's stable: the
+    // database shows the stable as it stands during a set (its races so far
+    // live only in memory) and reloads it from the file between sets.
+    void OpenHorseDatabase(HorseDatabaseModel& database);
+    void OpenNewHorseEditor(NewHorseEditorModel& editor);
+    // Deletes horses by number (1-based), keeping every stable index of the
+    // set and of the next race's choice on its horse. Refused (the text to
+    // show) for a horse that runs in the current race or a later one of the
+    // set, or while a race is run; empty when deleted.
+    std::string DeleteHorses(std::span<const int> numbers);
+    // A horse the editor added to the files joins the game's stable too, so
+    // the end of a set, which saves the stable, keeps it.
+    void AddEditedHorse(const HorseRecord& horse);
+    // A set is under way: from its first race to its end.
+    bool SetInProgress() const;
 
     // The running race, one frame: for the host's AnimateRace. Returns false
     // when there is nothing more to show: the race is over or the player

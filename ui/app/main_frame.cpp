@@ -55,19 +55,6 @@ constexpr ItemEntry kItems[] = {
     {MenuPopup::Help, MenuCommand::About, "&ABOUT GALLORIA...", false},
 };
 
-// Items whose windows are not in the game yet: they keep their places and
-// states in the menus but do nothing when chosen.
-bool WindowMissing(MenuCommand command)
-{
-    switch (command) {
-    case MenuCommand::AddHorse:
-    case MenuCommand::ListHorses:
-        return true;
-    default:
-        return false;
-    }
-}
-
 QString Text(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -135,8 +122,6 @@ void CMainFrame::BuildMenus()
             static_cast<int>(entry.command), QString::fromLatin1(entry.text), entry.bitmap);
     }
     for (const auto& [command, action] : actions_) {
-        if (WindowMissing(command))
-            continue;
         const MenuCommand chosen = command;
         connect(action, &QAction::triggered, this, [this, chosen] { view_->RunCommand(chosen); });
     }

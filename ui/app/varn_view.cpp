@@ -23,6 +23,8 @@
 #include "halloffame/score_sheet.h"
 #include "race/payout_board_painter.h"
 #include "race/race_loop.h"
+#include "stable/horse_database_dlg.h"
+#include "stable/new_horse_editor_dlg.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -70,16 +72,24 @@ CVarnView::CVarnView(CMainFrame& frame, SizeClass size)
     scoreSheet_ = std::make_unique<CScoreSheet>(this);
     liveOddsDlg_ = std::make_unique<CLiveOddsDlg>(this);
     betResultsDlg_ = std::make_unique<CBetResultsDlg>(this);
+    const auto ask = [this](std::string_view text, MessageKind kind) { return ShowMessage(text, kind); };
+    horseEditorDlg_ = std::make_unique<CNewHorseEditorDlg>(this);
+    horseEditorDlg_->ask = ask;
+    horseDatabaseDlg_ = std::make_unique<CHorseDatabaseDlg>(this, game_->stable);
+    horseDatabaseDlg_->ask = ask;
 }
 
 CVarnView::~CVarnView()
 {
     startupTimer_.stop();
     game_->sounds.Play(SoundEffect::Silence);
-    // The dialogs first: the betting window holds the game's sound player.
+    // The dialogs first: the betting window holds the game's sound player,
+    // the horse database its stable.
     betResultsDlg_.reset();
     liveOddsDlg_.reset();
     scoreSheet_.reset();
+    horseDatabaseDlg_.reset();
+    horseEditorDlg_.reset();
     bettingDlg_.reset();
     extraInfoDlg_.reset();
     tipDlg_.reset();
@@ -169,8 +179,13 @@ void CVarnView::RunCommand(MenuCommand command)
         betResultsDlg_->Show(betResultsModel_);
         break;
     case MenuCommand::AddHorse:
+        game.OpenNewHorseEditor(horseEditorDlg_->Model());
+        horseEditorDlg_->Run();
+        break;
     case MenuCommand::ListHorses:
-        break; // their windows are not in the game yet
+        game.OpenHorseDatabase(horseDatabaseDlg_->Model());
+        horseDatabaseDlg_->Run();
+        break;
     }
     Repaint();
 }

@@ -30,7 +30,9 @@ class CEnterNamesDlg;
 class CExtraInfoDlg;
 class CHelpWindow;
 class CLiveOddsDlg;
+class CHorseDatabaseDlg;
 class CMainFrame;
+class CNewHorseEditorDlg;
 class CNoticeDlg;
 class COddsProgressDlg;
 class COptionsDlg;
@@ -99,6 +101,8 @@ public:
     CScoreSheet* ScoreSheet() const { return scoreSheet_.get(); }
     CLiveOddsDlg* LiveOddsDialog() const { return liveOddsDlg_.get(); }
     CBetResultsDlg* BetResultsDialog() const { return betResultsDlg_.get(); }
+    CNewHorseEditorDlg& HorseEditor() const { return *horseEditorDlg_; }
+    CHorseDatabaseDlg& HorseDatabase() const { return *horseDatabaseDlg_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -153,6 +157,9 @@ private:
     HallOfFameSheetModel scoreSheetModel_;
     LiveOddsModel liveOddsModel_;
     BetResultsModel betResultsModel_;
+    // The STABLE menu's windows; the database works on the game's stable.
+    std::unique_ptr<CNewHorseEditorDlg> horseEditorDlg_;
+    std::unique_ptr<CHorseDatabaseDlg> horseDatabaseDlg_;
 };
 
 } // namespace galloria

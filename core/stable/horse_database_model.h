@@ -1,0 +1,137 @@
+#pragma once
+
+#include "stable/owners.h"
+#include "stable/stable.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace galloria {
+
+// The figures the database shows of a horse, from its record's history: the
+// same rules as the stable's statistics, without the rating odds, so they can
+// be taken at any time without touching the game's odds.
+struct HorseFigures {
+    int bestTime = 0; // fifths; 0 = no time
+    int firsts = 0;
+    int seconds = 0;
+    int thirds = 0;
+    std::uint32_t totalEarnings = 0;
+    std::uint32_t hiWin = 0;
+    int racesRun = 0;
+};
+HorseFigures FiguresOf(const HorseRecord& horse);
+
+// What a column shows; the Owner column exists only with ownership on.
+enum class DatabaseField {
+    Number,
+    Name,
+    Owner,
+    BestTime,
+    Firsts,
+    Seconds,
+    Thirds,
+    Earning,
+    HiWin,
+    Speed,
+    Sprint,
+    Stamina,
+    Spontaneity,
+};
+inline constexpr int kDatabaseFieldCount = 13;
+
+struct DatabaseColumn {
+    std::string_view heading;
+    bool rightAligned;
+    int width; // pixels at the 640 x 480 layout
+    DatabaseField field;
+};
+
+// The sort key of a cell text in column `column`: no time sorts as a slow
+// "2:00.0", dollars lose their "$" and every column but Name is padded on the
+// left with "/" (just below the digits) to ten characters, so numbers compare
+// by size when the keys are compared byte by byte.
+std::string DatabaseSortKey(std::string_view text, int column);
+
+// The stable file could not be written again without the horses.
+inline constexpr std::string_view kHorsesNotDeletedMessage =
+    "The stable file could not be written,\nso no horse was deleted.";
+
+// The question asked before horses are deleted, and the one after horses are
+// entered in the next race, for `selected` rows.
+std::string DeleteHorsesQuestion(int selected);
+std::string EnterHorsesQuestion(int selected);
+
+// "Sortable Race Horse Database": every horse of the game's stable with its
+// figures, sorted by any column, with the selected horses deleted or chosen
+// to run first in the next race. The model works on the game's stable; the
+// sort column and direction are kept from one opening to the next.
+class HorseDatabaseModel {
+public:
+    static constexpr int kMaxChosen = 12;
+
+    // Deletes horses by number (1-based) and returns a refusal to show, empty
+    // when done. The game sets it so that a running set stays consistent;
+    // unset, the stable deletes them itself.
+    using Deleter = std::function<std::string(std::span<const int> numbers)>;
+
+    explicit HorseDatabaseModel(Stable& gameStable) : stable(gameStable) {}
+
+    // The dialog opens on the stable as it stands (the caller loads it when
+    // it should): with owners, each horse's owner is found and relations of
+    // horses no longer in the stable are dropped. Rows in stable order.
+    void Open(bool ownersShown);
+
+    std::span<const DatabaseColumn> Columns() const;
+    int ColumnCount() const { return static_cast<int>(Columns().size()); }
+    int RowCount() const { return static_cast<int>(rows_.size()); }
+    const std::string& Cell(int row, int column) const;
+    // The stable index of the horse on a row.
+    int HorseOfRow(int row) const { return rows_[static_cast<std::size_t>(row)].horse; }
+
+    // A click on a column's heading: a new column sorts "ascending", the same
+    // column again reverses. Name (and Owner, or Best Time without owners)
+    // ascend A to Z; the other columns put the largest first.
+    void SortBy(int column);
+    // Whether the rows now run from the smallest key to the largest, for the
+    // heading's arrow; meaningless before the first sort.
+    bool SortedSmallestFirst() const;
+
+    // "Delete Selected Horse(s)" confirmed, with the selected rows in any
+    // order: the horses are deleted and the rows filled again with the new
+    // numbers. The refusal to show, empty when they were deleted.
+    std::string DeleteRows(std::span<const int> selectedRows);
+    // The horse numbers of the selected rows, in list order.
+    std::vector<int> NumbersOfRows(std::span<const int> selectedRows) const;
+
+    // "Enter Selected Horse(s) In Next Race": at most 12 of the selected rows,
+    // in list order, become the next race's first runners. Returns the text
+    // to confirm; CancelEntry empties the choice again.
+    std::string EnterRows(std::span<const int> selectedRows);
+    void CancelEntry();
+
+    Stable& stable;
+    OwnerBook owners;
+    bool showOwners = false;
+    int sortColumn = -1; // the column last sorted; kept between openings
+    bool sortAscending = true;
+    Deleter deleteHorses;
+
+private:
+    struct Row {
+        int horse = 0;
+        std::array<std::string, kDatabaseFieldCount> cells;
+    };
+    void FillOwnerNames();
+    void FillRows();
+    std::vector<int> InListOrder(std::span<const int> selectedRows) const;
+
+    std::vector<Row> rows_;
+};
+
+} // namespace galloria

@@ -1,0 +1,529 @@
+// The stable windows as a player uses them, offscreen: the new horse editor's
+// controls, the database's header clicks, deletion and entry, the form card,
+// and horses entered in the database running first in a set's next race.
+
+// The game's headers before Qt's (see varn_view.h).
+#include "game/game.h"
+#include "stable/horse_database_model.h"
+
+#include "app/game_folder.h"
+#include "app/main_frame.h"
+#include "app/varn_view.h"
+#include "betting/betting_window_dlg.h"
+#include "game/enter_names_dlg.h"
+#include "game/notice_dlg.h"
+#include "game/race_set_results_dlg.h"
+#include "game/tip_dlg.h"
+#include "stable/horse_database_dlg.h"
+#include "stable/horse_form_card.h"
+#include "stable/new_horse_editor_dlg.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QSlider>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+namespace galloria {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Bytes(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The names of a stable file's last `count` horses.
+std::vector<std::string> LastNames(const fs::path& path, int count)
+{
+    const std::string bytes = Bytes(path);
+    std::vector<std::string> names;
+    const std::size_t records = bytes.size() / kHorseRecordSize;
+    for (std::size_t r = records - static_cast<std::size_t>(count); r < records; ++r)
+        names.emplace_back(HorseName(
+            DecodeHorseRecord(reinterpret_cast<const std::uint8_t*>(bytes.data() + r * kHorseRecordSize))));
+    return names;
+}
+
+// Saves a picture when GALLORIA_SCREENSHOT_DIR is set, named for the screen.
+void Snap(QWidget& widget, const QString& name)
+{
+    const QString folder = qEnvironmentVariable("GALLORIA_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    const QScreen* screen = widget.screen();
+    const QString size =
+        screen ? QStringLiteral("_%1x%2").arg(screen->geometry().width()).arg(screen->geometry().height())
+               : QString();
+    widget.grab().save(QDir(folder).filePath(name + size + QStringLiteral(".png")));
+}
+
+void ClickHeader(QTableView* table, int column)
+{
+    QHeaderView* header = table->horizontalHeader();
+    const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                    header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+}
+
+QString CellText(QTableView* table, int row, int column)
+{
+    return table->model()->data(table->model()->index(row, column)).toString();
+}
+
+QStringList ColumnTexts(QTableView* table, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < table->model()->rowCount(); ++row)
+        texts << CellText(table, row, column);
+    return texts;
+}
+
+// Selects rows as a player does: a click, then Ctrl-clicks.
+void SelectRows(QTableView* table, std::initializer_list<int> rows)
+{
+    bool first = true;
+    for (int row : rows) {
+        table->scrollTo(table->model()->index(row, 1));
+        const QRect cell = table->visualRect(table->model()->index(row, 1));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, first ? Qt::NoModifier : Qt::ControlModifier,
+                          cell.center());
+        first = false;
+    }
+}
+
+// A game folder with the starting stable and a test's own settings.
+class StableWindows : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(home_.isValid());
+        startFolder_ = QDir::currentPath();
+        SetSettingsPath(home_.filePath(QStringLiteral("config")));
+        ASSERT_TRUE(PrepareGameFolder(home_.filePath(QStringLiteral("game"))).entered);
+        folder_ = fs::current_path();
+    }
+    void TearDown() override
+    {
+        QDir::setCurrent(startFolder_);
+        SetSettingsPath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    }
+    static void SetSettingsPath(const QString& path)
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path);
+    }
+    static void OwnershipOn()
+    {
+        QSettings(QStringLiteral("Tamberlyn"), QStringLiteral("Galloria"))
+            .setValue(QStringLiteral("Settings/Owner"), 0);
+    }
+
+    fs::path StablePath() const { return folder_ / "data" / "Stable.dat"; }
+    fs::path BackupPath() const { return folder_ / "data" / "BackUp.dat"; }
+
+    QTemporaryDir home_;
+    QString startFolder_;
+    fs::path folder_;
+    QWidget parent_;
+};
+
+TEST_F(StableWindows, EditorAddsTwoHorsesThroughItsControlsToBothFiles)
+{
+    CNewHorseEditorDlg editor(&parent_);
+    std::vector<std::string> messages;
+    editor.ask = [&](std::string_view text, MessageKind) {
+        messages.emplace_back(text);
+        return MessageAnswer::Ok;
+    };
+    editor.chooseColour = [](const QColor&) { return std::optional<QColor>(QColor(20, 200, 60)); };
+    editor.Model().SetFolder(folder_);
+    editor.Model().Open(false);
+    editor.ShowModel();
+    editor.show();
+    const std::size_t horsesBefore = Bytes(StablePath()).size() / kHorseRecordSize;
+
+    // The colour box shows the chosen colour from its own inside.
+    QTest::mouseClick(editor.ChangeButton(), Qt::LeftButton);
+    const QImage box = editor.ColourBox()->grab().toImage();
+    EXPECT_EQ(box.pixelColor(box.width() / 2, box.height() / 2), QColor(20, 200, 60));
+    ASSERT_NE(editor.Preview()->pixmap().toImage().isNull(), true) << "the horse galloping in its colour";
+
+    // A name with a hyphen is cleaned first and accepted on the second OK.
+    QTest::keyClicks(editor.NameBox(), QStringLiteral("Star-2"));
+    QTest::keyClick(editor.Slider(0), Qt::Key_PageUp);
+    QTest::keyClick(editor.Slider(0), Qt::Key_PageUp);
+    EXPECT_EQ(editor.ValueBox(0)->text(), QStringLiteral("20"));
+    QTest::mouseClick(editor.OkButton(), Qt::LeftButton);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], kOnlyLettersMessage);
+    EXPECT_EQ(editor.NameBox()->text(), QStringLiteral("Star"));
+    EXPECT_EQ(editor.Slider(0)->value(), 20) << "a refusal keeps the sliders";
+    QTest::mouseClick(editor.OkButton(), Qt::LeftButton);
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(editor.NameBox()->text(), QString()) << "cleared for the next horse";
+    EXPECT_EQ(editor.Slider(0)->value(), 0);
+    EXPECT_EQ(editor.ValueBox(0)->text(), QStringLiteral("0"));
+
+    QTest::keyClicks(editor.NameBox(), QStringLiteral("Morning Glory"));
+    editor.Slider(2)->setValue(75);
+    QTest::keyClick(editor.NameBox(), Qt::Key_Return); // OK is the default button
+    EXPECT_EQ(messages.size(), 1u);
+
+    EXPECT_EQ(LastNames(StablePath(), 2), (std::vector<std::string>{"Star", "Morning Glory"}));
+    EXPECT_EQ(LastNames(BackupPath(), 2), (std::vector<std::string>{"Star", "Morning Glory"}));
+    EXPECT_EQ(Bytes(StablePath()).size() / kHorseRecordSize, horsesBefore + 2);
+    const std::string bytes = Bytes(StablePath());
+    const HorseRecord last = DecodeHorseRecord(
+        reinterpret_cast<const std::uint8_t*>(bytes.data() + bytes.size() - kHorseRecordSize));
+    EXPECT_EQ(last.stamina, 75);
+    EXPECT_EQ(ColourOfHorse(last.colour), QColor(20, 200, 60));
+
+    QTest::mouseClick(editor.CancelButton(), Qt::LeftButton);
+    EXPECT_FALSE(editor.isVisible());
+}
+
+TEST_F(StableWindows, EditorOffersTheOwnersAndTakesATypedOne)
+{
+    std::ofstream(folder_ / "data" / "owner.txt", std::ios::binary) << "Zoe Stables\r\nanna Farms\r\n";
+    CNewHorseEditorDlg editor(&parent_);
+    editor.ask = [](std::string_view, MessageKind) { return MessageAnswer::Ok; };
+    editor.Model().SetFolder(folder_);
+    editor.Model().Open(true);
+    editor.ShowModel();
+    ASSERT_EQ(editor.OwnerBox()->count(), 2);
+    EXPECT_EQ(editor.OwnerBox()->itemText(0), QStringLiteral("anna Farms"));
+    EXPECT_TRUE(editor.OwnerBox()->isEnabled());
+
+    editor.NameBox()->setText(QStringLiteral("Owned Runner"));
+    editor.OwnerBox()->setEditText(QStringLiteral("New Owner"));
+    editor.Slider(1)->setValue(40);
+    editor.OkButton()->click();
+    EXPECT_EQ(editor.OwnerBox()->count(), 3) << "the typed owner joins the list";
+    EXPECT_EQ(editor.OwnerBox()->currentText(), QStringLiteral("New Owner"))
+        << "and stays for the next horse";
+    editor.CancelButton()->click();
+    EXPECT_EQ(Bytes(folder_ / "data" / "relation.txt"), "        Owned Runner\tNew Owner\r\n");
+
+    editor.Model().Open(false);
+    editor.ShowModel();
+    EXPECT_FALSE(editor.OwnerBox()->isEnabled()) << "ownership off";
+}
+
+// Six horses of known figures in a stable of the test's own.
+class DatabaseWindow : public StableWindows {
+protected:
+    void SetUp() override
+    {
+        StableWindows::SetUp();
+        stable->folder = folder_;
+        const struct {
+            const char* name;
+            int time;
+            std::uint32_t won;
+        } horses[] = {{"Bravo", 370, 9000}, {"Alpha", 0, 0},       {"Echo", 352, 10000},
+                      {"Delta", 0, 0},      {"Charlie", 401, 500}, {"Foxtrot", 365, 0}};
+        stable->count = 0;
+        for (const auto& h : horses) {
+            HorseRecord& horse = stable->records[stable->count++];
+            horse = HorseRecord{};
+            SetHorseName(horse, h.name);
+            horse.speed = 50;
+            if (h.time > 0) {
+                horse.timeHistory[0] = static_cast<std::uint16_t>(h.time);
+                horse.finishHistory[0] = 2;
+                horse.earningsHistory[0] = h.won;
+                horse.oddsHistory[0] = 5.0f;
+            }
+        }
+        WriteStableFile(stable->StablePath(), {stable->records, static_cast<std::size_t>(stable->count)});
+        GameRandom random;
+        stable->Load(random);
+        dialog = std::make_unique<CHorseDatabaseDlg>(&parent_, *stable);
+        dialog->ask = [this](std::string_view text, MessageKind) {
+            messages.emplace_back(text);
+            return answer;
+        };
+    }
+
+    void Open(bool owners)
+    {
+        dialog->Model().Open(owners);
+        dialog->ShowModel();
+        dialog->FitScreen(QSize(640, 480));
+        dialog->show();
+    }
+
+    std::unique_ptr<Stable> stable = std::make_unique<Stable>();
+    std::unique_ptr<CHorseDatabaseDlg> dialog;
+    std::vector<std::string> messages;
+    MessageAnswer answer = MessageAnswer::Ok;
+};
+
+TEST_F(DatabaseWindow, HeaderClicksSortThroughTheGamesComparison)
+{
+    Open(false);
+    QTableView* table = dialog->Table();
+    EXPECT_EQ(table->model()->columnCount(), 12);
+    EXPECT_EQ(table->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Best Time"));
+
+    ClickHeader(table, 2);
+    EXPECT_EQ(ColumnTexts(table, 1), (QStringList{"Echo", "Foxtrot", "Bravo", "Charlie", "Alpha", "Delta"}))
+        << "fastest first, no time last";
+    EXPECT_EQ(table->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Best Time \u25b2"));
+    ClickHeader(table, 2);
+    EXPECT_EQ(ColumnTexts(table, 1), (QStringList{"Alpha", "Delta", "Charlie", "Bravo", "Foxtrot", "Echo"}));
+
+    ClickHeader(table, 6);
+    EXPECT_EQ(ColumnTexts(table, 6), (QStringList{"$10000", "$9000", "$500", "$0", "$0", "$0"}));
+    EXPECT_EQ(dialog->Model().sortColumn, 6);
+    EXPECT_LE(dialog->width(), 640);
+    EXPECT_LE(dialog->height(), 480);
+}
+
+TEST_F(DatabaseWindow, DeletingASelectedHorseAsksFirstAndRenumbers)
+{
+    Open(false);
+    QTableView* table = dialog->Table();
+    ClickHeader(table, 1);  // A to Z
+    SelectRows(table, {2}); // Charlie, number 5
+    ASSERT_EQ(dialog->SelectedRows(), std::vector<int>{2});
+
+    answer = MessageAnswer::Cancel;
+    QTest::mouseClick(dialog->DeleteButton(), Qt::LeftButton);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], DeleteHorsesQuestion(1));
+    EXPECT_EQ(table->model()->rowCount(), 6) << "Cancel deletes nothing";
+
+    answer = MessageAnswer::Ok;
+    SelectRows(table, {2});
+    QTest::mouseClick(dialog->DeleteButton(), Qt::LeftButton);
+    EXPECT_EQ(table->model()->rowCount(), 5);
+    EXPECT_EQ(ColumnTexts(table, 0), (QStringList{"1", "2", "3", "4", "5"}));
+    EXPECT_EQ(ColumnTexts(table, 1), (QStringList{"Bravo", "Alpha", "Echo", "Delta", "Foxtrot"}));
+    EXPECT_EQ(Bytes(stable->StablePath()).size(), 5 * kHorseRecordSize);
+}
+
+TEST_F(DatabaseWindow, EnteringFifteenWarnsAndCancelEmptiesTheChoice)
+{
+    for (int h = 6; h < 20; ++h) {
+        stable->records[h] = HorseRecord{};
+        SetHorseName(stable->records[h], "Extra " + std::string(1, static_cast<char>('A' + h)));
+    }
+    stable->count = 20;
+    Open(false);
+    QTableView* table = dialog->Table();
+    table->selectionModel()->select(QItemSelection(table->model()->index(0, 0), table->model()->index(14, 0)),
+                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QTest::mouseClick(dialog->EnterButton(), Qt::LeftButton);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("Only 12 will be entered."), std::string::npos);
+    EXPECT_NE(messages[0].find("15 horse(s)"), std::string::npos);
+    EXPECT_EQ(stable->nextRaceSelection[11], 11);
+
+    answer = MessageAnswer::Cancel;
+    QTest::mouseClick(dialog->EnterButton(), Qt::LeftButton);
+    EXPECT_EQ(stable->nextRaceSelection[0], -1);
+}
+
+TEST_F(DatabaseWindow, DoubleClickOpensTheFormCardOfThatHorse)
+{
+    Open(false);
+    QTableView* table = dialog->Table();
+    bool shown = false;
+    QTimer::singleShot(0, dialog.get(), [&] {
+        CHorseFormCard* card = dialog->FormCard();
+        shown = card->isVisible();
+        EXPECT_TRUE(card->windowTitle().endsWith(QStringLiteral("Echo")));
+        card->CloseButton()->click();
+    });
+    const QRect cell = table->visualRect(table->model()->index(2, 1));
+    // A double-click is a press, a release, a second press and the double click.
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mousePress(table->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_TRUE(shown);
+}
+
+// Answers whatever modal window a command opens, as a player would: names a
+// player, closes the betting window, confirms boxes; the horse database gets
+// `database`.
+class Player : public QObject {
+public:
+    Player()
+    {
+        timer_.setInterval(5);
+        connect(&timer_, &QTimer::timeout, this, &Player::Look);
+        timer_.start();
+    }
+    std::function<void(CHorseDatabaseDlg&)> database;
+    std::vector<std::string> messages;
+
+private:
+    void Look()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || !modal->isVisible() || modal == busy_)
+            return;
+        busy_ = modal;
+        QTimer::singleShot(0, modal, [this, modal] {
+            Answer(modal);
+            busy_ = nullptr;
+        });
+    }
+    void Answer(QWidget* modal)
+    {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            messages.push_back(box->text().toStdString());
+            QAbstractButton* ok = box->button(QMessageBox::Ok);
+            (ok ? ok : box->buttons().constFirst())->click();
+        } else if (auto* names = qobject_cast<CEnterNamesDlg*>(modal)) {
+            QLineEdit* edit = names->NameBox(0)->lineEdit();
+            edit->selectAll();
+            QTest::keyClicks(edit, QStringLiteral("Ann"));
+            names->PlayButton()->click();
+        } else if (auto* tip = qobject_cast<CTipDlg*>(modal)) {
+            tip->OkButton()->click();
+        } else if (qobject_cast<CBettingWindowDlg*>(modal)) {
+            QTest::keyClick(modal, Qt::Key_Escape);
+        } else if (auto* notice = qobject_cast<CNoticeDlg*>(modal)) {
+            notice->OkButton()->click();
+        } else if (auto* results = qobject_cast<CRaceSetResultsDlg*>(modal)) {
+            results->StopButton()->click();
+        } else if (auto* db = qobject_cast<CHorseDatabaseDlg*>(modal)) {
+            if (database)
+                database(*db);
+            db->OkButton()->click();
+        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            dialog->reject();
+        }
+    }
+    QTimer timer_;
+    QWidget* busy_ = nullptr;
+};
+
+TEST_F(StableWindows, ThreeHorsesEnteredInTheDatabaseRunFirstInTheNextRace)
+{
+    QSettings settings(QStringLiteral("Tamberlyn"), QStringLiteral("Galloria"));
+    settings.setValue(QStringLiteral("Settings/View"), 2); // races not shown
+    settings.setValue(QStringLiteral("Settings/Odds"), 1);
+    CMainFrame frame(SizeClass::Medium);
+    frame.show();
+    CVarnView& view = frame.View();
+    view.FirstUpdate();
+    const Game& game = view.GameObject();
+    Player player;
+    frame.Action(MenuCommand::StartNewRaceSet)->trigger();
+    ASSERT_EQ(game.menus.Phase(), GamePhase::Betting);
+
+    QStringList chosen;
+    player.database = [&](CHorseDatabaseDlg& database) {
+        ClickHeader(database.Table(), 1); // by name
+        SelectRows(database.Table(), {0, 1, 2});
+        chosen = QStringList{CellText(database.Table(), 0, 1), CellText(database.Table(), 1, 1),
+                             CellText(database.Table(), 2, 1)};
+        // The confirmation is a message box of the game, answered OK.
+        database.EnterButton()->click();
+    };
+    frame.Action(MenuCommand::ListHorses)->trigger();
+    ASSERT_EQ(chosen.size(), 3);
+    ASSERT_FALSE(player.messages.empty());
+    EXPECT_EQ(player.messages.back(), EnterHorsesQuestion(3));
+
+    frame.Action(MenuCommand::RaceOrNextRace)->trigger(); // the race
+    frame.Action(MenuCommand::RaceOrNextRace)->trigger(); // the next one
+    ASSERT_EQ(game.state.raceIndex, 1);
+    for (int post = 0; post < 3; ++post)
+        EXPECT_EQ(StableText(HorseName(game.stable.records[game.state.program.runners[1][post]])),
+                  chosen[post])
+            << "post " << post + 1;
+}
+
+// Screens of the windows for the issue, on whatever screen the test runs:
+// run under xvfb-run at 1024 x 768 and 640 x 480 with GALLORIA_SCREENSHOT_DIR.
+TEST_F(StableWindows, ScreenshotsOfTheStableWindows)
+{
+    if (qEnvironmentVariable("GALLORIA_SCREENSHOT_DIR").isEmpty())
+        GTEST_SKIP() << "GALLORIA_SCREENSHOT_DIR is not set";
+    OwnershipOn();
+    std::ofstream(folder_ / "data" / "owner.txt", std::ios::binary) << "Hollow Oak Farm\r\nMrs Peabody\r\n";
+
+    CMainFrame frame(ScreenSizeClass());
+    frame.show();
+    CVarnView& view = frame.View();
+    Game& game = view.GameObject();
+    view.FirstUpdate();
+    const QSize screen = frame.screen()->availableGeometry().size();
+
+    CNewHorseEditorDlg& editor = view.HorseEditor();
+    game.OpenNewHorseEditor(editor.Model());
+    editor.Model().name = "Copper Comet";
+    editor.Model().values = {72, 55, 64, 30};
+    editor.Model().owner = "Hollow Oak Farm";
+    editor.ShowModel();
+    editor.show();
+    QApplication::processEvents();
+    Snap(editor, QStringLiteral("new_horse_editor"));
+    editor.hide();
+
+    // Owners for every third horse of the stable.
+    {
+        GameRandom random;
+        game.stable.Load(random);
+        OwnerBook book;
+        const char* owners[] = {"Hollow Oak Farm", "Mrs Peabody", "Red Barn Stud"};
+        for (int h = 0; h < game.stable.count; h += 3)
+            book.AddRelation(HorseName(game.stable.records[h]), owners[(h / 3) % 3]);
+        book.WriteRelations();
+    }
+    CHorseDatabaseDlg& database = view.HorseDatabase();
+    for (const bool owners : {false, true}) {
+        game.settings.ownershipSetting = owners ? 0 : 1;
+        game.OpenHorseDatabase(database.Model());
+        database.FitScreen(screen);
+        database.show();
+        if (owners)
+            ClickHeader(database.Table(), 7); // Earning
+        QApplication::processEvents();
+        Snap(database, owners ? QStringLiteral("horse_database_owners") : QStringLiteral("horse_database"));
+        database.hide();
+    }
+
+    // The card of the horse with the longest history.
+    int best = 0;
+    for (int h = 0; h < game.stable.count; ++h)
+        if (FiguresOf(game.stable.records[h]).racesRun > FiguresOf(game.stable.records[best]).racesRun)
+            best = h;
+    CHorseFormCard* card = database.FormCard();
+    card->Fill(game.stable.records[best], best + 1, "Mrs Peabody");
+    card->show();
+    QApplication::processEvents();
+    Snap(*card, QStringLiteral("form_card"));
+    card->hide();
+}
+
+} // namespace
+} // namespace galloria
