@@ -12,16 +12,20 @@ set(GALLORIA_MAINTAINER "The Galloria developers <galloria@tamberlyn.example>" C
 set(GALLORIA_RELEASE_DATE 2026-12-07)
 set(GALLORIA_RELEASE_DATE_RFC2822 "Mon, 07 Dec 2026 12:00:00 +0000")
 
+# Where the programs go: bin/ by default; scripts/package puts them in games/,
+# where Debian wants a game's programs.
+set(GALLORIA_INSTALL_BINDIR ${CMAKE_INSTALL_BINDIR} CACHE STRING "Where the programs are installed, under the prefix")
+
 set(galloria_docdir ${CMAKE_INSTALL_DATAROOTDIR}/doc/galloria)
 set(galloria_packaging ${PROJECT_SOURCE_DIR}/packaging)
 set(galloria_packaging_out ${PROJECT_BINARY_DIR}/packaging)
 
-install(TARGETS galloria-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS galloria-sim RUNTIME DESTINATION ${GALLORIA_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${galloria_docdir})
 
 if(UNIX AND NOT APPLE)
   if(GALLORIA_BUILD_UI)
-    install(TARGETS galloria RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(TARGETS galloria RUNTIME DESTINATION ${GALLORIA_INSTALL_BINDIR})
     install(FILES ${galloria_packaging}/${GALLORIA_APP_ID}.desktop
             DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
     configure_file(${galloria_packaging}/${GALLORIA_APP_ID}.metainfo.xml.in
@@ -67,17 +71,17 @@ set(CPACK_PACKAGE_VENDOR "The Galloria developers")
 set(CPACK_PACKAGE_CONTACT "${GALLORIA_MAINTAINER}")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "horse racing and betting game for one to four players")
+# The long description; CPack puts the summary above it and indents it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "horse racing and betting game for one to four players
- Galloria is a horse-racing and betting game for one to four players who
- share one computer. Each player starts a set of ten races with 10000
- dollars and bets on fields of six to twelve horses: Win, Place, Show,
- Across, Exacta, Triacta, boxed bets and wheels, paid pari-mutuel from the
- pools. The horses' form, best times and earnings follow them from race to
- race, and the best results of a set go into a hall of fame.
- .
- The package also holds galloria-sim, which runs races, odds studies and
- whole race sets without a window.")
+    "Galloria is a horse-racing and betting game for one to four players who
+share one computer. Each player starts a set of ten races with 10000
+dollars and bets on fields of six to twelve horses: Win, Place, Show,
+Across, Exacta, Triacta, boxed bets and wheels, paid pari-mutuel from the
+pools. The horses' form, best times and earnings follow them from race to
+race, and the best results of a set go into a hall of fame.
+
+The package also holds galloria-sim, which runs races, odds studies and
+whole race sets without a window.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
