@@ -14,6 +14,8 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Tamberlyn"));
     QApplication::setApplicationName(QStringLiteral("Galloria"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.png")));
+    // Ties the window to the installed menu entry, for its name and icon on Wayland.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tamberlyn.galloria"));
     galloria::RegisterFontSubstitutes();
 
     // Every file of the game is relative to its folder; when the folder

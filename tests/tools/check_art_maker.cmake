@@ -1,4 +1,4 @@
-# Regenerates the art and sounds into OUT and compares them, byte for byte,
+# Regenerates the art, desktop icons and sounds into OUT and compares them, byte for byte,
 # with the committed ones in EXPECTED (the resources folder): the same files,
 # no more and no fewer, and the same bytes in each.
 file(REMOVE_RECURSE "${OUT}")
@@ -8,8 +8,9 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "the art maker failed with ${status}")
 endif()
 
-file(GLOB made RELATIVE "${OUT}" "${OUT}/art/*.png" "${OUT}/sounds/*.wav")
-file(GLOB committed RELATIVE "${EXPECTED}" "${EXPECTED}/art/*.png" "${EXPECTED}/sounds/*.wav")
+file(GLOB made RELATIVE "${OUT}" "${OUT}/art/*.png" "${OUT}/sounds/*.wav" "${OUT}/icons/hicolor/*/apps/*.png")
+file(GLOB committed RELATIVE "${EXPECTED}" "${EXPECTED}/art/*.png" "${EXPECTED}/sounds/*.wav"
+     "${EXPECTED}/icons/hicolor/*/apps/*.png")
 list(SORT made)
 list(SORT committed)
 if(NOT made STREQUAL committed)

@@ -210,4 +210,15 @@ std::vector<ArtPiece> ArtCatalogue()
     return pieces;
 }
 
+std::vector<int> DesktopIconSizes()
+{
+    return {16, 22, 24, 32, 48, 64, 128, 256};
+}
+
+std::string DesktopIconPath(int size)
+{
+    const std::string side = std::to_string(size);
+    return "icons/hicolor/" + side + "x" + side + "/apps/galloria.png";
+}
+
 } // namespace galloria::art

@@ -74,5 +74,13 @@ QImage MakeMedal();
 QImage MakeNotice();
 QImage MakeAboutEmblem();
 QImage MakeProgramIcon();
+// The program icon at `size` pixels square, for the desktop's icon theme.
+QImage MakeProgramIconAt(int size);
+
+// The square sizes of the icon installed into the desktop's hicolor theme.
+std::vector<int> DesktopIconSizes();
+// Where the icon of one size lies under the resources folder:
+// icons/hicolor/SIZExSIZE/apps/galloria.png.
+std::string DesktopIconPath(int size);
 
 } // namespace galloria::art

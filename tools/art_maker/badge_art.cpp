@@ -310,10 +310,19 @@ QImage MakeAboutEmblem()
 
 QImage MakeProgramIcon()
 {
+    return MakeProgramIconAt(64);
+}
+
+// Drawn in a 64-unit square scaled to the size asked for; below 32 pixels the
+// nail holes would only blur the shoe, so they are left out.
+QImage MakeProgramIconAt(int size)
+{
     constexpr int kSize = 64;
-    QImage image = BlankImage(kSize, kSize);
+    QImage image = BlankImage(size, size);
     QPainter p(&image);
     PrepareSmooth(p);
+    if (size != kSize)
+        p.scale(size / double(kSize), size / double(kSize));
     QLinearGradient turf(0, 0, 0, kSize);
     turf.setColorAt(0, QColor(70, 150, 80));
     turf.setColorAt(1, QColor(24, 84, 40));
@@ -339,8 +348,10 @@ QImage MakeProgramIcon()
     p.drawPath(shoe);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(110, 70, 10));
-    for (const double degrees : {150.0, 190.0, 230.0, 310.0, 350.0, 30.0}) {
-        p.drawEllipse(OnCircle(centre, 18, degrees), 1.6, 1.6);
+    if (size >= 32) {
+        for (const double degrees : {150.0, 190.0, 230.0, 310.0, 350.0, 30.0}) {
+            p.drawEllipse(OnCircle(centre, 18, degrees), 1.6, 1.6);
+        }
     }
     p.end();
     return image;

@@ -1,7 +1,7 @@
-// galloria-art-maker FOLDER: draws the game's pictures into FOLDER/art, makes
-// its sounds in FOLDER/sounds and lists both in FOLDER/art.qrc and
-// FOLDER/sounds.qrc. The same program always writes the same bytes, so the
-// committed resources can be checked against a fresh run.
+// galloria-art-maker FOLDER: draws the game's pictures into FOLDER/art and its
+// desktop icons into FOLDER/icons/hicolor, makes its sounds in FOLDER/sounds
+// and lists pictures and sounds in FOLDER/art.qrc and FOLDER/sounds.qrc. The same program always writes the
+// same bytes, so the committed resources can be checked against a fresh run.
 #include "art_kit.h"
 #include "qrc_file.h"
 #include "sound_recipes.h"
@@ -41,6 +41,16 @@ int main(int argc, char** argv)
             return 1;
         }
         pictures.push_back(piece.fileName);
+    }
+
+    // The program icon for the desktop's menus, at the icon theme's sizes.
+    for (const int size : DesktopIconSizes()) {
+        const std::filesystem::path path = folder / DesktopIconPath(size);
+        std::filesystem::create_directories(path.parent_path(), error);
+        if (!SavePng(MakeProgramIconAt(size), QString::fromStdString(path.string()))) {
+            std::cerr << "galloria-art-maker: cannot write " << path.string() << "\n";
+            return 1;
+        }
     }
 
     std::vector<std::string> sounds;
