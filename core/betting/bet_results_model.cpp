@@ -75,8 +75,7 @@ void BetResultsModel::Fill(const RaceSetState& state)
             line[kBet] = DollarText(bet.amount);
             line[kWinning] = DollarText(bet.won);
             const long long percent = static_cast<long long>(bet.won) * 100 / bet.amount;
-            line[kPercent] = "%";
-            line[kPercent] += std::to_string(percent);
+            line[kPercent] = std::string(1, '%').append(std::to_string(percent));
             lines_.push_back(std::move(line));
             betSum += bet.amount;
             wonSum += bet.won;

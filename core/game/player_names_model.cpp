@@ -10,15 +10,10 @@ namespace galloria {
 
 namespace {
 
-// The characters a saved game splits its items on.
+// The characters that make a name look empty.
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-std::string PlayerLabel(int slot)
-{
-    return "Player " + std::to_string(slot + 1);
 }
 
 } // namespace

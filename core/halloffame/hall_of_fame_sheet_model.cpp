@@ -102,8 +102,7 @@ void HallOfFameSheetModel::FillTeamPage(const HallOfFame& hallOfFame)
         const ScoreEntry& entry = hallOfFame.table[row][kTeamList];
         page.date[row] = kDateIndent;
         page.date[row] += entry.date.View();
-        page.name[row] = " ";
-        page.name[row] += entry.name.View();
+        page.name[row] = std::string(1, ' ').append(entry.name.View());
         page.value[row] = kValueIndent;
         page.value[row] += entry.value.View();
         page.races[row].clear();

@@ -55,21 +55,21 @@ TEST(GalloriaSimOddsThreads, TheLineDoesNotDependOnTheThreadCount)
 
 TEST(GalloriaSimOddsThreads, ChunksAreSeededApartAndAddedUp)
 {
-    EXPECT_EQ(ChunkSeed(4711, 0), 4711u) << "the first chunk starts at the seed itself";
-    EXPECT_NE(ChunkSeed(4711, 1), ChunkSeed(4711, 2));
+    EXPECT_EQ(StudyChunkSeed(4711, 0), 4711u) << "the first chunk starts at the seed itself";
+    EXPECT_NE(StudyChunkSeed(4711, 1), StudyChunkSeed(4711, 2));
 
     std::vector<SimRunner> field(3);
     for (int k = 0; k < 3; ++k)
         field[k].horse.speed = static_cast<std::uint8_t>(40 + 20 * k);
-    const int runs = kOddsChunkRuns + 7;
+    const int runs = kStudyChunkRuns + 7;
     const OddsTally whole = StudyField(field, 99, runs, 2);
     EXPECT_EQ(whole.runs, runs);
     EXPECT_EQ(std::accumulate(whole.wins.begin(), whole.wins.end(), 0LL), runs);
     EXPECT_EQ(std::accumulate(whole.shows.begin(), whole.shows.end(), 0LL), 3LL * runs);
 
     // The same as its two chunks run one after the other.
-    const OddsTally first = StudyField(field, ChunkSeed(99, 0), kOddsChunkRuns, 1);
-    const OddsTally second = StudyField(field, ChunkSeed(99, 1), 7, 1);
+    const OddsTally first = StudyField(field, StudyChunkSeed(99, 0), kStudyChunkRuns, 1);
+    const OddsTally second = StudyField(field, StudyChunkSeed(99, 1), 7, 1);
     for (int k = 0; k < 3; ++k) {
         EXPECT_EQ(whole.wins[k], first.wins[k] + second.wins[k]) << k;
         EXPECT_EQ(whole.totalTime[k], first.totalTime[k] + second.totalTime[k]) << k;

@@ -131,9 +131,10 @@ TEST(GalloriaSimKill, EveryFileIsAbsentOrWholeAfterAKillAndTheFolderStillOpens)
         EXPECT_EQ(damage, "") << "after kill " << run;
         galloria::RaceSetState state;
         const fs::path autoSaved = folder / galloria::kAutoSavedGameFileName;
-        if (fs::exists(autoSaved))
+        if (fs::exists(autoSaved)) {
             EXPECT_TRUE(galloria::ReadUnfinishedGameFile(autoSaved, state).Complete())
                 << "after kill " << run;
+        }
 
         // The game opens the folder: a whole set is played there, and the
         // temporary files the kill left are gone.

@@ -1,10 +1,7 @@
 #include "sim_odds.h"
 
-#include "sim_race.h"
-
-#include "base/game_random.h"
 #include "race/race_engine.h"
-#include "race/race_run.h"
+#include "race/race_study.h"
 
 #include <algorithm>
 #include <atomic>
@@ -25,44 +22,18 @@ OddsTally EmptyTally(int runners)
     return tally;
 }
 
-void AddTally(OddsTally& sum, const OddsTally& part)
+void AddStudy(OddsTally& sum, const RaceStudy& part)
 {
     sum.runs += part.runs;
     for (std::size_t k = 0; k < sum.wins.size(); ++k) {
         sum.wins[k] += part.wins[k];
         sum.places[k] += part.places[k];
         sum.shows[k] += part.shows[k];
-        sum.totalTime[k] += part.totalTime[k];
+        sum.totalTime[k] += static_cast<long long>(part.totalTime[k]);
     }
-}
-
-OddsTally RunChunk(CRaceEngine& engine, std::uint32_t seed, int runs)
-{
-    OddsTally tally = EmptyTally(engine.fieldSize);
-    GameRandom random;
-    random.Seed(seed);
-    for (int run = 0; run < runs; ++run) {
-        DrawGaitPhases(engine, random);
-        RunRaceToEnd(engine, random);
-        const RaceOutcome outcome = ReadOutcome(engine);
-        for (std::size_t place = 0; place < outcome.order.size(); ++place) {
-            const int runner = outcome.order[place];
-            tally.wins[runner] += place == 0;
-            tally.places[runner] += place < 2;
-            tally.shows[runner] += place < 3;
-            tally.totalTime[runner] += outcome.times[place];
-        }
-        ++tally.runs;
-    }
-    return tally;
 }
 
 } // namespace
-
-std::uint32_t ChunkSeed(std::uint32_t seed, int chunk)
-{
-    return seed + static_cast<std::uint32_t>(chunk) * 2654435761u;
-}
 
 int DefaultThreadCount()
 {
@@ -71,8 +42,8 @@ int DefaultThreadCount()
 
 OddsTally StudyField(const std::vector<SimRunner>& field, std::uint32_t seed, int runs, int threads)
 {
-    const int chunks = (runs + kOddsChunkRuns - 1) / kOddsChunkRuns;
-    std::vector<OddsTally> parts(chunks);
+    const int chunks = (runs + kStudyChunkRuns - 1) / kStudyChunkRuns;
+    std::vector<RaceStudy> parts(chunks);
 
     // Each thread takes the next chunk not yet taken, with an engine of its own.
     std::atomic<int> nextChunk{0};
@@ -81,8 +52,8 @@ OddsTally StudyField(const std::vector<SimRunner>& field, std::uint32_t seed, in
         LoadField(*engine, field);
         engine->tippedRunner = -1;
         for (int chunk = nextChunk++; chunk < chunks; chunk = nextChunk++) {
-            const int chunkRuns = std::min(kOddsChunkRuns, runs - chunk * kOddsChunkRuns);
-            parts[chunk] = RunChunk(*engine, ChunkSeed(seed, chunk), chunkRuns);
+            const int chunkRuns = std::min(kStudyChunkRuns, runs - chunk * kStudyChunkRuns);
+            parts[chunk] = StudyChunk(*engine, StudyChunkSeed(seed, chunk), chunkRuns);
         }
     };
     std::vector<std::jthread> helpers;
@@ -92,8 +63,8 @@ OddsTally StudyField(const std::vector<SimRunner>& field, std::uint32_t seed, in
     helpers.clear(); // joins
 
     OddsTally sum = EmptyTally(static_cast<int>(field.size()));
-    for (const OddsTally& part : parts)
-        AddTally(sum, part);
+    for (const RaceStudy& part : parts)
+        AddStudy(sum, part);
     return sum;
 }
 

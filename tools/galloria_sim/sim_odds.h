@@ -2,6 +2,8 @@
 
 #include "sim_field.h"
 
+#include "race/race_study.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -15,14 +17,10 @@ struct OddsTally {
     std::vector<long long> wins, places, shows, totalTime;
 };
 
-// The races are run in chunks of kOddsChunkRuns (the last may be shorter).
-// Chunk k starts the game's generator at ChunkSeed(seed, k), draws each race's
-// stride phases and runs it, race after race; the chunks' tallies are added in
-// chunk order. So the result depends on the seed and the number of races only,
-// never on how many threads share the chunks; chunk 0 starts at the seed itself.
-inline constexpr int kOddsChunkRuns = 1000;
-std::uint32_t ChunkSeed(std::uint32_t seed, int chunk);
-
+// The races are run in the core's chunks (race/race_study.h): each chunk
+// starts its own generator from the seed and its number, and the chunks'
+// tallies are added in chunk order, so the result depends on the seed and the
+// number of races only, never on how many threads share the chunks.
 // Runs `runs` races of the field without a tipped runner on `threads` threads (at least one).
 OddsTally StudyField(const std::vector<SimRunner>& field, std::uint32_t seed, int runs, int threads);
 
