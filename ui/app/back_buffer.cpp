@@ -16,7 +16,7 @@ constexpr QSize kPictureSize(610, 394);
 QFont GameFont(int pixelHeight, QFont::Weight weight)
 {
     QFont font(QStringLiteral("Ariel"));
-    font.setStyleHint(QFont::SansSerif); // the design's Swiss family
+    font.setStyleHint(QFont::SansSerif); // a plain Swiss face, as "Ariel" is meant
     font.setPixelSize(pixelHeight);
     font.setWeight(weight);
     return font;

@@ -14,7 +14,7 @@ class QPainter;
 
 namespace galloria {
 
-// Lets the design's face "Ariel" draw the same shapes on every machine.
+// Lets the game's face "Ariel" draw the same shapes on every machine.
 void RegisterFontSubstitutes();
 
 // The game's one off-screen picture of the layout size, and the requests

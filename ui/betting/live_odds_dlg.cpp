@@ -40,7 +40,7 @@ CLiveOddsDlg::CLiveOddsDlg(QWidget* parent) : QDialog(parent)
     std::vector<int> widths;
     int width = 0;
     for (int column = 0; column < M::kColumnCount; ++column) {
-        // The figures a little narrower than the list's design, so that the
+        // The figures a little narrower than the list's planned width, so that the
         // names keep room on a 640 x 480 screen.
         const int designed = M::ColumnOf(column).width;
         widths.push_back(column == M::kName ? 120 : column == M::kChance ? 64 : designed * 17 / 20);

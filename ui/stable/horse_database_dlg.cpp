@@ -181,7 +181,7 @@ std::vector<int> CHorseDatabaseDlg::ColumnWidths(int room) const
     const QFontMetrics headings(headingFont);
     const auto columns = model_.Columns();
     // Each column needs room for its heading and the widest text it can
-    // hold; it would like its design width, grown with the screen.
+    // hold; it would like its planned width, grown with the screen.
     std::vector<int> needed;
     std::vector<int> liked;
     int neededSum = 0;
