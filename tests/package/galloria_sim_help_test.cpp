@@ -1,5 +1,5 @@
 // galloria-sim --help and COMMAND --help, and the manual page that repeats them.
-#include "sim.h"
+#include "../tools/sim_run.h"
 #include "sim_help.h"
 
 #include <gtest/gtest.h>
@@ -11,20 +11,6 @@
 
 namespace galloria::sim {
 namespace {
-
-struct SimRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-SimRun Sim(const std::vector<std::string>& words)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunGalloriaSim(words, out, err);
-    return {status, out.str(), err.str()};
-}
 
 struct CommandHelp {
     std::string command;

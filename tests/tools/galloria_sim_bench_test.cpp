@@ -1,7 +1,7 @@
 // galloria-sim odds on several threads, and galloria-sim bench's signature.
 
-#include "sim.h"
 #include "sim_odds.h"
+#include "sim_run.h"
 
 #include <gtest/gtest.h>
 
@@ -15,20 +15,6 @@
 
 namespace galloria::sim {
 namespace {
-
-struct SimRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-SimRun Sim(const std::vector<std::string>& words)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunGalloriaSim(words, out, err);
-    return {status, out.str(), err.str()};
-}
 
 // Two runners make cheap races; 2500 runs are three chunks, the last one short.
 const std::vector<std::string> kOddsWords = {"odds",    "--runs",      "2500",    "--seed",      "4711",

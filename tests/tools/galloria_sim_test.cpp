@@ -1,4 +1,4 @@
-#include "sim.h"
+#include "sim_run.h"
 
 #include <gtest/gtest.h>
 
@@ -10,20 +10,6 @@
 
 namespace galloria::sim {
 namespace {
-
-struct SimRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-SimRun Sim(const std::vector<std::string>& words)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunGalloriaSim(words, out, err);
-    return {status, out.str(), err.str()};
-}
 
 const std::vector<std::string> kThreeHorses = {"--horse",     "80,40,60,30", "--horse",
                                                "70,70,50,50", "--horse",     "60,90,40,80"};

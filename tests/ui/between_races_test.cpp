@@ -28,6 +28,8 @@
 #include "game/tip_dlg.h"
 #include "halloffame/score_sheet.h"
 
+#include "scoped_settings_path.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -98,19 +100,6 @@ QStringList Column(const QTableWidget& table, int column)
         texts << table.item(row, column)->text();
     return texts;
 }
-
-class ScopedSettingsPath {
-public:
-    explicit ScopedSettingsPath(const QString& folder) { Set(folder); }
-    ~ScopedSettingsPath() { Set(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)); }
-
-private:
-    static void Set(const QString& folder)
-    {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
-    }
-};
 
 // Answers the windows a command opens, as a player would: three names, a
 // Win for each player at the betting window, OK to boxes and notices, and

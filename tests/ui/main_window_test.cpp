@@ -28,6 +28,8 @@
 #include "game/tip_dlg.h"
 #include "race/payout_board_painter.h"
 
+#include "scoped_settings_path.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -74,21 +76,6 @@ void SaveScreenshot(const QImage& image, const char* name)
     QDir().mkpath(QString::fromLocal8Bit(folder));
     image.save(QDir(QString::fromLocal8Bit(folder)).filePath(QString::fromLatin1(name)));
 }
-
-// Points the per-user settings at `folder` while it lives, and back at the
-// user's own place afterwards, so no other test sees a deleted folder.
-class ScopedSettingsPath {
-public:
-    explicit ScopedSettingsPath(const QString& folder) { Set(folder); }
-    ~ScopedSettingsPath() { Set(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)); }
-
-private:
-    static void Set(const QString& folder)
-    {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
-    }
-};
 
 // Answers the boxes and dialogs the game opens while a command runs: a timer
 // looks for the active modal window and acts on it as a player would. Each
