@@ -28,6 +28,7 @@
 #include "game/tip_dlg.h"
 #include "halloffame/score_sheet.h"
 
+#include "modal_answerer.h"
 #include "scoped_settings_path.h"
 
 #include <QApplication>
@@ -101,85 +102,28 @@ QStringList Column(const QTableWidget& table, int column)
     return texts;
 }
 
-// Answers the windows a command opens, as a player would: three names, a
-// Win for each player at the betting window, OK to boxes and notices, and
-// "Don't Continue" at the end. The between-race windows go to `onWindow`.
-class Answerer : public QObject {
-public:
-    explicit Answerer(CVarnView& view) : view_(view)
-    {
-        timer_.setInterval(5);
-        connect(&timer_, &QTimer::timeout, this, &Answerer::Look);
-        timer_.start();
-    }
-
-    std::function<void(QDialog&)> onWindow;
-    std::vector<std::string> seen;
-
-private:
-    void Look()
-    {
-        if (answered_ && !answered_->isVisible())
-            answered_ = nullptr;
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || !modal->isVisible() || modal == answered_)
-            return;
-        answered_ = modal;
-        QTimer::singleShot(0, modal, [this, modal] { Answer(modal); });
-    }
-
-    void Answer(QWidget* modal)
-    {
-        seen.emplace_back(modal->metaObject()->className());
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            for (auto button : {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::Retry}) {
-                if (box->button(button) != nullptr) {
-                    box->button(button)->click();
-                    return;
-                }
-            }
-        } else if (auto* names = qobject_cast<CEnterNamesDlg*>(modal)) {
-            const QString typed[] = {QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")};
-            for (int slot = 0; slot < 3; ++slot) {
-                QLineEdit* edit = names->NameBox(slot)->lineEdit();
-                edit->selectAll();
-                QTest::keyClicks(edit, typed[slot]);
-            }
-            names->PlayButton()->click();
-        } else if (auto* tip = qobject_cast<CTipDlg*>(modal)) {
-            tip->OkButton()->click();
-        } else if (qobject_cast<CBettingWindowDlg*>(modal)) {
-            BettingWindowModel& window = view_.GameObject().bettingWindow;
-            const AmountKey amounts[3][2] = {{AmountKey::One, AmountKey::Zero},
-                                             {AmountKey::Two, AmountKey::Zero},
-                                             {AmountKey::Five, AmountKey::Zero}};
-            for (int player = 0; player < 3; ++player) {
-                window.ChoosePlayer(player);
-                window.PressKey(amounts[player][0]);
-                window.PressKey(amounts[player][1]);
-                if (player == 2)
-                    window.PressKey(AmountKey::Zero);
-                window.ChooseType(BetType::Win, false);
-                window.ChooseRunner(player);
-                window.Buy();
-            }
-            QTest::keyClick(modal, Qt::Key_Escape);
-        } else if (auto* notice = qobject_cast<CNoticeDlg*>(modal)) {
-            notice->OkButton()->click();
-        } else if (auto* results = qobject_cast<CRaceSetResultsDlg*>(modal)) {
-            results->StopButton()->click();
-        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-            if (onWindow)
-                onWindow(*dialog);
-            if (dialog->isVisible())
-                dialog->reject();
+// Answers as a player would: three names, a Win for each player at the
+// betting window, OK to boxes and notices, and "Don't Continue" at the end.
+// The between-race windows go to the answerer's onDialog.
+void AnswerAsThreePlayers(ModalAnswerer& answerer)
+{
+    answerer.playerNames = {QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")};
+    answerer.bettor = [](BettingWindowModel& window) {
+        const AmountKey amounts[3][2] = {{AmountKey::One, AmountKey::Zero},
+                                         {AmountKey::Two, AmountKey::Zero},
+                                         {AmountKey::Five, AmountKey::Zero}};
+        for (int player = 0; player < 3; ++player) {
+            window.ChoosePlayer(player);
+            window.PressKey(amounts[player][0]);
+            window.PressKey(amounts[player][1]);
+            if (player == 2)
+                window.PressKey(AmountKey::Zero);
+            window.ChooseType(BetType::Win, false);
+            window.ChooseRunner(player);
+            window.Buy();
         }
-    }
-
-    CVarnView& view_;
-    QTimer timer_;
-    QPointer<QWidget> answered_;
-};
+    };
+}
 
 class BetweenRaces : public ::testing::Test {
 protected:
@@ -212,7 +156,8 @@ TEST_F(BetweenRaces, EachWindowOpensFromItsMenuInItsPhasesAndSortsOnAHeaderClick
     frame.show();
     CVarnView& view = frame.View();
     Game& game = view.GameObject();
-    Answerer answerer(view);
+    ModalAnswerer answerer(view);
+    AnswerAsThreePlayers(answerer);
     QAction* hallOfFame = frame.Action(MenuCommand::HallOfFame);
     QAction* liveOdds = frame.Action(MenuCommand::LiveOdds);
     QAction* howDidIDo = frame.Action(MenuCommand::HowDidIDo);
@@ -224,7 +169,7 @@ TEST_F(BetweenRaces, EachWindowOpensFromItsMenuInItsPhasesAndSortsOnAHeaderClick
     ASSERT_TRUE(hallOfFame->isEnabled());
     QFile::remove(QStringLiteral("GXscores.gxs"));
     int sheets = 0;
-    answerer.onWindow = [&](QDialog& dialog) {
+    answerer.onDialog = [&](QDialog& dialog) {
         auto* sheet = qobject_cast<CScoreSheet*>(&dialog);
         ASSERT_NE(sheet, nullptr);
         ++sheets;
@@ -254,7 +199,7 @@ TEST_F(BetweenRaces, EachWindowOpensFromItsMenuInItsPhasesAndSortsOnAHeaderClick
     ASSERT_TRUE(liveOdds->isEnabled());
     const int field = game.CurrentFieldSize();
     int odds = 0;
-    answerer.onWindow = [&](QDialog& dialog) {
+    answerer.onDialog = [&](QDialog& dialog) {
         auto* live = qobject_cast<CLiveOddsDlg*>(&dialog);
         ASSERT_NE(live, nullptr);
         ++odds;
@@ -294,7 +239,7 @@ TEST_F(BetweenRaces, EachWindowOpensFromItsMenuInItsPhasesAndSortsOnAHeaderClick
     ASSERT_TRUE(howDidIDo->isEnabled());
     EXPECT_TRUE(liveOdds->isEnabled());
     int results = 0;
-    answerer.onWindow = [&](QDialog& dialog) {
+    answerer.onDialog = [&](QDialog& dialog) {
         auto* bets = qobject_cast<CBetResultsDlg*>(&dialog);
         ASSERT_NE(bets, nullptr);
         ++results;

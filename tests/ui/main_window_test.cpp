@@ -28,6 +28,7 @@
 #include "game/tip_dlg.h"
 #include "race/payout_board_painter.h"
 
+#include "modal_answerer.h"
 #include "scoped_settings_path.h"
 
 #include <QApplication>
@@ -76,107 +77,6 @@ void SaveScreenshot(const QImage& image, const char* name)
     QDir().mkpath(QString::fromLocal8Bit(folder));
     image.save(QDir(QString::fromLocal8Bit(folder)).filePath(QString::fromLatin1(name)));
 }
-
-// Answers the boxes and dialogs the game opens while a command runs: a timer
-// looks for the active modal window and acts on it as a player would. Each
-// kind of window has a default answer; a test may replace any of them.
-class ModalAnswerer : public QObject {
-public:
-    explicit ModalAnswerer(CVarnView& view) : view_(view)
-    {
-        timer_.setInterval(5);
-        connect(&timer_, &QTimer::timeout, this, &ModalAnswerer::Look);
-        timer_.start();
-    }
-
-    // The name typed into the first name box; the others keep "Not In Game".
-    QString playerName = QStringLiteral("Ann");
-    // Which button to press in a message box; by default OK, Yes or Retry.
-    std::function<QMessageBox::StandardButton(const QMessageBox&)> messageAnswer;
-    std::function<void(QFileDialog&)> fileAnswer;
-    // Called with the back buffer each time the betting window opens.
-    std::function<void(const QImage&)> bettingWindowOpened;
-
-    std::vector<std::string> messages;
-    std::vector<std::string> windows; // what was answered, by kind
-    int bettingWindows = 0;
-    int setResults = 0;
-
-private:
-    void Look()
-    {
-        // A window the game keeps is shown again later: once it has been
-        // hidden it is a new showing to answer.
-        if (answered_ && !answered_->isVisible())
-            answered_ = nullptr;
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || !modal->isVisible() || modal == answered_)
-            return;
-        answered_ = modal;
-        // Answered from the event loop, not from inside the timer's handler,
-        // so a window that opens another finds this one ready for it.
-        QTimer::singleShot(0, modal, [this, modal] { Answer(modal); });
-    }
-
-    void Answer(QWidget* modal)
-    {
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            messages.push_back(box->text().toStdString());
-            windows.emplace_back("message");
-            QMessageBox::StandardButton button = QMessageBox::NoButton;
-            if (messageAnswer)
-                button = messageAnswer(*box);
-            for (QMessageBox::StandardButton preferred :
-                 {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::Retry}) {
-                if (button == QMessageBox::NoButton && box->button(preferred))
-                    button = preferred;
-            }
-            ASSERT_NE(box->button(button), nullptr) << "no such button in: " << box->text().toStdString();
-            box->button(button)->click();
-        } else if (auto* names = qobject_cast<CEnterNamesDlg*>(modal)) {
-            windows.emplace_back("names");
-            QLineEdit* edit = names->NameBox(0)->lineEdit();
-            ASSERT_NE(edit, nullptr) << "the name box takes no typing";
-            edit->selectAll();
-            // Letter by letter, as typed; any letter, not only ASCII ones.
-            for (const QChar letter : playerName)
-                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(letter), Qt::NoModifier);
-            names->PlayButton()->click();
-        } else if (auto* tip = qobject_cast<CTipDlg*>(modal)) {
-            windows.emplace_back("tip");
-            tip->OkButton()->click();
-        } else if (qobject_cast<CBettingWindowDlg*>(modal)) {
-            windows.emplace_back("betting");
-            ++bettingWindows;
-            if (bettingWindowOpened)
-                bettingWindowOpened(view_.Buffer().Image());
-            QTest::keyClick(modal, Qt::Key_Escape);
-        } else if (auto* notice = qobject_cast<CNoticeDlg*>(modal)) {
-            windows.emplace_back("notice");
-            notice->OkButton()->click();
-        } else if (auto* results = qobject_cast<CRaceSetResultsDlg*>(modal)) {
-            windows.emplace_back("results");
-            ++setResults;
-            results->StopButton()->click();
-        } else if (auto* details = qobject_cast<CExtraInfoDlg*>(modal)) {
-            windows.emplace_back("details");
-            details->CancelButton()->click();
-        } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
-            windows.emplace_back("file");
-            if (fileAnswer)
-                fileAnswer(*files);
-            else
-                files->reject();
-        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-            windows.emplace_back(modal->metaObject()->className());
-            dialog->reject();
-        }
-    }
-
-    CVarnView& view_;
-    QTimer timer_;
-    QPointer<QWidget> answered_; // null once it is gone, so a new window at its address is seen
-};
 
 // Every window test runs in a game folder and a settings store of its own.
 class MainWindowTest : public ::testing::Test {
@@ -511,7 +411,7 @@ TEST_F(MainWindowTest, CommandEndsTheStartUpScreenSoItCannotPaintOverTheGame)
 
     ModalAnswerer answerer(view);
     answerer.messageAnswer = [](const QMessageBox&) { return QMessageBox::Cancel; };
-    answerer.playerName = QString(); // PLAY with every slot left out: no set
+    answerer.playerNames = {QString()}; // PLAY with every slot left out: no set
     frame->Action(MenuCommand::StartNewRaceSet)->trigger();
     EXPECT_FALSE(view.StartupRunning());
     EXPECT_GT(YellowPixels(view.Buffer().Image(), view.Buffer().VersionTextRect()), 20);
@@ -791,7 +691,7 @@ TEST_F(MainWindowTest, OptionsAndNamesSurviveARestart)
     {
         const auto frame = OpenFrame();
         ModalAnswerer answerer(frame->View());
-        answerer.playerName = QStringLiteral("Zoë");
+        answerer.playerNames = {QStringLiteral("Zoë")};
         StartSet(*frame);
         Game& game = frame->View().GameObject();
         chosen = game.settings;
