@@ -18,6 +18,8 @@
 #include "stable/horse_form_card.h"
 #include "stable/new_horse_editor_dlg.h"
 
+#include "modal_answerer.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -368,63 +370,6 @@ TEST_F(DatabaseWindow, DoubleClickOpensTheFormCardOfThatHorse)
     EXPECT_TRUE(shown);
 }
 
-// Answers whatever modal window a command opens, as a player would: names a
-// player, closes the betting window, confirms boxes; the horse database gets
-// `database`.
-class Player : public QObject {
-public:
-    Player()
-    {
-        timer_.setInterval(5);
-        connect(&timer_, &QTimer::timeout, this, &Player::Look);
-        timer_.start();
-    }
-    std::function<void(CHorseDatabaseDlg&)> database;
-    std::vector<std::string> messages;
-
-private:
-    void Look()
-    {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || !modal->isVisible() || modal == busy_)
-            return;
-        busy_ = modal;
-        QTimer::singleShot(0, modal, [this, modal] {
-            Answer(modal);
-            busy_ = nullptr;
-        });
-    }
-    void Answer(QWidget* modal)
-    {
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            messages.push_back(box->text().toStdString());
-            QAbstractButton* ok = box->button(QMessageBox::Ok);
-            (ok ? ok : box->buttons().constFirst())->click();
-        } else if (auto* names = qobject_cast<CEnterNamesDlg*>(modal)) {
-            QLineEdit* edit = names->NameBox(0)->lineEdit();
-            edit->selectAll();
-            QTest::keyClicks(edit, QStringLiteral("Ann"));
-            names->PlayButton()->click();
-        } else if (auto* tip = qobject_cast<CTipDlg*>(modal)) {
-            tip->OkButton()->click();
-        } else if (qobject_cast<CBettingWindowDlg*>(modal)) {
-            QTest::keyClick(modal, Qt::Key_Escape);
-        } else if (auto* notice = qobject_cast<CNoticeDlg*>(modal)) {
-            notice->OkButton()->click();
-        } else if (auto* results = qobject_cast<CRaceSetResultsDlg*>(modal)) {
-            results->StopButton()->click();
-        } else if (auto* db = qobject_cast<CHorseDatabaseDlg*>(modal)) {
-            if (database)
-                database(*db);
-            db->OkButton()->click();
-        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-            dialog->reject();
-        }
-    }
-    QTimer timer_;
-    QWidget* busy_ = nullptr;
-};
-
 TEST_F(StableWindows, ThreeHorsesEnteredInTheDatabaseRunFirstInTheNextRace)
 {
     QSettings settings(QStringLiteral("Tamberlyn"), QStringLiteral("Galloria"));
@@ -435,18 +380,22 @@ TEST_F(StableWindows, ThreeHorsesEnteredInTheDatabaseRunFirstInTheNextRace)
     CVarnView& view = frame.View();
     view.FirstUpdate();
     const Game& game = view.GameObject();
-    Player player;
+    ModalAnswerer player(view);
     frame.Action(MenuCommand::StartNewRaceSet)->trigger();
     ASSERT_EQ(game.menus.Phase(), GamePhase::Betting);
 
     QStringList chosen;
-    player.database = [&](CHorseDatabaseDlg& database) {
+    player.onDialog = [&](QDialog& dialog) {
+        auto* found = qobject_cast<CHorseDatabaseDlg*>(&dialog);
+        ASSERT_NE(found, nullptr);
+        CHorseDatabaseDlg& database = *found;
         ClickHeader(database.Table(), 1); // by name
         SelectRows(database.Table(), {0, 1, 2});
         chosen = QStringList{CellText(database.Table(), 0, 1), CellText(database.Table(), 1, 1),
                              CellText(database.Table(), 2, 1)};
         // The confirmation is a message box of the game, answered OK.
         database.EnterButton()->click();
+        database.OkButton()->click();
     };
     frame.Action(MenuCommand::ListHorses)->trigger();
     ASSERT_EQ(chosen.size(), 3);
