@@ -1,5 +1,7 @@
 #include "betting/bet_results_model.h"
 
+#include "base/sort_key.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <numeric>
@@ -12,22 +14,11 @@ constexpr BetResultsModel::ColumnSpec kColumns[BetResultsModel::kColumnCount] = 
     {"Name", 100, false}, {"Type", 93, false}, {"Horse 1", 65, true}, {"2", 55, true},
     {"3", 55, true},      {"Bet", 70, true},   {"Winning", 75, true}, {"%", 75, true}};
 
-constexpr std::size_t kPaddedWidth = 10;
-
 std::string DollarText(long long amount)
 {
     std::string text = "$";
     text += std::to_string(amount);
     return text;
-}
-
-std::string Padded(std::string_view text)
-{
-    std::string padded;
-    if (text.size() < kPaddedWidth)
-        padded.assign(kPaddedWidth - text.size(), '/');
-    padded += text;
-    return padded;
 }
 
 } // namespace
@@ -106,7 +97,7 @@ const std::string& BetResultsModel::Cell(int line, int column) const
 
 int BetResultsModel::CompareCells(std::string_view a, std::string_view b, int column, bool ascending)
 {
-    const int raw = Padded(a).compare(Padded(b));
+    const int raw = PaddedForSorting(a).compare(PaddedForSorting(b));
     const int cmp = raw < 0 ? -1 : (raw > 0 ? 1 : 0);
     if (column == kName)
         return ascending ? cmp : -cmp;

@@ -1,6 +1,7 @@
 #include "stable/horse_database_model.h"
 
 #include "base/game_random.h"
+#include "base/sort_key.h"
 #include "stable/race_time.h"
 
 #include <algorithm>
@@ -31,7 +32,6 @@ constexpr std::array<DatabaseColumn, 12> kColumnsWithoutOwners = [] {
     return columns;
 }();
 
-constexpr std::size_t kSortKeyWidth = 10;
 constexpr int kNameColumn = 1;
 constexpr int kOwnerOrTimeColumn = 2;
 
@@ -84,9 +84,7 @@ std::string DatabaseSortKey(std::string_view text, int column)
         key.append(text.substr(1));
     } else
         key = std::string(text);
-    if (column != kNameColumn && key.size() < kSortKeyWidth)
-        key.insert(0, kSortKeyWidth - key.size(), '/');
-    return key;
+    return column == kNameColumn ? key : PaddedForSorting(key);
 }
 
 std::string DeleteHorsesQuestion(int selected)
