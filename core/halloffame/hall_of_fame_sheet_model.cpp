@@ -6,7 +6,7 @@ namespace galloria {
 
 namespace {
 
-constexpr HallOfFameSheetModel::PageSpec kPages[HallOfFameSheetModel::kPageCount] = {
+constexpr HallOfFameSheetModel::PageLayout kPages[HallOfFameSheetModel::kPageCount] = {
     {"Top", "TOP MONEY EARNER - Unlimited Number Of Races", "MONEY", true},
     {"Win Bets", "MONEY EARNED ON THE NOSE (bets to win)", "MONEY", true},
     {"Place Bets", "MONEY WON FROM PLACE BETS", "MONEY", true},
@@ -35,7 +35,7 @@ std::string_view CandidateValue(const ScoreRow& results, int list)
 
 } // namespace
 
-const HallOfFameSheetModel::PageSpec& HallOfFameSheetModel::Page(int page)
+const HallOfFameSheetModel::PageLayout& HallOfFameSheetModel::Page(int page)
 {
     return kPages[std::clamp(page, 0, kPageCount - 1)];
 }

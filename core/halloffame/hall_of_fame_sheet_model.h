@@ -19,14 +19,14 @@ public:
     static constexpr std::string_view kMarker = "----> ";
     static constexpr std::string_view kNoMarker = "         ";
 
-    struct PageSpec {
+    struct PageLayout {
         std::string_view tab;
         std::string_view heading;
         std::string_view valueTitle; // "MONEY" or "PERCENT"
         bool racesColumn;            // every page but Team
     };
     // Page p shows list p; the pages are in tab order.
-    static const PageSpec& Page(int page);
+    static const PageLayout& Page(int page);
 
     // The four columns of one page, row by row, and the rows selected in it.
     struct PageRows {

@@ -56,24 +56,6 @@ std::string Dollars(std::uint32_t amount)
 
 } // namespace
 
-HorseFigures FiguresOf(const HorseRecord& horse)
-{
-    HorseFigures figures;
-    int bestTime = 1000; // times of 1000 fifths or more never count
-    for (int slot = 0; slot < kHistoryLength; ++slot) {
-        if (horse.timeHistory[slot] != 0 && horse.timeHistory[slot] < bestTime)
-            bestTime = horse.timeHistory[slot];
-        figures.totalEarnings += horse.earningsHistory[slot];
-        figures.hiWin = std::max(figures.hiWin, horse.earningsHistory[slot]);
-        figures.firsts += horse.finishHistory[slot] == 1;
-        figures.seconds += horse.finishHistory[slot] == 2;
-        figures.thirds += horse.finishHistory[slot] == 3;
-        figures.racesRun += horse.finishHistory[slot] != 0;
-    }
-    figures.bestTime = bestTime == 1000 ? 0 : bestTime;
-    return figures;
-}
-
 std::string DatabaseSortKey(std::string_view text, int column)
 {
     std::string key;

@@ -13,20 +13,6 @@
 
 namespace galloria {
 
-// The figures the database shows of a horse, from its record's history: the
-// same rules as the stable's statistics, without the rating odds, so they can
-// be taken at any time without touching the game's odds.
-struct HorseFigures {
-    int bestTime = 0; // fifths; 0 = no time
-    int firsts = 0;
-    int seconds = 0;
-    int thirds = 0;
-    std::uint32_t totalEarnings = 0;
-    std::uint32_t hiWin = 0;
-    int racesRun = 0;
-};
-HorseFigures FiguresOf(const HorseRecord& horse);
-
 // What a column shows; the Owner column exists only with ownership on.
 enum class DatabaseField {
     Number,

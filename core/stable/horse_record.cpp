@@ -87,4 +87,22 @@ std::string_view HorseName(const HorseRecord& horse)
     return {horse.name, static_cast<std::size_t>(end - horse.name)};
 }
 
+HorseFigures FiguresOf(const HorseRecord& horse)
+{
+    HorseFigures figures;
+    int bestTime = 1000; // times of 1000 fifths (200 seconds) or more never count
+    for (int slot = 0; slot < kHistoryLength; ++slot) {
+        if (horse.timeHistory[slot] != 0 && horse.timeHistory[slot] < bestTime)
+            bestTime = horse.timeHistory[slot];
+        figures.totalEarnings += horse.earningsHistory[slot];
+        figures.hiWin = std::max(figures.hiWin, horse.earningsHistory[slot]);
+        figures.firsts += horse.finishHistory[slot] == 1;
+        figures.seconds += horse.finishHistory[slot] == 2;
+        figures.thirds += horse.finishHistory[slot] == 3;
+        figures.racesRun += horse.finishHistory[slot] != 0;
+    }
+    figures.bestTime = bestTime == 1000 ? 0 : bestTime;
+    return figures;
+}
+
 } // namespace galloria

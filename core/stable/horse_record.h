@@ -41,4 +41,17 @@ bool SetHorseName(HorseRecord& horse, std::string_view name);
 // The name up to its NUL, never past the 30 bytes of the field.
 std::string_view HorseName(const HorseRecord& horse);
 
+// What a horse's last twenty races add up to: the stable's statistics, the
+// horse database and the form card all show these.
+struct HorseFigures {
+    int bestTime = 0; // fastest non-zero time below 1000 fifths; 0 = no time
+    int firsts = 0;
+    int seconds = 0;
+    int thirds = 0;
+    std::uint32_t totalEarnings = 0;
+    std::uint32_t hiWin = 0; // largest single win
+    int racesRun = 0;
+};
+HorseFigures FiguresOf(const HorseRecord& horse);
+
 } // namespace galloria

@@ -170,24 +170,23 @@ void Stable::ComputeStatistics(GameRandom& random)
 {
     for (int h = 0; h < count; ++h) {
         const HorseRecord& horse = records[h];
+        const HorseFigures figures = FiguresOf(horse);
         HorseStatistics s;
-        int bestTime = 1000; // times of 1000 fifths (200 seconds) or more never count
+        s.bestTime = figures.bestTime;
+        s.hiWin = figures.hiWin;
+        s.totalEarnings = figures.totalEarnings;
+        s.firsts = figures.firsts;
+        s.seconds = figures.seconds;
+        s.thirds = figures.thirds;
+        // The rating is the mean of the odds of the races run.
         double oddsSum = 0.0;
         int oddsCount = 0;
-        for (int i = 0; i < kHistoryLength; ++i) {
-            if (horse.timeHistory[i] != 0 && horse.timeHistory[i] < bestTime)
-                bestTime = horse.timeHistory[i];
-            s.totalEarnings += horse.earningsHistory[i];
-            s.hiWin = std::max(s.hiWin, horse.earningsHistory[i]);
-            s.firsts += horse.finishHistory[i] == 1;
-            s.seconds += horse.finishHistory[i] == 2;
-            s.thirds += horse.finishHistory[i] == 3;
-            if (horse.oddsHistory[i] > 0.0f) {
-                oddsSum += horse.oddsHistory[i];
+        for (const float odds : horse.oddsHistory) {
+            if (odds > 0.0f) {
+                oddsSum += odds;
                 ++oddsCount;
             }
         }
-        s.bestTime = bestTime == 1000 ? 0 : bestTime;
         s.ratingOdds = oddsCount > 0 ? oddsSum / oddsCount : 9 + random.Next() % 4;
         s.lastFinish = horse.finishHistory[0];
         s.lastPurse = horse.lastPurse;

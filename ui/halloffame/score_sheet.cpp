@@ -43,10 +43,10 @@ constexpr int kColumnChars[2][4] = {{17, 30, 18, 4}, {17, 34, 18, 0}};
 
 CScorePage::CScorePage(int list, QWidget* parent) : QWidget(parent)
 {
-    const Sheet::PageSpec& spec = Sheet::Page(list);
-    const bool team = !spec.racesColumn;
+    const Sheet::PageLayout& page = Sheet::Page(list);
+    const bool team = !page.racesColumn;
 
-    heading_ = new QLabel(Text(spec.heading), this);
+    heading_ = new QLabel(Text(page.heading), this);
     heading_->setAlignment(Qt::AlignCenter);
     heading_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     heading_->setWordWrap(true);
@@ -58,7 +58,7 @@ CScorePage::CScorePage(int list, QWidget* parent) : QWidget(parent)
     // Each title stands over its column's text, which the lists indent.
     const QString titles[4] = {QStringLiteral("       DATE"),
                                team ? QStringLiteral(" NAME") : QStringLiteral("             NAME"),
-                               QStringLiteral("          ") + Text(spec.valueTitle), QStringLiteral("#")};
+                               QStringLiteral("          ") + Text(page.valueTitle), QStringLiteral("#")};
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(0);
     grid->setVerticalSpacing(2);
