@@ -1,6 +1,7 @@
 // The window's drawing: the racing form, a frame of the race scene, the
 // runner sprites of a race, and the start-up to the first painted frame.
 
+#include "app/game_folder.h"
 #include "app/main_frame.h"
 #include "app/varn_view.h"
 #include "base/game_random.h"
@@ -15,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QTransform>
 
 #include <benchmark/benchmark.h>
@@ -138,8 +140,8 @@ void BM_HighSceneFrame1080Scaled(benchmark::State& bench)
 }
 BENCHMARK(BM_HighSceneFrame1080Scaled)->Unit(benchmark::kMillisecond);
 
-// From making the main window to its first painted frame (the game folder
-// is the current one, already filled).
+// From making the main window to its first painted frame, in a game folder
+// already filled as on any start after the first.
 void BM_StartUpToFirstPaintedFrame(benchmark::State& bench)
 {
     for (auto _ : bench) {
@@ -165,6 +167,10 @@ int main(int argc, char** argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
 #endif
     QApplication application(argc, argv);
+    // The window saves and reads its files in the current folder: a scratch
+    // one, so that a benchmark run leaves nothing behind.
+    const QTemporaryDir gameFolder;
+    galloria::PrepareGameFolder(gameFolder.path());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
