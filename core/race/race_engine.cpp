@@ -20,12 +20,6 @@ constexpr int kRunOutTicks = 30;
 
 void CRaceEngine::ResetRaceState()
 {
-    draftLevel = behindLeader = outwardStep = inwardStep = closingLevel = 0;
-    speedHandled = false;
-    laneStep = gapAhead = gapBehind = 0;
-    aheadSpeed = 0.0;
-    currentRunner = 0;
-
     newTopThree = 0;
     lastFinishTick = kStillRunning;
     accelerationMode = true;

@@ -54,24 +54,12 @@ public:
     // Race state: set by StartRace (and, as the Idle state, by construction),
     // advanced by AdvanceTick, read by the display and the result bookkeeping.
 
-    // Working values of the runner being stepped.
-    int draftLevel;    // 0..3: how closely it follows the runner ahead in its lane (slipstream)
-    int behindLeader;  // leaderPosition - own position
-    int outwardStep;   // lane units it may move outward now; 0 = blocked
-    int inwardStep;    // lane units it may move inward now; 0 = blocked
-    int closingLevel;  // 0..3: how fast it is closing on a slower runner ahead in its lane
-    bool speedHandled; // this step's pace decision already settled the speed
-    int laneStep;      // 2 below position 7000 (whole lanes), 1 from there on
-    int gapAhead;      // distance to the nearest runner ahead in the lane; kNoGap = none
-    int gapBehind;     // distance to the nearest runner behind in the lane; kNoGap = none
-
     int targetLane[kMaxRunners];        // lane the runner has decided to move to
     int strategyCountdown[kMaxRunners]; // ticks to the next effort re-decision (counts from 3000 on)
     int laneCooldown[kMaxRunners];      // ticks before another lane change (counts from 3000 on)
     int effort[kMaxRunners];            // 0 before the first re-decision, then 1..4 (+2 at most)
     int newTopThree;                    // runners placed 1st..3rd in the current tick
     int lastFinishTick;                 // tick in which the last runner finished; kStillRunning before
-    double aheadSpeed;                  // working value: speed of the nearest runner ahead; 0 = none
     double targetSpeed[kMaxRunners];    // speed steered towards outside acceleration mode
     double effortOffset[4];             // below base speed for effort 0..3; 4 and up use 0
     // One flag for the whole field: a runner below 3000 sets it, a strategy
@@ -83,7 +71,6 @@ public:
     bool nearLane[kMaxRunners];   // the drawn lane is within a pixel of the lane
     bool hardFatigue;             // drawn once per race: harsher fatigue for the whole field
     bool finishThisTick;          // someone finished in this tick: the photo frame
-    int currentRunner;            // runner being stepped
     int clockMinutes;
     int clockSeconds;
     int clockFifths;
@@ -121,19 +108,32 @@ public:
     int gaitOffset[kStrideFrames]; // nose offset by stride frame
 
 private:
+    // What the runner being stepped sees around it and has settled so far in its step.
+    struct Sighting {
+        int draftLevel;    // 0..3: how closely it follows the runner ahead in its lane (slipstream)
+        int behindLeader;  // leaderPosition - own position
+        int outwardStep;   // lane units it may move outward now; 0 = blocked
+        int inwardStep;    // lane units it may move inward now; 0 = blocked
+        int closingLevel;  // 0..3: how fast it is closing on a slower runner ahead in its lane
+        bool speedHandled; // this step's pace decision already settled the speed
+        int laneStep;      // 2 below position 7000 (whole lanes), 1 from there on
+        int gapAhead;      // distance to the nearest runner ahead in the lane; kNoGap = none
+        int gapBehind;     // distance to the nearest runner behind in the lane; kNoGap = none
+        double aheadSpeed; // speed of the nearest runner ahead; 0 = none
+    };
     void StepField(GameRandom& random); // every runner's step, in runner order
     void StepRunner(int r, GameRandom& random);
-    void LookAround(int r);
-    void DecideEarlyPace(int r);
-    void EaseBehindSlowerRunner(int r);
-    void DecideRacingPace(int r, GameRandom& random);
+    Sighting LookAround(int r);
+    void DecideEarlyPace(int r, Sighting& seen);
+    void EaseBehindSlowerRunner(int r, const Sighting& seen);
+    void DecideRacingPace(int r, Sighting& seen, GameRandom& random);
     bool TryTakeGap(int r, int laneOffset, int chanceIn, GameRandom& random);
-    void FollowUpReevaluation(int r, GameRandom& random);
-    void RunStrategyClock(int r, GameRandom& random);
+    void FollowUpReevaluation(int r, const Sighting& seen, GameRandom& random);
+    void RunStrategyClock(int r, const Sighting& seen, GameRandom& random);
     void MoveLane(int r);
-    void UpdateSpeed(int r, GameRandom& random);
+    void UpdateSpeed(int r, const Sighting& seen, GameRandom& random);
     void LimitSpeed(int r);
-    void SpendEnergy(int r, GameRandom& random);
+    void SpendEnergy(int r, const Sighting& seen, GameRandom& random);
 
     void ResetRaceState();
     void AdvanceRaceClock();

@@ -239,15 +239,15 @@ TEST(RaceEngineRace, SingleRunnerKeepsTheRailAndFinishesAlone)
     int topThree = 0;
     int finishTick = -1;
     while (!engine.raceOver) {
+        const double energyBefore = engine.energy[0];
         const int placed = engine.AdvanceTick(random);
         topThree += placed;
         if (placed)
             finishTick = engine.tickCount;
         ASSERT_EQ(engine.lane[0], 0);
         ASSERT_EQ(engine.drawnLane[0], 0);
-        ASSERT_EQ(engine.draftLevel, 0);
-        ASSERT_EQ(engine.closingLevel, 0);
-        ASSERT_EQ(engine.inwardStep, 0);
+        // Nobody to follow: no slipstream, the full square of the speed is spent.
+        ASSERT_EQ(engine.energy[0], energyBefore - engine.speed[0] * engine.speed[0]);
     }
     EXPECT_EQ(topThree, 1);
     EXPECT_EQ(finishTick, engine.lastFinishTick);
