@@ -10,6 +10,8 @@
 #include "race/race_engine.h"
 #include "race/race_scene_layout.h"
 
+#include "screenshot.h"
+
 #include <QImage>
 #include <QPainter>
 
@@ -17,6 +19,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -49,19 +52,23 @@ QImage SolidStrip(QColor colour)
 }
 
 struct Scene {
-    explicit Scene(SizeClass size)
+    explicit Scene(SizeClass size, QColor background = Qt::black)
         : image(LayoutWidth(size), LayoutHeight(size), QImage::Format_RGB32), painter(size)
     {
-        image.fill(Qt::black);
+        image.fill(background);
     }
-    void Draw(const CRaceEngine& engine, int quality, const QImage* sprite = nullptr)
+    // Draws one frame; every runner wears `sprite`, or its own strip of
+    // `sprites` in its own step of the gait where those are given.
+    void Draw(const CRaceEngine& engine, int quality, const QImage* sprite = nullptr,
+              const RunnerSprites* sprites = nullptr)
     {
         RaceSceneFrame frame;
         frame.engine = &engine;
         frame.graphicsQuality = quality;
         frame.frameCounter = engine.tickCount;
         for (int k = 0; k < 12; ++k) {
-            frame.sprites[k] = sprite;
+            frame.sprites[k] = sprites != nullptr && k < engine.fieldSize ? &sprites->Strip(k) : sprite;
+            frame.gaitPhase[k] = sprites != nullptr && k < engine.fieldSize ? k : 0;
             frame.names[k] = QString("Runner %1").arg(k + 1);
         }
         QPainter p(&image);
@@ -178,35 +185,40 @@ TEST(RaceScene, HighTexturesTheCourseInItsColoursWhileMediumStaysPlain)
     }
 }
 
-TEST(RaceScene, TheMapRingKeepsItsMarginsInsideTheBox)
+// The same at each size of the layout.
+class RaceSceneAtSize : public ::testing::TestWithParam<SizeClass> {
+protected:
+    const SizeClass size = GetParam();
+};
+
+INSTANTIATE_TEST_SUITE_P(EverySize, RaceSceneAtSize,
+                         ::testing::Values(SizeClass::Small, SizeClass::Medium, SizeClass::Large),
+                         [](const auto& row) { return "Width" + std::to_string(LayoutWidth(row.param)); });
+
+TEST_P(RaceSceneAtSize, TheMapRingKeepsItsMarginsInsideTheBox)
 {
-    const CRaceEngine engine = RaceUntil(4000);
-    for (const SizeClass size : {SizeClass::Small, SizeClass::Medium, SizeClass::Large}) {
-        Scene scene(size);
-        scene.Draw(engine, 0);
-        const SceneRect box = SceneBoxesFor(size).overviewMap;
-        const int middle = (box.left + box.right) / 2;
-        const QRgb grass = QColor(0x28, 0x82, 0x1E).rgb();
-        // Grass in the top and bottom 7 rows; the ring's band from 8 to 16 in.
-        for (int y = 0; y < 7; ++y) {
-            EXPECT_EQ(scene.image.pixel(middle, box.top + y), grass) << "top, row " << y;
-            EXPECT_EQ(scene.image.pixel(middle, box.bottom - 1 - y), grass) << "bottom, row " << y;
-        }
-        const QColor top = scene.image.pixelColor(middle, box.top + 12);
-        EXPECT_GT(top.red(), 150) << "the ring's dirt at the top";
-        const QColor bottom = scene.image.pixelColor(middle - 30, box.bottom - 13);
-        EXPECT_GT(bottom.red(), 150) << "the ring's dirt at the bottom";
-        EXPECT_EQ(scene.image.pixel(box.left + 4, (box.top + box.bottom) / 2), grass) << "left margin";
-        EXPECT_EQ(scene.image.pixel(box.right - 5, (box.top + box.bottom) / 2), grass) << "right margin";
+    Scene scene(size);
+    scene.Draw(RaceUntil(4000), 0);
+    const SceneRect box = SceneBoxesFor(size).overviewMap;
+    const int middle = (box.left + box.right) / 2;
+    const QRgb grass = QColor(0x28, 0x82, 0x1E).rgb();
+    // Grass in the top and bottom 7 rows; the ring's band from 8 to 16 in.
+    for (int y = 0; y < 7; ++y) {
+        EXPECT_EQ(scene.image.pixel(middle, box.top + y), grass) << "top, row " << y;
+        EXPECT_EQ(scene.image.pixel(middle, box.bottom - 1 - y), grass) << "bottom, row " << y;
     }
+    EXPECT_GT(scene.image.pixelColor(middle, box.top + 12).red(), 150) << "the ring's dirt at the top";
+    EXPECT_GT(scene.image.pixelColor(middle - 30, box.bottom - 13).red(), 150)
+        << "the ring's dirt at the bottom";
+    EXPECT_EQ(scene.image.pixel(box.left + 4, (box.top + box.bottom) / 2), grass) << "left margin";
+    EXPECT_EQ(scene.image.pixel(box.right - 5, (box.top + box.bottom) / 2), grass) << "right margin";
 }
 
 // The strip of pictures of a race for looking at: the start, the middle at
 // each quality, the finish, at the smallest and the largest size.
 TEST(RaceScene, ScreenshotsOfARace)
 {
-    const char* folder = std::getenv("GALLORIA_SCREENSHOT_DIR");
-    if (!folder)
+    if (!ScreenshotsWanted())
         GTEST_SKIP() << "GALLORIA_SCREENSHOT_DIR names no folder";
     RunnerSprites sprites;
     const std::uint32_t coats[] = {0x00254A8B, 0x00112233, 0x00D0D0D0, 0x001E3C64, 0x00335577, 0x00101010};
@@ -223,23 +235,9 @@ TEST(RaceScene, ScreenshotsOfARace)
     for (const auto& moment : moments) {
         const CRaceEngine engine = RaceUntil(moment.leader);
         for (SizeClass size : {SizeClass::Small, SizeClass::Large}) {
-            QImage image(LayoutWidth(size), LayoutHeight(size), QImage::Format_RGB32);
-            image.fill(QColor(0x1E, 0x4B, 0x1E));
-            RaceScenePainter painter(size);
-            RaceSceneFrame frame;
-            frame.engine = &engine;
-            frame.graphicsQuality = moment.quality;
-            frame.frameCounter = engine.tickCount;
-            for (int k = 0; k < engine.fieldSize; ++k) {
-                frame.sprites[k] = &sprites.Strip(k);
-                frame.gaitPhase[k] = k;
-                frame.names[k] = QString("Runner %1").arg(k + 1);
-            }
-            QPainter p(&image);
-            painter.SetUpCourse(p, moment.quality);
-            painter.DrawFrame(p, frame);
-            p.end();
-            image.save(QString("%1/race_%2_%3.png").arg(folder, moment.name).arg(LayoutWidth(size)));
+            Scene scene(size, QColor(0x1E, 0x4B, 0x1E));
+            scene.Draw(engine, moment.quality, nullptr, &sprites);
+            SaveScreenshot(scene.image, QString("race_%1_%2.png").arg(moment.name).arg(LayoutWidth(size)));
         }
     }
 }
@@ -274,7 +272,7 @@ TEST(RaceScene, PhotosAreCutFromTheBackBufferAndLabelledInFinishingOrder)
     EXPECT_FALSE(album.Made());
 }
 
-TEST(RaceScene, ThePayoutBoardFitsEverySize)
+TEST_P(RaceSceneAtSize, ThePayoutBoardFits)
 {
     const std::vector<int> order = {4, 0, 2, 1, 3, 5, 6, 7, 8, 9, 10, 11};
     std::vector<std::string> names;
@@ -284,21 +282,18 @@ TEST(RaceScene, ThePayoutBoardFitsEverySize)
     const PayoutBoardView board = BuildPayoutBoardView(order, names, {}, 2, pay);
     QImage photo(480, 294, QImage::Format_RGB32);
     photo.fill(QColor(0xAA, 0x5E, 0x00));
-    for (SizeClass size : {SizeClass::Small, SizeClass::Medium, SizeClass::Large}) {
-        QImage image(LayoutWidth(size), LayoutHeight(size), QImage::Format_RGB32);
-        image.fill(Qt::black);
-        {
-            QPainter painter(&image);
-            PaintPayoutBoard(painter, size, board,
-                             photo.copy(QRect(QPoint(0, 0), BySizeClass(size, QSize(300, 184),
-                                                                        QSize(370, 230), QSize(480, 294)))));
-        }
-        // Nothing is drawn in the last rows of the layout: the board fits.
-        for (int x = 0; x < image.width(); x += 3)
-            ASSERT_EQ(image.pixel(x, image.height() - 2), qRgb(0, 0, 0));
-        if (const char* folder = std::getenv("GALLORIA_SCREENSHOT_DIR"))
-            image.save(QString(folder) + QString("/payout_board_%1.png").arg(LayoutWidth(size)));
+    QImage image(LayoutWidth(size), LayoutHeight(size), QImage::Format_RGB32);
+    image.fill(Qt::black);
+    {
+        QPainter painter(&image);
+        PaintPayoutBoard(painter, size, board,
+                         photo.copy(QRect(QPoint(0, 0), BySizeClass(size, QSize(300, 184), QSize(370, 230),
+                                                                    QSize(480, 294)))));
     }
+    // Nothing is drawn in the last rows of the layout: the board fits.
+    for (int x = 0; x < image.width(); x += 3)
+        ASSERT_EQ(image.pixel(x, image.height() - 2), qRgb(0, 0, 0)) << "column " << x;
+    SaveScreenshot(image, QString("payout_board_%1.png").arg(LayoutWidth(size)));
 }
 
 } // namespace
