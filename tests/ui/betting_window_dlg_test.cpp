@@ -100,8 +100,6 @@ struct Fixture {
                 QTest::mouseClick(button, Qt::LeftButton);
         }
     }
-    // Clicks, then checks every control against the model.
-    void ClickAndExpectBound(std::initializer_list<int> ids) const;
 
     // Runs the dialog modally; body runs inside its event loop, and the
     // dialog is closed afterwards if body left it open, so no test can hang.
@@ -148,10 +146,11 @@ void ExpectBound(const Fixture& f)
     EXPECT_EQ(f.BetLine().toStdString(), m.BetLine());
 }
 
-void Fixture::ClickAndExpectBound(std::initializer_list<int> ids) const
+// Clicks, then checks every control against the model.
+void ClickAndExpectBound(const Fixture& f, std::initializer_list<int> ids)
 {
-    Click(ids);
-    ExpectBound(*this);
+    f.Click(ids);
+    ExpectBound(f);
 }
 
 TEST(BettingWindowDlgBinding, ButtonsFollowTheModelWhileBetsAreComposedAndBought)
@@ -165,18 +164,18 @@ TEST(BettingWindowDlgBinding, ButtonsFollowTheModelWhileBetsAreComposedAndBought
         EXPECT_FALSE(f.Shown(kRunnerIds[8])); // past an 8-runner field
         EXPECT_TRUE(f.Enabled(kRace));
 
-        f.ClickAndExpectBound({1024});
+        ClickAndExpectBound(f, {1024});
         EXPECT_TRUE(f.Button(1024)->isChecked()); // the chosen player is marked
-        f.ClickAndExpectBound({Digit(2), Digit(5)});
+        ClickAndExpectBound(f, {Digit(2), Digit(5)});
         EXPECT_EQ(f.Label(1093), QStringLiteral("475"));
-        f.ClickAndExpectBound({kExactaBoxed});
-        f.ClickAndExpectBound({kRunnerIds[2]});
+        ClickAndExpectBound(f, {kExactaBoxed});
+        ClickAndExpectBound(f, {kRunnerIds[2]});
         EXPECT_TRUE(f.Enabled(kAll) && f.Enabled(kLong) && !f.Enabled(kRunnerIds[2]));
-        f.ClickAndExpectBound({kLong});
+        ClickAndExpectBound(f, {kLong});
         EXPECT_TRUE(f.BetLine().startsWith(QStringLiteral("Tom           25      Exacta  Bx  3   Long")));
 
         const QString line = f.BetLine();
-        f.ClickAndExpectBound({kBuy});
+        ClickAndExpectBound(f, {kBuy});
         ASSERT_EQ(f.model.Bets(2).count, 1);
         EXPECT_EQ(QString::fromStdString(f.model.Bets(2).Bought()[0].description), line);
         EXPECT_TRUE(f.Enabled(kView) && f.Enabled(Digit(1)) && !f.Enabled(kBuy));
@@ -186,13 +185,13 @@ TEST(BettingWindowDlgBinding, ButtonsFollowTheModelWhileBetsAreComposedAndBought
         EXPECT_EQ(f.model.AmountText(), "9");
         f.Click({kClear, Digit(3), Digit(0), kTriacta, kRunnerIds[0], kRunnerIds[1], kAll});
         EXPECT_TRUE(f.Enabled(kBuy));
-        f.ClickAndExpectBound({kExacta}); // a new type starts the runners afresh
+        ClickAndExpectBound(f, {kExacta}); // a new type starts the runners afresh
         EXPECT_TRUE(f.Button(kExacta)->isChecked() && !f.Button(kTriacta)->isChecked());
-        f.ClickAndExpectBound({kClearAll});
+        ClickAndExpectBound(f, {kClearAll});
         EXPECT_EQ(f.Label(1093), QStringLiteral("475"));
 
         // Switching players abandons a half-composed bet and its stake.
-        f.ClickAndExpectBound({Digit(9), 1022});
+        ClickAndExpectBound(f, {Digit(9), 1022});
         EXPECT_EQ(f.Label(1093), QStringLiteral("475"));
         EXPECT_FALSE(f.Button(1024)->isChecked());
     });
