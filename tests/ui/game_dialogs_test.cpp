@@ -11,6 +11,8 @@
 #include "game/race_set_results_dlg.h"
 #include "game/tip_dlg.h"
 
+#include "screenshot.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
@@ -30,7 +32,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <functional>
+#include <string>
 #include <string_view>
 
 namespace galloria {
@@ -52,16 +56,6 @@ void WhenShown(QWidget& dialog, std::function<void()> answer)
                 modal->reject();
         }
     });
-}
-
-// Writes a picture of the widget when screenshots are asked for.
-void Snap(QWidget& widget, const char* name)
-{
-    const QString folder = qEnvironmentVariable("GALLORIA_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        return;
-    QDir().mkpath(folder);
-    widget.grab().save(QDir(folder).filePath(QString::fromLatin1(name)));
 }
 
 void ExpectFitsSmallScreen(const QWidget& widget)
@@ -88,6 +82,26 @@ void Retype(QLineEdit* edit, const QString& text)
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
     QTest::keyClicks(edit, text);
+}
+
+// Expects `dialog` to wear `caption` (unless null) and shows it through
+// `show` twice: closed with `ok` it must answer as accepted, closed with
+// `cancel` (Escape where that is null) as not. Open, it fits the smallest screen.
+void ExpectOkAndCancel(QDialog& dialog, const char* caption, QAbstractButton* ok, QAbstractButton* cancel,
+                       const std::function<bool()>& show, const char* screenshot = nullptr)
+{
+    if (caption != nullptr) {
+        EXPECT_EQ(dialog.windowTitle(), caption);
+    }
+    WhenShown(dialog, [&] {
+        ExpectFitsSmallScreen(dialog);
+        if (screenshot != nullptr)
+            SaveScreenshot(dialog, screenshot);
+        Click(ok);
+    });
+    EXPECT_TRUE(show()) << dialog.windowTitle().toStdString();
+    WhenShown(dialog, [&] { cancel != nullptr ? Click(cancel) : QTest::keyClick(&dialog, Qt::Key_Escape); });
+    EXPECT_FALSE(show()) << dialog.windowTitle().toStdString();
 }
 
 // A set quit after three races by two players in slots 1 and 3.
@@ -136,140 +150,95 @@ protected:
     QWidget view; // stands in for the game's view, the dialogs' parent
 };
 
-// ---------------------------------------------------------------------------
-// Every dialog: its caption, that OK and Cancel close it with their answer,
-// and that it fits the smallest screen.
-
 TEST_F(GameDialogs, EveryDialogHasItsCaptionAnswersOkAndCancelAndFits)
 {
-    {
-        CEnterNamesDlg names(&view);
-        EXPECT_EQ(names.windowTitle(), "Enter Name(s)");
-        PlayerNamesModel model;
-        model.Open({"Anna", "", "", ""});
-        WhenShown(names, [&] {
-            ExpectFitsSmallScreen(names);
-            Click(names.PlayButton());
-        });
-        EXPECT_TRUE(names.Ask(model));
-        WhenShown(names, [&] { Click(names.CancelButton()); });
-        EXPECT_FALSE(names.Ask(model));
-    }
-    {
-        CRaceSetResultsDlg results(&view);
-        EXPECT_EQ(results.windowTitle(), "Results For The Current Race Set");
-        RaceSetResultsModel model;
-        model.Fill(FullSet(), SetEndReason::TenRacesRun);
-        ASSERT_TRUE(model.CanContinue());
-        WhenShown(results, [&] {
-            ExpectFitsSmallScreen(results);
-            Click(results.ContinueButton());
-        });
-        EXPECT_TRUE(results.Show(model));
-        WhenShown(results, [&] { Click(results.StopButton()); });
-        EXPECT_FALSE(results.Show(model));
-    }
-    {
-        COptionsDlg options(&view);
-        EXPECT_EQ(options.windowTitle(), "Game Options");
-        WhenShown(options, [&] {
-            ExpectFitsSmallScreen(options);
-            Click(options.SaveButton());
-        });
-        EXPECT_TRUE(options.Ask(GameSettings{}).saved.has_value());
-        WhenShown(options, [&] { Click(options.CancelButton()); });
-        EXPECT_FALSE(options.Ask(GameSettings{}).saved.has_value());
-    }
-    {
-        CNoticeDlg notice(&view);
-        const std::string_view lines[] = {"One", "Two", "Three", "Four"};
-        WhenShown(notice, [&] {
-            ExpectFitsSmallScreen(notice);
-            Click(notice.OkButton());
-        });
-        notice.Show(lines, true, 40000);
-        EXPECT_EQ(notice.result(), QDialog::Accepted);
-        WhenShown(notice, [&] { QTest::keyClick(&notice, Qt::Key_Escape); });
-        notice.Show(lines, false, 0);
-        EXPECT_EQ(notice.result(), QDialog::Rejected);
-    }
-    {
-        CAboutDlg about(&view);
-        EXPECT_EQ(about.windowTitle(), "About Galloria");
-        const auto labels = about.findChildren<QLabel*>();
-        EXPECT_TRUE(std::any_of(labels.begin(), labels.end(),
-                                [](const QLabel* label) { return label->text() == "v1.5.11"; }));
-        WhenShown(about, [&] {
-            ExpectFitsSmallScreen(about);
-            Snap(about, "about.png");
-            Click(about.CloseButton());
-        });
-        EXPECT_EQ(about.exec(), QDialog::Accepted);
-        WhenShown(about, [&] { QTest::keyClick(&about, Qt::Key_Escape); });
-        EXPECT_EQ(about.exec(), QDialog::Rejected);
-    }
-    {
-        CTipDlg tip(&view);
-        EXPECT_EQ(tip.windowTitle(), "Psssst ....");
-        const QString text = "Gallant Lad is the cat's meow. Read my lips! Dis one's gonna win!";
-        WhenShown(tip, [&] {
-            EXPECT_EQ(tip.Text(), text);
-            ExpectFitsSmallScreen(tip);
-            Snap(tip, "tip.png");
-            Click(tip.OkButton());
-        });
-        tip.Show(text);
-        EXPECT_EQ(tip.result(), QDialog::Accepted);
-    }
-    {
-        CExtraInfoDlg details(&view);
-        EXPECT_EQ(details.windowTitle(), "Extra Info");
-        WhenShown(details, [&] {
-            ExpectFitsSmallScreen(details);
-            Snap(details, "details.png");
-            Click(details.OkButton());
-        });
-        EXPECT_EQ(details.Ask(SomeDetails()), SomeDetails());
-        WhenShown(details, [&] { Click(details.CancelButton()); });
-        EXPECT_FALSE(details.Ask(SomeDetails()).has_value());
-    }
-    {
-        COddsProgressDlg progress(&view);
-        progress.Open(kOddsProgressRange);
-        EXPECT_TRUE(progress.isVisible());
-        EXPECT_FALSE(progress.isModal());
-        ExpectFitsSmallScreen(progress);
-        progress.SetPosition(6);
-        Snap(progress, "progress.png");
-        progress.Close();
-        EXPECT_FALSE(progress.isVisible());
-    }
-    {
-        CHelpWindow help(&view);
-        EXPECT_EQ(help.windowTitle(), "Galloria Help");
-        help.ShowContents();
-        EXPECT_TRUE(help.isVisible());
-        ExpectFitsSmallScreen(help);
-        help.close();
-    }
-}
+    CEnterNamesDlg names(&view);
+    PlayerNamesModel namesModel;
+    namesModel.Open({"Anna", "", "", ""});
+    ExpectOkAndCancel(names, "Enter Name(s)", names.PlayButton(), names.CancelButton(),
+                      [&] { return names.Ask(namesModel); });
 
-// ---------------------------------------------------------------------------
-// The names dialog.
+    CRaceSetResultsDlg results(&view);
+    RaceSetResultsModel resultsModel;
+    resultsModel.Fill(FullSet(), SetEndReason::TenRacesRun);
+    ASSERT_TRUE(resultsModel.CanContinue());
+    ExpectOkAndCancel(results, "Results For The Current Race Set", results.ContinueButton(),
+                      results.StopButton(), [&] { return results.Show(resultsModel); });
+
+    COptionsDlg options(&view);
+    ExpectOkAndCancel(options, "Game Options", options.SaveButton(), options.CancelButton(),
+                      [&] { return options.Ask(GameSettings{}).saved.has_value(); });
+
+    CNoticeDlg notice(&view);
+    const std::string_view lines[] = {"One", "Two", "Three", "Four"};
+    bool medals = true; // first with medals, then as a plain notice
+    ExpectOkAndCancel(notice, nullptr, notice.OkButton(), nullptr, [&] {
+        notice.Show(lines, medals, medals ? 40000 : 0);
+        medals = false;
+        return notice.result() == QDialog::Accepted;
+    });
+
+    CAboutDlg about(&view);
+    const auto labels = about.findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(),
+                            [](const QLabel* label) { return label->text() == "v1.5.11"; }));
+    ExpectOkAndCancel(
+        about, "About Galloria", about.CloseButton(), nullptr,
+        [&] { return about.exec() == QDialog::Accepted; }, "about.png");
+
+    CExtraInfoDlg details(&view);
+    ExpectOkAndCancel(
+        details, "Extra Info", details.OkButton(), details.CancelButton(),
+        [&] {
+            const auto answer = details.Ask(SomeDetails());
+            EXPECT_TRUE(!answer || *answer == SomeDetails()) << "OK answers with the details as shown";
+            return answer.has_value();
+        },
+        "details.png");
+
+    // The tip has OK alone.
+    CTipDlg tip(&view);
+    EXPECT_EQ(tip.windowTitle(), "Psssst ....");
+    const QString text = "Gallant Lad is the cat's meow. Read my lips! Dis one's gonna win!";
+    WhenShown(tip, [&] {
+        EXPECT_EQ(tip.Text(), text);
+        ExpectFitsSmallScreen(tip);
+        SaveScreenshot(tip, "tip.png");
+        Click(tip.OkButton());
+    });
+    tip.Show(text);
+    EXPECT_EQ(tip.result(), QDialog::Accepted);
+
+    // The odds progress and the help are not modal.
+    COddsProgressDlg progress(&view);
+    progress.Open(kOddsProgressRange);
+    EXPECT_FALSE(progress.isModal());
+    ExpectFitsSmallScreen(progress);
+    progress.SetPosition(6);
+    SaveScreenshot(progress, "progress.png");
+    progress.Close();
+
+    CHelpWindow help(&view);
+    EXPECT_EQ(help.windowTitle(), "Galloria Help");
+    help.ShowContents();
+    EXPECT_TRUE(help.isVisible());
+    ExpectFitsSmallScreen(help);
+    help.close();
+}
 
 TEST_F(GameDialogs, NamesDialogTurnsTypedAndPickedNamesIntoTheModelsAnswer)
 {
     CEnterNamesDlg dialog(&view);
     PlayerNamesModel model;
-    model.Open({"Anna", "Not In Game", "", "Ben"});
+    const std::array<std::string, kPlayerSlots> opened = {"Anna", "Not In Game", "", "Ben"};
+    model.Open(opened);
 
     WhenShown(dialog, [&] {
-        // Opens on the model: typed names as text, list entries selected.
-        EXPECT_EQ(dialog.NameBox(0)->currentText(), "Anna");
+        // Opens on the model: typed names as text, list entries selected and
+        // shown whole, not cut to ten letters.
+        for (int slot = 0; slot < kPlayerSlots; ++slot)
+            EXPECT_EQ(dialog.NameBox(slot)->currentText().toStdString(), opened[slot]) << "slot " << slot;
         EXPECT_EQ(dialog.NameBox(1)->currentIndex(), kNotInGameEntry);
-        EXPECT_EQ(dialog.NameBox(1)->currentText(), "Not In Game"); // shown whole, not cut to ten letters
-        EXPECT_EQ(dialog.NameBox(2)->currentText(), "");
-        EXPECT_EQ(dialog.NameBox(3)->currentText(), "Ben");
 
         Retype(dialog.NameBox(0)->lineEdit(), "Zoe");
         // Typing stops at ten letters.
@@ -280,7 +249,7 @@ TEST_F(GameDialogs, NamesDialogTurnsTypedAndPickedNamesIntoTheModelsAnswer)
         // Picking an entry and then typing over it makes the text a name.
         dialog.NameBox(1)->setCurrentIndex(kBlankEntry);
         Retype(dialog.NameBox(1)->lineEdit(), "Max");
-        Snap(dialog, "names.png");
+        SaveScreenshot(dialog, "names.png");
         Click(dialog.PlayButton());
     });
     ASSERT_TRUE(dialog.Ask(model));
@@ -288,10 +257,7 @@ TEST_F(GameDialogs, NamesDialogTurnsTypedAndPickedNamesIntoTheModelsAnswer)
     const PlayerNamesAnswer answer = model.Play();
     ASSERT_TRUE(answer.Accepted()) << answer.refusal;
     EXPECT_EQ(answer.playerCount, 3);
-    EXPECT_EQ(answer.names[0], "Zoe");
-    EXPECT_EQ(answer.names[1], "Max");
-    EXPECT_EQ(answer.names[2], "Bartholome");
-    EXPECT_EQ(answer.names[3], "");
+    EXPECT_EQ(answer.names, (std::array<std::string, kPlayerSlots>{"Zoe", "Max", "Bartholome", ""}));
     EXPECT_EQ(model.Selection(3), kNotInGameEntry);
 }
 
@@ -326,9 +292,6 @@ TEST_F(GameDialogs, NamesDialogCancelLeavesTheModelAndTheNextOpeningShowsItAgain
     EXPECT_EQ(answer.playerCount, 1);
 }
 
-// ---------------------------------------------------------------------------
-// The race set results.
-
 TEST_F(GameDialogs, ResultsDialogShowsEveryCellOfTheGrid)
 {
     CRaceSetResultsDlg dialog(&view);
@@ -360,7 +323,7 @@ TEST_F(GameDialogs, ResultsDialogShowsEveryCellOfTheGrid)
             for (int column = 1; column < RaceSetResultsModel::kColumnCount; ++column)
                 EXPECT_EQ(dialog.CellLabel(row, column)->y(), dialog.CellLabel(row, 0)->y()) << "row " << row;
         }
-        Snap(dialog, "results.png");
+        SaveScreenshot(dialog, "results.png");
         Click(dialog.ContinueButton());
     });
     EXPECT_TRUE(dialog.Show(model));
@@ -393,9 +356,6 @@ TEST_F(GameDialogs, ResultsDialogOffersOnlyStoppingWhenTheModelSaysSo)
     });
     EXPECT_FALSE(dialog.Show(quit));
 }
-
-// ---------------------------------------------------------------------------
-// The options.
 
 GameSettings SomeSettings()
 {
@@ -430,7 +390,7 @@ TEST_F(GameDialogs, OptionsShowTheSettingsAndSaveReturnsTheChangedOnes)
         EXPECT_EQ(dialog.SpeedSlider()->maximum(), kMaxAnimationSpeed);
         EXPECT_EQ(dialog.OddsSlider()->minimum(), kMinOddsAccuracy);
         EXPECT_EQ(dialog.OddsSlider()->maximum(), kMaxOddsAccuracy);
-        Snap(dialog, "options.png");
+        SaveScreenshot(dialog, "options.png");
 
         Click(dialog.SoundGroup()->button(1));
         // The value text follows the slider as it moves.
@@ -561,9 +521,6 @@ TEST_F(GameDialogs, OptionsKeepAStoredValueThatNoButtonStandsFor)
     EXPECT_EQ(answer.saved->sortOrder, odd.sortOrder);
 }
 
-// ---------------------------------------------------------------------------
-// The notice box.
-
 TEST_F(GameDialogs, NoticeShowsOneToFiveMedalsByAmount)
 {
     struct Case {
@@ -591,19 +548,15 @@ TEST_F(GameDialogs, NoticeShowsOneToFiveMedalsByAmount)
                              "to see the final results for\nthis race set.");
     WhenShown(notice, [&] {
         EXPECT_EQ(notice.MedalsShown(), 5);
-        Snap(notice, "notice.png");
+        SaveScreenshot(notice, "notice.png");
         Click(notice.OkButton());
     });
     notice.Show(lines, true, 40000);
 }
 
-// ---------------------------------------------------------------------------
-// The personal details.
-
 TEST_F(GameDialogs, DetailsOfferOkOnlyWhileAllFiveAreFilledIn)
 {
     CExtraInfoDlg dialog(&view);
-    PersonalDetails typed;
     WhenShown(dialog, [&] {
         EXPECT_FALSE(dialog.OkButton()->isEnabled());
         const QString texts[] = {"Ada", "Lovelace", "London", "England", "ada@example.org"};
@@ -634,9 +587,6 @@ TEST_F(GameDialogs, DetailsOfferOkOnlyWhileAllFiveAreFilledIn)
     EXPECT_FALSE(dialog.Ask(SomeDetails()).has_value());
 }
 
-// ---------------------------------------------------------------------------
-// The odds progress window.
-
 TEST_F(GameDialogs, OddsProgressFollowsTheSimulationAndStartsOverWhenOpenedAgain)
 {
     COddsProgressDlg progress(&view);
@@ -660,17 +610,9 @@ TEST_F(GameDialogs, OddsProgressFollowsTheSimulationAndStartsOverWhenOpenedAgain
     face.Close();
 }
 
-// ---------------------------------------------------------------------------
-// The help.
-
-QStringList HelpPages()
-{
-    return QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")}, QDir::Files);
-}
-
 TEST_F(GameDialogs, HelpPagesLinkOnlyToPagesThatExist)
 {
-    const QStringList pages = HelpPages();
+    const QStringList pages = QDir(":/help").entryList({"*.html"}, QDir::Files);
     ASSERT_TRUE(pages.contains("index.html"));
     ASSERT_GE(pages.size(), 5);
     const QRegularExpression link(QStringLiteral("href=\"([^\"#]*)"));
@@ -717,7 +659,7 @@ TEST_F(GameDialogs, HelpFollowsLinksBetweenItsPagesAndGoesBack)
     Q_EMIT help.Browser()->anchorClicked(QUrl("odds.html"));
     EXPECT_EQ(help.Browser()->source().fileName(), "odds.html");
     EXPECT_TRUE(help.Browser()->toPlainText().contains("pari-mutuel", Qt::CaseInsensitive));
-    Snap(help, "help.png");
+    SaveScreenshot(help, "help.png");
 
     help.Browser()->backward();
     EXPECT_EQ(help.Browser()->source(), CHelpWindow::ContentsUrl());

@@ -10,6 +10,8 @@
 #include "race/race_engine.h"
 #include "race/race_scene_layout.h"
 
+#include "screenshot.h"
+
 #include <QImage>
 #include <QPainter>
 
@@ -17,6 +19,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -49,19 +52,23 @@ QImage SolidStrip(QColor colour)
 }
 
 struct Scene {
-    explicit Scene(SizeClass size)
+    explicit Scene(SizeClass size, QColor background = Qt::black)
         : image(LayoutWidth(size), LayoutHeight(size), QImage::Format_RGB32), painter(size)
     {
-        image.fill(Qt::black);
+        image.fill(background);
     }
-    void Draw(const CRaceEngine& engine, int quality, const QImage* sprite = nullptr)
+    // Draws one frame; every runner wears `sprite`, or its own strip of
+    // `sprites` in its own step of the gait where those are given.
+    void Draw(const CRaceEngine& engine, int quality, const QImage* sprite = nullptr,
+              const RunnerSprites* sprites = nullptr)
     {
         RaceSceneFrame frame;
         frame.engine = &engine;
         frame.graphicsQuality = quality;
         frame.frameCounter = engine.tickCount;
         for (int k = 0; k < 12; ++k) {
-            frame.sprites[k] = sprite;
+            frame.sprites[k] = sprites != nullptr && k < engine.fieldSize ? &sprites->Strip(k) : sprite;
+            frame.gaitPhase[k] = sprites != nullptr && k < engine.fieldSize ? k : 0;
             frame.names[k] = QString("Runner %1").arg(k + 1);
         }
         QPainter p(&image);
@@ -72,6 +79,16 @@ struct Scene {
     RaceScenePainter painter;
 };
 
+// One frame of `engine`'s race in the large layout.
+QImage LargeFrame(const CRaceEngine& engine, int quality, const QImage* sprite = nullptr)
+{
+    Scene scene(SizeClass::Large);
+    scene.Draw(engine, quality, sprite);
+    return scene.image;
+}
+
+const QRgb kGrass = qRgb(0x28, 0x82, 0x1E);
+
 bool IsRed(QRgb pixel)
 {
     return qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) < 60;
@@ -79,12 +96,10 @@ bool IsRed(QRgb pixel)
 
 TEST(RaceScene, TheFinishLineStandsAt870OnceTheLeaderIsPastTheLine)
 {
-    const CRaceEngine engine = RaceUntil(kCourseFinish + 40);
-    Scene scene(SizeClass::Large);
-    scene.Draw(engine, 0);
+    const QImage image = LargeFrame(RaceUntil(kCourseFinish + 40), 0);
     int redColumn = -1;
     for (int x = 860; x < 890 && redColumn < 0; ++x)
-        if (IsRed(scene.image.pixel(x, 150)))
+        if (IsRed(image.pixel(x, 150)))
             redColumn = x;
     ASSERT_GE(redColumn, 0);
     EXPECT_NEAR(redColumn, 870 + 4, 1);
@@ -92,27 +107,24 @@ TEST(RaceScene, TheFinishLineStandsAt870OnceTheLeaderIsPastTheLine)
 
 TEST(RaceScene, TheNearRailLiesJustAbove285AndGrassBelowIt)
 {
-    const CRaceEngine engine = RaceUntil(3000);
-    Scene scene(SizeClass::Large);
-    scene.Draw(engine, 0);
-    const QRgb rail = scene.image.pixel(500, 285 - 12);
+    const QImage image = LargeFrame(RaceUntil(3000), 0);
+    const QRgb rail = image.pixel(500, 285 - 12);
     EXPECT_EQ(qRed(rail), qGreen(rail)) << "a grey rail line";
     EXPECT_GT(qRed(rail), 150);
-    EXPECT_EQ(scene.image.pixel(3, 285), QColor(Qt::black).rgb()) << "outside the track nothing is drawn";
+    EXPECT_EQ(image.pixel(3, 285), QColor(Qt::black).rgb()) << "outside the track nothing is drawn";
 }
 
 TEST(RaceScene, RunnersStandWhereTheCameraPutsThem)
 {
     const CRaceEngine engine = RaceUntil(5000);
     const QImage sprite = SolidStrip(QColor(0x10, 0x20, 0xF0));
-    Scene scene(SizeClass::Large);
-    scene.Draw(engine, 2, &sprite);
+    const QImage image = LargeFrame(engine, 2, &sprite);
     for (int k = 0; k < engine.fieldSize; ++k) {
         const int x = 768 - std::abs(engine.leaderPosition - engine.position[k]);
         const int y = 100 + engine.drawnLane[k] + 20;
         if (x < 30 || x + 10 > 990)
             continue;
-        EXPECT_EQ(scene.image.pixel(x + 5, y), sprite.pixel(0, 0)) << "runner " << k;
+        EXPECT_EQ(image.pixel(x + 5, y), sprite.pixel(0, 0)) << "runner " << k;
     }
 }
 
@@ -123,15 +135,11 @@ TEST(RaceScene, LowQualityHasNoMapAndHighHasTheClock)
     const auto grassInMap = [&](const QImage& image) {
         int grass = 0;
         for (int x = map.left(); x < map.right(); x += 7)
-            grass += image.pixel(x, map.top() + 4) == QColor(0x28, 0x82, 0x1E).rgb();
+            grass += image.pixel(x, map.top() + 4) == kGrass;
         return grass;
     };
-    Scene low(SizeClass::Large);
-    low.Draw(engine, 2);
-    EXPECT_EQ(grassInMap(low.image), 0);
-    Scene high(SizeClass::Large);
-    high.Draw(engine, 0);
-    EXPECT_GT(grassInMap(high.image), 10);
+    EXPECT_EQ(grassInMap(LargeFrame(engine, 2)), 0);
+    EXPECT_GT(grassInMap(LargeFrame(engine, 0)), 10);
 }
 
 TEST(RaceScene, HighTexturesTheCourseInItsColoursWhileMediumStaysPlain)
@@ -164,49 +172,51 @@ TEST(RaceScene, HighTexturesTheCourseInItsColoursWhileMediumStaysPlain)
         seen.blue = static_cast<int>(b / n) - base.blue();
         return seen;
     };
-    Scene high(SizeClass::Large);
-    high.Draw(engine, 0);
-    Scene medium(SizeClass::Large);
-    medium.Draw(engine, 1);
+    const QImage high = LargeFrame(engine, 0);
+    const QImage medium = LargeFrame(engine, 1);
     for (const auto& [patch, base] :
-         {std::pair{grassPatch, QColor(0x28, 0x82, 0x1E)}, std::pair{dirtPatch, QColor(0xAA, 0x5E, 0x00)}}) {
-        const auto textured = look(high.image, patch, base);
+         {std::pair{grassPatch, QColor(kGrass)}, std::pair{dirtPatch, QColor(0xAA, 0x5E, 0x00)}}) {
+        const auto textured = look(high, patch, base);
         EXPECT_GT(textured.distinct, 8) << "grain and stripes at High";
         EXPECT_LE(std::abs(textured.red) + std::abs(textured.green) + std::abs(textured.blue), 24)
             << "still the course's colour on average";
-        EXPECT_EQ(look(medium.image, patch, base).distinct, 1) << "Medium stays flat";
+        EXPECT_EQ(look(medium, patch, base).distinct, 1) << "Medium stays flat";
     }
 }
 
-TEST(RaceScene, TheMapRingKeepsItsMarginsInsideTheBox)
+// The same at each size of the layout.
+class RaceSceneAtSize : public ::testing::TestWithParam<SizeClass> {
+protected:
+    const SizeClass size = GetParam();
+};
+
+INSTANTIATE_TEST_SUITE_P(EverySize, RaceSceneAtSize,
+                         ::testing::Values(SizeClass::Small, SizeClass::Medium, SizeClass::Large),
+                         [](const auto& row) { return "Width" + std::to_string(LayoutWidth(row.param)); });
+
+TEST_P(RaceSceneAtSize, TheMapRingKeepsItsMarginsInsideTheBox)
 {
-    const CRaceEngine engine = RaceUntil(4000);
-    for (const SizeClass size : {SizeClass::Small, SizeClass::Medium, SizeClass::Large}) {
-        Scene scene(size);
-        scene.Draw(engine, 0);
-        const SceneRect box = SceneBoxesFor(size).overviewMap;
-        const int middle = (box.left + box.right) / 2;
-        const QRgb grass = QColor(0x28, 0x82, 0x1E).rgb();
-        // Grass in the top and bottom 7 rows; the ring's band from 8 to 16 in.
-        for (int y = 0; y < 7; ++y) {
-            EXPECT_EQ(scene.image.pixel(middle, box.top + y), grass) << "top, row " << y;
-            EXPECT_EQ(scene.image.pixel(middle, box.bottom - 1 - y), grass) << "bottom, row " << y;
-        }
-        const QColor top = scene.image.pixelColor(middle, box.top + 12);
-        EXPECT_GT(top.red(), 150) << "the ring's dirt at the top";
-        const QColor bottom = scene.image.pixelColor(middle - 30, box.bottom - 13);
-        EXPECT_GT(bottom.red(), 150) << "the ring's dirt at the bottom";
-        EXPECT_EQ(scene.image.pixel(box.left + 4, (box.top + box.bottom) / 2), grass) << "left margin";
-        EXPECT_EQ(scene.image.pixel(box.right - 5, (box.top + box.bottom) / 2), grass) << "right margin";
+    Scene scene(size);
+    scene.Draw(RaceUntil(4000), 0);
+    const SceneRect box = SceneBoxesFor(size).overviewMap;
+    const int middle = (box.left + box.right) / 2;
+    // Grass in the top and bottom 7 rows; the ring's band from 8 to 16 in.
+    for (int y = 0; y < 7; ++y) {
+        EXPECT_EQ(scene.image.pixel(middle, box.top + y), kGrass) << "top, row " << y;
+        EXPECT_EQ(scene.image.pixel(middle, box.bottom - 1 - y), kGrass) << "bottom, row " << y;
     }
+    EXPECT_GT(scene.image.pixelColor(middle, box.top + 12).red(), 150) << "the ring's dirt at the top";
+    EXPECT_GT(scene.image.pixelColor(middle - 30, box.bottom - 13).red(), 150)
+        << "the ring's dirt at the bottom";
+    EXPECT_EQ(scene.image.pixel(box.left + 4, (box.top + box.bottom) / 2), kGrass) << "left margin";
+    EXPECT_EQ(scene.image.pixel(box.right - 5, (box.top + box.bottom) / 2), kGrass) << "right margin";
 }
 
 // The strip of pictures of a race for looking at: the start, the middle at
 // each quality, the finish, at the smallest and the largest size.
 TEST(RaceScene, ScreenshotsOfARace)
 {
-    const char* folder = std::getenv("GALLORIA_SCREENSHOT_DIR");
-    if (!folder)
+    if (!ScreenshotsWanted())
         GTEST_SKIP() << "GALLORIA_SCREENSHOT_DIR names no folder";
     RunnerSprites sprites;
     const std::uint32_t coats[] = {0x00254A8B, 0x00112233, 0x00D0D0D0, 0x001E3C64, 0x00335577, 0x00101010};
@@ -223,23 +233,9 @@ TEST(RaceScene, ScreenshotsOfARace)
     for (const auto& moment : moments) {
         const CRaceEngine engine = RaceUntil(moment.leader);
         for (SizeClass size : {SizeClass::Small, SizeClass::Large}) {
-            QImage image(LayoutWidth(size), LayoutHeight(size), QImage::Format_RGB32);
-            image.fill(QColor(0x1E, 0x4B, 0x1E));
-            RaceScenePainter painter(size);
-            RaceSceneFrame frame;
-            frame.engine = &engine;
-            frame.graphicsQuality = moment.quality;
-            frame.frameCounter = engine.tickCount;
-            for (int k = 0; k < engine.fieldSize; ++k) {
-                frame.sprites[k] = &sprites.Strip(k);
-                frame.gaitPhase[k] = k;
-                frame.names[k] = QString("Runner %1").arg(k + 1);
-            }
-            QPainter p(&image);
-            painter.SetUpCourse(p, moment.quality);
-            painter.DrawFrame(p, frame);
-            p.end();
-            image.save(QString("%1/race_%2_%3.png").arg(folder, moment.name).arg(LayoutWidth(size)));
+            Scene scene(size, QColor(0x1E, 0x4B, 0x1E));
+            scene.Draw(engine, moment.quality, nullptr, &sprites);
+            SaveScreenshot(scene.image, QString("race_%1_%2.png").arg(moment.name).arg(LayoutWidth(size)));
         }
     }
 }
@@ -249,7 +245,7 @@ TEST(RaceScene, PhotosAreCutFromTheBackBufferAndLabelledInFinishingOrder)
     FinishPhotoAlbum album(SizeClass::Large);
     album.Create();
     QImage backBuffer(1024, 768, QImage::Format_RGB32);
-    backBuffer.fill(QColor(0x28, 0x82, 0x1E));
+    backBuffer.fill(kGrass);
     backBuffer.setPixel(496 + 200, 64 + 100, qRgb(1, 2, 3));
     album.Capture(backBuffer, 348);
     album.Capture(backBuffer, 349);
@@ -274,7 +270,7 @@ TEST(RaceScene, PhotosAreCutFromTheBackBufferAndLabelledInFinishingOrder)
     EXPECT_FALSE(album.Made());
 }
 
-TEST(RaceScene, ThePayoutBoardFitsEverySize)
+TEST_P(RaceSceneAtSize, ThePayoutBoardFits)
 {
     const std::vector<int> order = {4, 0, 2, 1, 3, 5, 6, 7, 8, 9, 10, 11};
     std::vector<std::string> names;
@@ -284,21 +280,18 @@ TEST(RaceScene, ThePayoutBoardFitsEverySize)
     const PayoutBoardView board = BuildPayoutBoardView(order, names, {}, 2, pay);
     QImage photo(480, 294, QImage::Format_RGB32);
     photo.fill(QColor(0xAA, 0x5E, 0x00));
-    for (SizeClass size : {SizeClass::Small, SizeClass::Medium, SizeClass::Large}) {
-        QImage image(LayoutWidth(size), LayoutHeight(size), QImage::Format_RGB32);
-        image.fill(Qt::black);
-        {
-            QPainter painter(&image);
-            PaintPayoutBoard(painter, size, board,
-                             photo.copy(QRect(QPoint(0, 0), BySizeClass(size, QSize(300, 184),
-                                                                        QSize(370, 230), QSize(480, 294)))));
-        }
-        // Nothing is drawn in the last rows of the layout: the board fits.
-        for (int x = 0; x < image.width(); x += 3)
-            ASSERT_EQ(image.pixel(x, image.height() - 2), qRgb(0, 0, 0));
-        if (const char* folder = std::getenv("GALLORIA_SCREENSHOT_DIR"))
-            image.save(QString(folder) + QString("/payout_board_%1.png").arg(LayoutWidth(size)));
+    QImage image(LayoutWidth(size), LayoutHeight(size), QImage::Format_RGB32);
+    image.fill(Qt::black);
+    {
+        QPainter painter(&image);
+        PaintPayoutBoard(painter, size, board,
+                         photo.copy(QRect(QPoint(0, 0), BySizeClass(size, QSize(300, 184), QSize(370, 230),
+                                                                    QSize(480, 294)))));
     }
+    // Nothing is drawn in the last rows of the layout: the board fits.
+    for (int x = 0; x < image.width(); x += 3)
+        ASSERT_EQ(image.pixel(x, image.height() - 2), qRgb(0, 0, 0)) << "column " << x;
+    SaveScreenshot(image, QString("payout_board_%1.png").arg(LayoutWidth(size)));
 }
 
 } // namespace
