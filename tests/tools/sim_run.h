@@ -1,6 +1,6 @@
 #pragma once
 
-// Runs galloria-sim in the test's own process and keeps what it printed.
+// Runs galloria-sim in the test's own process and keeps what it printed, and reads its --json lists.
 
 #include "sim.h"
 

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <string_view>
 
+// Bets and betting-window clicks for the betting tests.
 namespace galloria::testing {
 
 // A bet as the betting window composes it: its type, stake and legs, boxed or not.
