@@ -24,21 +24,15 @@ TEST(WaveFile, HeaderAndSamplesAreLittleEndianFieldByField)
     const std::string bytes = WaveFileBytes(sound);
     ASSERT_EQ(bytes.size(), 44u + 10u);
     EXPECT_EQ(bytes.substr(0, 4), "RIFF");
-    EXPECT_EQ(static_cast<unsigned char>(bytes[4]),
-              36 + 10); // RIFF size = everything after the first 8 bytes
     EXPECT_EQ(bytes.substr(8, 8), "WAVEfmt ");
-    EXPECT_EQ(static_cast<unsigned char>(bytes[20]), 1);    // PCM
-    EXPECT_EQ(static_cast<unsigned char>(bytes[22]), 1);    // mono
-    EXPECT_EQ(static_cast<unsigned char>(bytes[24]), 0x22); // 22050 = 0x5622
-    EXPECT_EQ(static_cast<unsigned char>(bytes[25]), 0x56);
-    EXPECT_EQ(static_cast<unsigned char>(bytes[34]), 16); // bits per sample
     EXPECT_EQ(bytes.substr(36, 4), "data");
-    EXPECT_EQ(static_cast<unsigned char>(bytes[40]), 10);
-    // -2 is FE FF, 32767 is FF 7F, -32768 is 00 80.
-    EXPECT_EQ(static_cast<unsigned char>(bytes[48]), 0xFE);
-    EXPECT_EQ(static_cast<unsigned char>(bytes[49]), 0xFF);
-    EXPECT_EQ(static_cast<unsigned char>(bytes[51]), 0x7F);
-    EXPECT_EQ(static_cast<unsigned char>(bytes[53]), 0x80);
+    // The RIFF size (everything after the first 8 bytes), PCM, mono, 22050 = 0x5622, 16 bits a sample,
+    // the data size, then -2 as FE FF, 32767 as FF 7F and -32768 as 00 80.
+    const std::pair<int, int> fields[] = {{4, 36 + 10}, {20, 1},    {22, 1},   {24, 0x22},
+                                          {25, 0x56},   {34, 16},   {40, 10},  {48, 0xFE},
+                                          {49, 0xFF},   {51, 0x7F}, {53, 0x80}};
+    for (const auto& [at, value] : fields)
+        EXPECT_EQ(static_cast<unsigned char>(bytes[at]), value) << "byte " << at;
 
     PcmSound back;
     ASSERT_TRUE(ParseWaveFile(bytes, back));
@@ -67,9 +61,8 @@ TEST(WaveFile, RefusesDamagedFiles)
 double PeakOf(const PcmSound& sound)
 {
     int peak = 0;
-    for (const std::int16_t s : sound.samples) {
+    for (const std::int16_t s : sound.samples)
         peak = std::max(peak, std::abs(static_cast<int>(s)));
-    }
     return peak / 32768.0;
 }
 
@@ -112,9 +105,8 @@ TEST(GameSounds, ShortAtAComfortableLevelAndFreeOfClicks)
             // The loop's end must run into its start far more smoothly than
             // the sharpest step inside it (a hoof striking).
             int widestStep = 0;
-            for (std::size_t i = 1; i < sound.samples.size(); ++i) {
+            for (std::size_t i = 1; i < sound.samples.size(); ++i)
                 widestStep = std::max(widestStep, std::abs(sound.samples[i] - sound.samples[i - 1]));
-            }
             EXPECT_LE(std::abs(last - first), widestStep / 2) << name;
             EXPECT_LT(std::abs(last - first), 1000) << name;
         } else {
@@ -136,9 +128,8 @@ TEST(GameSounds, SameBytesEveryTime)
 TEST(GameSounds, SoundsDifferFromOneAnother)
 {
     std::set<std::string> distinct;
-    for (const SoundEffect effect : SoundsWithFiles()) {
+    for (const SoundEffect effect : SoundsWithFiles())
         distinct.insert(WaveFileBytes(*MakeSound(effect)));
-    }
     EXPECT_EQ(distinct.size(), SoundsWithFiles().size());
 }
 
@@ -167,15 +158,13 @@ TEST(GamePictures, EachAtTheSizeTheGameDrawsIt)
         // Something is drawn: a picture of one colour is a failed drawing.
         std::set<QRgb> colours;
         for (int y = 0; y < image.height(); y += 2) {
-            for (int x = 0; x < image.width(); x += 2) {
+            for (int x = 0; x < image.width(); x += 2)
                 colours.insert(image.pixel(x, y));
-            }
         }
         EXPECT_GT(colours.size(), 8u) << piece.fileName;
     }
-    for (const auto& [name, size] : sizes) {
+    for (const auto& [name, size] : sizes)
         EXPECT_TRUE(seen.count(name)) << name << " missing";
-    }
     EXPECT_EQ(glyphs, static_cast<int>(MenuCommandsWithGlyphs().size()));
 }
 
@@ -191,9 +180,8 @@ TEST(GamePictures, MenuGlyphsForTheItemsThatShowOne)
     for (const MenuCommand command : commands) {
         const QImage glyph = MakeMenuGlyph(command);
         // Transparent corners let the menu's own column colour show through.
-        for (const QPoint corner : {QPoint(0, 0), QPoint(19, 0), QPoint(0, 19), QPoint(19, 19)}) {
+        for (const QPoint corner : {QPoint(0, 0), QPoint(19, 0), QPoint(0, 19), QPoint(19, 19)})
             EXPECT_LT(qAlpha(glyph.pixel(corner)), 128) << MenuGlyphFileName(command);
-        }
     }
 }
 
@@ -218,9 +206,8 @@ TEST(GamePictures, TileRepeatsWithoutASeam)
     for (const bool columns : {true, false}) {
         const int length = columns ? tile.width() : tile.height();
         double inside = 0;
-        for (int i = 1; i < length; ++i) {
+        for (int i = 1; i < length; ++i)
             inside = std::max(inside, MeanDifference(tile, columns, i - 1, i));
-        }
         // Across the join the picture changes no more than it does anywhere
         // between two neighbouring lines inside it.
         EXPECT_LE(MeanDifference(tile, columns, length - 1, 0), inside) << (columns ? "columns" : "rows");
@@ -228,24 +215,21 @@ TEST(GamePictures, TileRepeatsWithoutASeam)
     // Quiet behind text: no pixel strays far from the average.
     long long sum = 0;
     for (int y = 0; y < tile.height(); ++y) {
-        for (int x = 0; x < tile.width(); ++x) {
+        for (int x = 0; x < tile.width(); ++x)
             sum += qGreen(tile.pixel(x, y));
-        }
     }
     const double mean = static_cast<double>(sum) / (tile.width() * tile.height());
     for (int y = 0; y < tile.height(); y += 3) {
-        for (int x = 0; x < tile.width(); x += 3) {
+        for (int x = 0; x < tile.width(); x += 3)
             ASSERT_LT(std::abs(qGreen(tile.pixel(x, y)) - mean), 24) << x << "," << y;
-        }
     }
 }
 
 TEST(GamePictures, TitleSitsOnBlackWithTheLetteringInside)
 {
     const QImage title = MakeTitle();
-    for (const QPoint corner : {QPoint(0, 0), QPoint(594, 0), QPoint(0, 130), QPoint(594, 130)}) {
+    for (const QPoint corner : {QPoint(0, 0), QPoint(594, 0), QPoint(0, 130), QPoint(594, 130)})
         EXPECT_EQ(title.pixel(corner) & 0xFFFFFF, 0u);
-    }
     // The lettering reaches neither edge: a margin all round stays black.
     for (int x = 0; x < title.width(); ++x) {
         EXPECT_EQ(title.pixel(x, 0) & 0xFFFFFF, 0u);
@@ -253,9 +237,8 @@ TEST(GamePictures, TitleSitsOnBlackWithTheLetteringInside)
     }
     int lit = 0;
     for (int y = 0; y < title.height(); ++y) {
-        for (int x = 0; x < title.width(); ++x) {
+        for (int x = 0; x < title.width(); ++x)
             lit += qRed(title.pixel(x, y)) > 128 ? 1 : 0;
-        }
     }
     EXPECT_GT(lit, title.width() * title.height() / 10);
 }

@@ -5,14 +5,14 @@
 #include "halloffame/score_file.h"
 #include "stable/horse_record.h"
 
+#include "../core/halloffame/temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <random>
 #include <string>
 #include <thread>
@@ -31,12 +31,6 @@ namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 #if GALLORIA_CAN_KILL
-
-std::string Bytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // Starts galloria-sim with `words`, its output thrown away.
 pid_t Start(const std::vector<std::string>& words)
@@ -82,7 +76,7 @@ std::string DamagedFiles(const fs::path& folder, bool temporariesAllowed)
             continue;
         const fs::path& path = entry.path();
         const std::string name = path.filename().string();
-        const std::string bytes = Bytes(path);
+        const std::string bytes = galloria::testing::ReadBytes(path);
         bool whole = true;
         if (path.extension() == ".tmp")
             whole = temporariesAllowed;

@@ -1,5 +1,7 @@
 #include "sim_run.h"
 
+#include "../core/halloffame/temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -20,34 +22,6 @@ std::vector<std::string> With(std::vector<std::string> words, const std::vector<
     return words;
 }
 
-std::vector<int> JsonInts(const std::string& line, const std::string& key)
-{
-    const std::regex pattern("\"" + key + "\":\\[([^\\]]*)\\]");
-    std::smatch match;
-    if (!std::regex_search(line, match, pattern))
-        return {};
-    std::vector<int> values;
-    std::stringstream items(match[1].str());
-    std::string item;
-    while (std::getline(items, item, ','))
-        values.push_back(std::stoi(item));
-    return values;
-}
-
-std::vector<double> JsonDoubles(const std::string& line, const std::string& key)
-{
-    const std::regex pattern("\"" + key + "\":\\[([^\\]]*)\\]");
-    std::smatch match;
-    std::vector<double> values;
-    if (!std::regex_search(line, match, pattern))
-        return values;
-    std::stringstream items(match[1].str());
-    std::string item;
-    while (std::getline(items, item, ','))
-        values.push_back(std::stod(item));
-    return values;
-}
-
 TEST(GalloriaSimRace, JsonLineIsAFinishOfTheWholeFieldAndRepeatsForTheSameSeed)
 {
     const auto words = With(With({"race", "--seed", "42"}, kThreeHorses), {"--json"});
@@ -56,8 +30,8 @@ TEST(GalloriaSimRace, JsonLineIsAFinishOfTheWholeFieldAndRepeatsForTheSameSeed)
     EXPECT_EQ(Sim(words).out, first.out);
     EXPECT_EQ(std::count(first.out.begin(), first.out.end(), '\n'), 1);
 
-    std::vector<int> order = JsonInts(first.out, "order");
-    const std::vector<int> times = JsonInts(first.out, "times");
+    std::vector<int> order = JsonList<int>(first.out, "order");
+    const std::vector<int> times = JsonList<int>(first.out, "times");
     ASSERT_EQ(order.size(), 3u);
     ASSERT_EQ(times.size(), 3u);
     EXPECT_TRUE(std::is_sorted(times.begin(), times.end()));
@@ -74,8 +48,8 @@ TEST(GalloriaSimRace, JsonLineIsAFinishOfTheWholeFieldAndRepeatsForTheSameSeed)
 // The finishing time of `runner` in a --json line.
 int TimeOf(const std::string& line, int runner)
 {
-    const std::vector<int> order = JsonInts(line, "order");
-    const std::vector<int> times = JsonInts(line, "times");
+    const std::vector<int> order = JsonList<int>(line, "order");
+    const std::vector<int> times = JsonList<int>(line, "times");
     const auto place = std::find(order.begin(), order.end(), runner) - order.begin();
     return times.at(static_cast<std::size_t>(place));
 }
@@ -156,30 +130,21 @@ TEST(GalloriaSimOdds, SharesAddUpToOneTwoAndThreeFinishers)
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(Sim(words).out, run.out);
     const auto sum = [](const std::vector<double>& v) { return std::accumulate(v.begin(), v.end(), 0.0); };
-    EXPECT_NEAR(sum(JsonDoubles(run.out, "win")), 1.0, 1e-3);
-    EXPECT_NEAR(sum(JsonDoubles(run.out, "place")), 2.0, 1e-3);
-    EXPECT_NEAR(sum(JsonDoubles(run.out, "show")), 3.0, 1e-3);
-    for (double time : JsonDoubles(run.out, "mean_time"))
+    EXPECT_NEAR(sum(JsonList(run.out, "win")), 1.0, 1e-3);
+    EXPECT_NEAR(sum(JsonList(run.out, "place")), 2.0, 1e-3);
+    EXPECT_NEAR(sum(JsonList(run.out, "show")), 3.0, 1e-3);
+    for (double time : JsonList(run.out, "mean_time"))
         EXPECT_GT(time, 300.0);
 }
 
 // Stable files made on the spot in a temporary folder.
 class GalloriaSimStable : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        folder = std::filesystem::temp_directory_path() /
-                 ("galloria_sim_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                  "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
     // A file of `horses` records with names "Horse A", "Horse B"... and
     // characteristics that follow the number, plus `extraBytes` of a broken record.
     std::string WriteStable(int horses, int extraBytes = 0)
     {
-        const std::filesystem::path path = folder / "Stable.dat";
+        const std::filesystem::path path = folder.Path() / "Stable.dat";
         std::ofstream file(path, std::ios::binary);
         for (int i = 0; i < horses; ++i) {
             unsigned char record[264] = {};
@@ -196,7 +161,7 @@ protected:
         return path.string();
     }
 
-    std::filesystem::path folder;
+    galloria::testing::TempFolder folder;
 };
 
 TEST_F(GalloriaSimStable, FieldFromTheStableRacesLikeTheSameHorsesGivenByHand)
@@ -215,14 +180,13 @@ TEST_F(GalloriaSimStable, FieldFromTheStableRacesLikeTheSameHorsesGivenByHand)
 TEST_F(GalloriaSimStable, FieldNumbersMustBeHorsesOfTheStableOnceEach)
 {
     const std::string path = WriteStable(5);
-    EXPECT_EQ(Sim({"race", "--seed", "1", "--stable", path, "--field", "6"}).status, 2);
-    EXPECT_EQ(Sim({"race", "--seed", "1", "--stable", path, "--field", "0"}).status, 2);
-    EXPECT_EQ(Sim({"race", "--seed", "1", "--stable", path, "--field", "2,2"}).status, 2);
+    for (const char* field : {"6", "0", "2,2"})
+        EXPECT_EQ(Sim({"race", "--seed", "1", "--stable", path, "--field", field}).status, 2) << field;
 }
 
 TEST_F(GalloriaSimStable, MissingOrMalformedFilesAreReportedNotCrashedOn)
 {
-    const std::string missing = (folder / "none.dat").string();
+    const std::string missing = (folder.Path() / "none.dat").string();
     for (const auto& words : std::vector<std::vector<std::string>>{
              {"stable", missing}, {"race", "--seed", "1", "--stable", missing, "--field", "1"}}) {
         const SimRun run = Sim(words);

@@ -1,6 +1,6 @@
 // The live odds' Chance column and galloria-sim's odds command measure the
 // same thing: for one field, run count and seed they must agree exactly.
-#include "sim.h"
+#include "sim_run.h"
 
 #include "betting/runner_chance.h"
 #include "race/race_study.h"
@@ -10,26 +10,10 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <regex>
-#include <sstream>
 #include <thread>
 
 namespace galloria::sim {
 namespace {
-
-std::vector<double> JsonNumbers(const std::string& line, const std::string& key)
-{
-    const std::regex pattern("\"" + key + "\":\\[([^\\]]*)\\]");
-    std::smatch match;
-    std::vector<double> numbers;
-    if (!std::regex_search(line, match, pattern))
-        return numbers;
-    std::stringstream list(match[1].str());
-    std::string item;
-    while (std::getline(list, item, ','))
-        numbers.push_back(std::stod(item));
-    return numbers;
-}
 
 TEST(RunnerChanceAndSimOdds, TwelveRunnersTwoThousandRacesGiveTheSamePercentages)
 {
@@ -50,10 +34,10 @@ TEST(RunnerChanceAndSimOdds, TwelveRunnersTwoThousandRacesGiveTheSamePercentages
         field.stamina[k] = traits[2];
         field.spontaneity[k] = traits[3];
     }
-    std::ostringstream out, err;
-    ASSERT_EQ(RunGalloriaSim(words, out, err), 0) << err.str();
-    const std::vector<double> win = JsonNumbers(out.str(), "win");
-    ASSERT_EQ(win.size(), 12u) << out.str();
+    const SimRun run = Sim(words);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<double> win = JsonList(run.out, "win");
+    ASSERT_EQ(win.size(), 12u) << run.out;
 
     RunnerChance chance;
     chance.Start(field, kSeed);

@@ -3,14 +3,14 @@
 #include "base/game_random.h"
 #include "stable/stable.h"
 
+#include "../core/halloffame/temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <set>
 #include <vector>
@@ -35,11 +35,7 @@ protected:
 
 std::unique_ptr<Stable> StartingStable::stable;
 
-std::string ReadBytes(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
+using testing::ReadBytes;
 
 double Correlation(const std::vector<double>& x, const std::vector<double>& y)
 {
@@ -83,25 +79,21 @@ TEST_F(StartingStable, NamesAreUniqueShortAndOfLettersSpacesAndApostrophes)
 TEST_F(StartingStable, SpeedsCoverEveryClassAndTheOtherTraitsVaryOnTheirOwn)
 {
     int perDecile[10] = {};
-    std::vector<double> speed, sprint, stamina, spontaneity;
+    std::vector<double> traits[4]; // speed, sprint, stamina, spontaneity
     for (int i = 0; i < stable->count; ++i) {
         const HorseRecord& horse = stable->records[i];
-        ASSERT_LE(horse.speed, 100);
-        ASSERT_LE(horse.sprint, 100);
-        ASSERT_LE(horse.stamina, 100);
-        ASSERT_LE(horse.spontaneity, 100);
-        EXPECT_GT(horse.speed + horse.sprint + horse.stamina + horse.spontaneity, 0);
+        const int values[4] = {horse.speed, horse.sprint, horse.stamina, horse.spontaneity};
+        for (int t = 0; t < 4; ++t) {
+            ASSERT_LE(values[t], 100) << "trait " << t;
+            traits[t].push_back(values[t]);
+        }
+        EXPECT_GT(values[0] + values[1] + values[2] + values[3], 0);
         ++perDecile[std::min(horse.speed / 10, 9)];
-        speed.push_back(horse.speed);
-        sprint.push_back(horse.sprint);
-        stamina.push_back(horse.stamina);
-        spontaneity.push_back(horse.spontaneity);
     }
     for (int decile = 0; decile < 10; ++decile)
         EXPECT_GE(perDecile[decile], 24) << "speeds " << decile * 10 << " to " << decile * 10 + 9;
-    EXPECT_LT(std::abs(Correlation(speed, sprint)), 0.2);
-    EXPECT_LT(std::abs(Correlation(speed, stamina)), 0.2);
-    EXPECT_LT(std::abs(Correlation(speed, spontaneity)), 0.2);
+    for (int t = 1; t < 4; ++t)
+        EXPECT_LT(std::abs(Correlation(traits[0], traits[t])), 0.2) << "speed and trait " << t;
 }
 
 TEST_F(StartingStable, CoatsAreHorseColoursWithDarkAndLightOnes)

@@ -1,5 +1,7 @@
 #include "betting/bet_results_model.h"
 
+#include "bet_helpers.h"
+
 #include <gtest/gtest.h>
 
 namespace galloria {
@@ -7,31 +9,21 @@ namespace {
 
 using M = BetResultsModel;
 
-Bet MakeBet(BetType type, int amount, int won, std::array<int, 3> legs, bool boxed = false)
-{
-    Bet bet;
-    bet.type = type;
-    bet.amount = amount;
-    bet.won = won;
-    bet.boxed = boxed;
-    for (int leg = 0; leg < 3; ++leg)
-        bet.horse[leg] = legs[leg];
-    return bet;
-}
+using testing::SettledBet;
 
 RaceSetState ThreePlayers()
 {
     RaceSetState state;
     state.players[0].name = "Ann";
     state.players[0].balance = 9940;
-    state.players[0].bets.Add(MakeBet(BetType::Win, 100, 150, {2, 0, 0}));
-    state.players[0].bets.Add(MakeBet(BetType::Triacta, 20, 0, {2, 4, HorseAll}, true));
+    state.players[0].bets.Add(SettledBet(BetType::Win, 100, 150, 2));
+    state.players[0].bets.Add(SettledBet(BetType::Triacta, 20, 0, 2, 4, HorseAll, true));
     state.players[1].name = "Bob";
     state.players[1].balance = 10000;
     state.players[3].name = "Dee";
     state.players[3].balance = 5000;
-    state.players[3].bets.Add(MakeBet(BetType::Exacta, 40, 0, {0, HorseLong, 0}));
-    state.players[3].bets.Add(MakeBet(BetType::Across, 60, 20, {7, 0, 0}));
+    state.players[3].bets.Add(SettledBet(BetType::Exacta, 40, 0, 0, HorseLong));
+    state.players[3].bets.Add(SettledBet(BetType::Across, 60, 20, 7));
     return state;
 }
 
@@ -57,22 +49,16 @@ TEST(BetResultsModel, SummariesSumEachPlayerAndLeaveEmptySlotsBlank)
 {
     M model;
     model.Fill(ThreePlayers());
-    const M::Summary& ann = model.SummaryOf(0);
-    EXPECT_EQ(ann.name, "Ann:");
-    EXPECT_EQ(ann.bet, "$120");
-    EXPECT_EQ(ann.won, "$150");
-    EXPECT_EQ(ann.net, "$30");
-    EXPECT_EQ(ann.newBalance, "$9940");
+    const auto fields = [&model](int slot) {
+        const M::Summary& s = model.SummaryOf(slot);
+        return std::vector<std::string>{s.name, s.bet, s.won, s.net, s.newBalance};
+    };
+    EXPECT_EQ(fields(0), (std::vector<std::string>{"Ann:", "$120", "$150", "$30", "$9940"}));
     // A player who bet nothing: $0 and the balance as it was.
-    const M::Summary& bob = model.SummaryOf(1);
-    EXPECT_EQ(bob.bet, "$0");
-    EXPECT_EQ(bob.won, "$0");
-    EXPECT_EQ(bob.net, "$0");
-    EXPECT_EQ(bob.newBalance, "$10000");
-    EXPECT_EQ(model.SummaryOf(2).name, "");
-    EXPECT_EQ(model.SummaryOf(2).newBalance, "");
+    EXPECT_EQ(fields(1), (std::vector<std::string>{"Bob:", "$0", "$0", "$0", "$10000"}));
+    EXPECT_EQ(fields(2), (std::vector<std::string>{"", "", "", "", ""}));
     // A net loss has its sign after the dollar.
-    EXPECT_EQ(model.SummaryOf(3).net, "$-80");
+    EXPECT_EQ(fields(3), (std::vector<std::string>{"Dee:", "$100", "$20", "$-80", "$5000"}));
 }
 
 TEST(BetResultsModel, CellsCompareAsPaddedTextsSoTwentyDollarsTopsAHundred)
@@ -102,10 +88,10 @@ TEST(BetResultsModel, HeaderClicksSortAndASecondClickReverses)
 {
     RaceSetState state;
     state.players[0].name = "Zed";
-    state.players[0].bets.Add(MakeBet(BetType::Win, 100, 0, {0, 0, 0}));
+    state.players[0].bets.Add(SettledBet(BetType::Win, 100, 0, 0));
     state.players[1].name = "Amy";
-    state.players[1].bets.Add(MakeBet(BetType::Win, 20, 0, {1, 0, 0}));
-    state.players[1].bets.Add(MakeBet(BetType::Win, 5, 0, {1, 0, 0}));
+    state.players[1].bets.Add(SettledBet(BetType::Win, 20, 0, 1));
+    state.players[1].bets.Add(SettledBet(BetType::Win, 5, 0, 1));
     M model;
     model.Fill(state);
     model.SortBy(M::kBet);

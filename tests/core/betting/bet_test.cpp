@@ -1,3 +1,4 @@
+#include "bet_helpers.h"
 #include "betting/bet.h"
 #include "betting/bet_line.h"
 
@@ -6,11 +7,7 @@
 namespace galloria {
 namespace {
 
-Bet MakeBet(BetType type, int amount, HorseSelector h1, HorseSelector h2 = 0, HorseSelector h3 = 0,
-            bool boxed = false)
-{
-    return Bet{.amount = amount, .type = type, .boxed = boxed, .horse = {h1, h2, h3}};
-}
+using testing::MakeBet;
 
 TEST(BetTypes, UnknownCodesReadAsNoTypeAndLongShotsAreStrictlyAboveTen)
 {

@@ -1,5 +1,6 @@
 #include "betting/betting_window_model.h"
 
+#include "bet_helpers.h"
 #include "betting/race_set_state.h"
 
 #include <gtest/gtest.h>
@@ -29,11 +30,8 @@ std::unique_ptr<RaceSetState> MakeState(std::initializer_list<std::pair<int, int
     return state;
 }
 
-void Type(BettingWindowModel& window, std::string_view keys)
-{
-    for (char c : keys)
-        window.PressKey(c == '0' ? AmountKey::Zero : static_cast<AmountKey>(c - '1'));
-}
+using testing::ComposeBet;
+using testing::TypeAmount;
 
 // The enabled buttons as letters: Keypad, Clear, Types, boXed types, Runner 1,
 // Wheels ("All" or "Long"), Buy, View, clear All.
@@ -94,7 +92,7 @@ TEST(BettingWindowModelAmount, DoubleAndTripleZeroLockTheAmountUntilCleared)
     window.Open(*state);
     window.PressKey(AmountKey::DoubleZero); // on an empty amount: no zeros, no lock
     EXPECT_FALSE(window.DigitsLocked());
-    Type(window, "5");
+    TypeAmount(window, "5");
     EXPECT_TRUE(window.PressKey(AmountKey::TripleZero).applied);
     EXPECT_EQ(window.Amount(), 5000);
     EXPECT_EQ(window.Balance(0), 1000);
@@ -103,15 +101,15 @@ TEST(BettingWindowModelAmount, DoubleAndTripleZeroLockTheAmountUntilCleared)
     EXPECT_FALSE(ignored.sound.has_value()); // ignored keys are silent
     EXPECT_EQ(window.Amount(), 5000);
     window.ClearAmount();
-    Type(window, "5");
+    TypeAmount(window, "5");
     EXPECT_EQ(window.Amount(), 5);
 
     // Rejected for overdrawing, "00" still ends the amount.
     window.ClearAmount();
-    Type(window, "70");
+    TypeAmount(window, "70");
     EXPECT_EQ(window.PressKey(AmountKey::DoubleZero).sound, SoundEffect::Click);
     EXPECT_TRUE(window.DigitsLocked());
-    Type(window, "1");
+    TypeAmount(window, "1");
     EXPECT_EQ(window.Amount(), 70);
 }
 
@@ -125,7 +123,7 @@ TEST(BettingWindowModelEnabling, OnePlayerWalksFromKeypadToBuyAndBack)
     EXPECT_FALSE(window.CanChoosePlayer(2));
     EXPECT_FALSE(window.IsPlayerShown(0));
 
-    Type(window, "5");
+    TypeAmount(window, "5");
     EXPECT_EQ(Enabled(window), "KCTXA");
     EXPECT_EQ(window.ChooseType(BetType::Exacta, false).sound, SoundEffect::Click);
     EXPECT_EQ(Enabled(window), "KCTXRA");
@@ -162,8 +160,7 @@ TEST(BettingWindowModelEnabling, SeveralPlayersWaitForAChoiceAndSwitchingGivesTh
     EXPECT_TRUE(window.CanChoosePlayer(0) && window.CanChoosePlayer(3));
     EXPECT_FALSE(window.ChoosePlayer(2).applied);
 
-    Type(window, "150");
-    window.ChooseType(BetType::Win, false);
+    ComposeBet(window, "150", BetType::Win, {});
     window.ChoosePlayer(3);
     EXPECT_EQ(window.Balance(1), 200);
     EXPECT_EQ(window.AmountText(), "");
@@ -176,10 +173,7 @@ TEST(BettingWindowModelEnabling, ANewTypeRestartsTheRunnersAndDropsTheBox)
     auto state = MakeState({{0, 100}});
     BettingWindowModel window;
     window.Open(*state);
-    Type(window, "20");
-    window.ChooseType(BetType::Exacta, true);
-    window.ChooseRunner(2);
-    window.ChooseRunner(6);
+    ComposeBet(window, "20", BetType::Exacta, {2, 6}, true);
     EXPECT_EQ(window.BetLine(), "Player 1      20      Exacta  Bx  3   7   ");
 
     window.ChooseType(BetType::Exacta, false);
@@ -187,10 +181,7 @@ TEST(BettingWindowModelEnabling, ANewTypeRestartsTheRunnersAndDropsTheBox)
     EXPECT_FALSE(window.OpenBet().boxed);
     EXPECT_TRUE(window.CanChooseRunner(2) && window.CanChooseRunner(6));
 
-    window.ChooseType(BetType::Triacta, false);
-    window.ChooseRunner(0);
-    window.ChooseRunner(1);
-    window.ChooseRunner(HorseAll);
+    ComposeBet(window, "", BetType::Triacta, {0, 1, HorseAll});
     EXPECT_TRUE(window.CanBuy());
     window.ChooseType(BetType::Exacta, false);
     EXPECT_EQ(window.LegsChosen(), 0);
@@ -208,7 +199,7 @@ TEST(BettingWindowModelRunners, ButtonsPastTheFieldAreHiddenAndWheelsFillOnlyThe
     window.Open(*state);
     for (int k = 0; k < 12; ++k)
         EXPECT_EQ(window.IsRunnerShown(k), k < 8) << k;
-    Type(window, "9");
+    TypeAmount(window, "9");
     window.ChooseType(BetType::Triacta, false);
     EXPECT_FALSE(window.CanChooseRunner(8));
     EXPECT_FALSE(window.CanChooseRunner(HorseAll));
@@ -236,9 +227,7 @@ TEST(BettingWindowModelBuying, TheWholeBalanceCanBeStakedAndLeavesNothing)
     auto state = MakeState({{0, 500}});
     BettingWindowModel window;
     window.Open(*state);
-    Type(window, "500");
-    window.ChooseType(BetType::Win, false);
-    window.ChooseRunner(0);
+    ComposeBet(window, "500", BetType::Win, {0});
     ASSERT_TRUE(window.Buy().applied);
     EXPECT_EQ(window.Balance(0), 0);
     EXPECT_EQ(window.Delta().typePool[static_cast<int>(BetType::Win)][0], 500.0);
@@ -253,14 +242,10 @@ TEST(BettingWindowModelBuying, TheTwentySixthBetIsRefusedAndClearAllStepsBack)
     BettingWindowModel window;
     window.Open(*state);
     for (int i = 0; i < kMaxBetsPerPlayer; ++i) {
-        Type(window, "2");
-        window.ChooseType(BetType::Place, false);
-        window.ChooseRunner(i % 8);
+        ComposeBet(window, "2", BetType::Place, {i % 8});
         ASSERT_TRUE(window.Buy().applied) << i;
     }
-    Type(window, "7");
-    window.ChooseType(BetType::Win, false);
-    window.ChooseRunner(3);
+    ComposeBet(window, "7", BetType::Win, {3});
     const DeltaPools before = window.Delta();
     const BetActionResult refused = window.Buy();
     EXPECT_FALSE(refused.applied);
@@ -284,15 +269,11 @@ TEST(BettingWindowModelClosing, WritesBackBoughtBetsAndMergesPoolsOnceAndNeverAH
     BettingWindowModel window;
     window.Open(*state);
     window.ChoosePlayer(0);
-    Type(window, "30");
-    window.ChooseType(BetType::Across, false);
-    window.ChooseRunner(4);
+    ComposeBet(window, "30", BetType::Across, {4});
     window.Buy();
     EXPECT_EQ(window.CurrentPlayerBetLines().front(), "Player 1      30      Across      5       ");
     window.ChoosePlayer(1);
-    Type(window, "50");
-    window.ChooseType(BetType::Win, false);
-    window.ChooseRunner(0);
+    ComposeBet(window, "50", BetType::Win, {0});
     EXPECT_EQ(state->players[0].balance, 300); // nothing written while open
 
     EXPECT_EQ(window.Race().closesWindow, true);
@@ -317,11 +298,9 @@ TEST(BettingWindowModelReview, ViewDropsTheOpenBetAndTakesTheReviewBackOnce)
     auto state = MakeState({{0, 100}});
     BettingWindowModel window;
     window.Open(*state);
-    Type(window, "40");
-    window.ChooseType(BetType::Show, false);
-    window.ChooseRunner(2);
+    ComposeBet(window, "40", BetType::Show, {2});
     window.Buy();
-    Type(window, "25");
+    TypeAmount(window, "25");
     EXPECT_FALSE(window.View().sound.has_value());
     EXPECT_EQ(window.Balance(0), 60);
     ASSERT_TRUE(window.Review().IsOpen());

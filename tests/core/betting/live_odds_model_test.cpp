@@ -1,6 +1,7 @@
 #include "betting/live_odds_model.h"
 
 #include "base/game_random.h"
+#include "bet_helpers.h"
 #include "betting/runner_chance.h"
 
 #include <gtest/gtest.h>
@@ -35,6 +36,27 @@ PoolBook Seeded(int n, std::uint32_t seed)
     return pools;
 }
 
+// Pools holding only this Win, Place and Show money on runners 1, 2, ...
+PoolBook WithMoney(const std::vector<double>& win, const std::vector<double>& place,
+                   const std::vector<double>& show)
+{
+    PoolBook pools;
+    for (std::size_t h = 0; h < win.size(); ++h) {
+        pools.typePool[1][h] = win[h];
+        pools.typePool[2][h] = place[h];
+        pools.typePool[3][h] = show[h];
+    }
+    return pools;
+}
+
+// The model filled from the pools of a field of `runners`.
+M Filled(const PoolBook& pools, int runners)
+{
+    M model;
+    model.Fill(Names(runners), runners, pools);
+    return model;
+}
+
 std::string Truncated(double amount)
 {
     return std::to_string(static_cast<long long>(amount));
@@ -43,8 +65,7 @@ std::string Truncated(double amount)
 TEST(LiveOddsModel, BeforeAnyBetTheLinesShowTheSeededPoolsAndATotalsLine)
 {
     const PoolBook pools = Seeded(8, 11);
-    M model;
-    model.Fill(Names(8), 8, pools);
+    const M model = Filled(pools, 8);
     ASSERT_EQ(model.LineCount(), 9);
     for (int h = 0; h < 8; ++h) {
         EXPECT_EQ(model.Cell(h, M::kNumber), std::to_string(h + 1));
@@ -69,17 +90,11 @@ TEST(LiveOddsModel, BeforeAnyBetTheLinesShowTheSeededPoolsAndATotalsLine)
 TEST(LiveOddsModel, AnAcrossBetAddsAThirdToEachOfItsRunnersPoolsOnceTheWindowCloses)
 {
     PoolBook pools = Seeded(6, 3);
-    M before;
-    before.Fill(Names(6), 6, pools);
+    const M before = Filled(pools, 6);
     DeltaPools delta;
-    Bet across;
-    across.type = BetType::Across;
-    across.amount = 30;
-    across.horse[0] = 1; // runner 2
-    ASSERT_TRUE(AddBetToPools(delta, across, +1, 6));
+    ASSERT_TRUE(AddBetToPools(delta, testing::MakeBet(BetType::Across, 30, 1), +1, 6)); // on runner 2
     MergeWindowPools(pools, delta, 6);
-    M after;
-    after.Fill(Names(6), 6, pools);
+    const M after = Filled(pools, 6);
     for (int row : {1, 2, 3}) {
         EXPECT_DOUBLE_EQ(after.Pool(row, 1), before.Pool(row, 1) + 10.0);
         EXPECT_DOUBLE_EQ(after.Pool(row, 0), before.Pool(row, 0));
@@ -97,24 +112,11 @@ TEST(LiveOddsModel, WinOddsComeFromThePoolFigure)
     };
     const Case cases[] = {{100, 460, "9:2"}, {100, 1900, "19:1"}, {100, 100, "8:5"}, {100, 200, "2:1"}};
     for (const Case& c : cases) {
-        PoolBook pools;
-        pools.typePool[1][0] = c.runner;
-        pools.typePool[1][1] = c.rest;
-        for (int row : {2, 3})
-            pools.typePool[row][0] = pools.typePool[row][1] = 50;
-        M model;
-        model.Fill(Names(2), 2, pools);
+        const M model = Filled(WithMoney({c.runner, c.rest}, {50, 50}, {50, 50}), 2);
         EXPECT_EQ(model.Cell(0, M::kWinOdds), c.text) << c.runner << " of " << c.runner + c.rest;
     }
     // Place and Show divide by 2 and 3: 600 / 100 / 2 = 3.0, 900 / 100 / 3 = 3.0.
-    PoolBook pools;
-    pools.typePool[1][0] = pools.typePool[1][1] = 100;
-    pools.typePool[2][0] = 100;
-    pools.typePool[2][1] = 500;
-    pools.typePool[3][0] = 100;
-    pools.typePool[3][1] = 800;
-    M model;
-    model.Fill(Names(2), 2, pools);
+    const M model = Filled(WithMoney({100, 100}, {100, 500}, {100, 800}), 2);
     EXPECT_EQ(model.Cell(0, M::kPlaceOdds), "2:1");
     EXPECT_EQ(model.Cell(0, M::kShowOdds), "2:1");
 }
@@ -123,8 +125,7 @@ TEST(LiveOddsModel, TheModelKeepsItsCopyAndARunnerWithoutMoneyHasNoPrice)
 {
     PoolBook pools = Seeded(6, 8);
     pools.typePool[1][5] = 0.0;
-    M model;
-    model.Fill(Names(6), 6, pools);
+    const M model = Filled(pools, 6);
     const std::string win = model.Cell(0, M::kWin);
     pools.typePool[1][0] += 5000;
     EXPECT_EQ(model.Cell(0, M::kWin), win);
@@ -133,14 +134,7 @@ TEST(LiveOddsModel, TheModelKeepsItsCopyAndARunnerWithoutMoneyHasNoPrice)
 
 TEST(LiveOddsModel, HeaderClicksSortTheRunnersAndKeepTheTotalsLast)
 {
-    PoolBook pools;
-    const double win[4] = {300, 900, 100, 500};
-    for (int h = 0; h < 4; ++h) {
-        pools.typePool[1][h] = win[h];
-        pools.typePool[2][h] = pools.typePool[3][h] = 10;
-    }
-    M model;
-    model.Fill(Names(4), 4, pools);
+    M model = Filled(WithMoney({300, 900, 100, 500}, {10, 10, 10, 10}, {10, 10, 10, 10}), 4);
     model.SortBy(M::kWin);
     EXPECT_EQ(model.Cell(0, M::kNumber), "2");
     EXPECT_EQ(model.Cell(3, M::kNumber), "3");
@@ -163,8 +157,7 @@ TEST(LiveOddsModel, TheChanceColumnFollowsTheMeasurement)
         field.speedRating[k] = speed[k];
         field.sprint[k] = field.stamina[k] = field.spontaneity[k] = 50;
     }
-    M model;
-    model.Fill(Names(3), 3, Seeded(3, 1));
+    M model = Filled(Seeded(3, 1), 3);
     RunnerChance chance;
     chance.Start(field, 4, 1000000);
     EXPECT_TRUE(model.RefreshChance(chance));

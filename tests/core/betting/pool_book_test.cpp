@@ -1,6 +1,7 @@
 #include "betting/pool_book.h"
 
 #include "base/game_random.h"
+#include "bet_helpers.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +15,7 @@ namespace {
 
 constexpr int kWin = 1, kPlace = 2, kShow = 3, kAcross = 4, kExacta = 5, kTriacta = 6;
 
-Bet MakeBet(BetType type, int amount, HorseSelector h1, HorseSelector h2 = 0, HorseSelector h3 = 0,
-            bool boxed = false)
-{
-    return Bet{.amount = amount, .type = type, .boxed = boxed, .horse = {h1, h2, h3}};
-}
+using testing::MakeBet;
 
 double Sum(std::span<const double> cells)
 {

@@ -1,5 +1,6 @@
 #include "betting/race_money_board.h"
 
+#include "bet_helpers.h"
 #include "betting/race_set_state.h"
 #include "betting/settlement.h"
 
@@ -10,14 +11,7 @@
 namespace galloria {
 namespace {
 
-Bet Ticket(BetType type, int amount, HorseSelector first)
-{
-    Bet bet;
-    bet.type = type;
-    bet.amount = amount;
-    bet.horse[0] = first;
-    return bet;
-}
+using testing::MakeBet;
 
 TEST(RaceMoneyBoard, RowsMatchWhatSettlementPaidEachPlayerInSeatOrder)
 {
@@ -31,15 +25,14 @@ TEST(RaceMoneyBoard, RowsMatchWhatSettlementPaidEachPlayerInSeatOrder)
     state.players[2].name = "Cy"; // seat 1 is empty and has no row
     state.players[3].name = "Dee";
     state.playerCount = 3;
-    for (int seat : {0, 2, 3})
-        state.players[seat].balance = 10000;
     // Ann: 100 to win on the winner, 50 to show on the last; Cy: 20 to win
-    // on a loser; Dee bets nothing.
-    ASSERT_TRUE(state.players[0].bets.Add(Ticket(BetType::Win, 100, 2)));
-    ASSERT_TRUE(state.players[0].bets.Add(Ticket(BetType::Show, 50, 5)));
-    ASSERT_TRUE(state.players[2].bets.Add(Ticket(BetType::Win, 20, 4)));
-    state.players[0].balance -= 150;
-    state.players[2].balance -= 20;
+    // on a loser; Dee bets nothing. The stakes are off the balances.
+    state.players[0].balance = 10000 - 150;
+    state.players[2].balance = 10000 - 20;
+    state.players[3].balance = 10000;
+    ASSERT_TRUE(state.players[0].bets.Add(MakeBet(BetType::Win, 100, 2)));
+    ASSERT_TRUE(state.players[0].bets.Add(MakeBet(BetType::Show, 50, 5)));
+    ASSERT_TRUE(state.players[2].bets.Add(MakeBet(BetType::Win, 20, 4)));
     state.payouts.winPay = 7.5;
     state.payouts.placePayFirst = 4.0;
     state.payouts.showPayFirst = 3.0;
@@ -78,7 +71,7 @@ TEST(RaceMoneyBoard, NoPlayersNoRowsAndHugeStakesDoNotWrap)
 
     state.players[1].name = "Big";
     for (int b = 0; b < kMaxBetsPerPlayer; ++b)
-        ASSERT_TRUE(state.players[1].bets.Add(Ticket(BetType::Win, INT_MAX / 4, 0)));
+        ASSERT_TRUE(state.players[1].bets.Add(MakeBet(BetType::Win, INT_MAX / 4, 0)));
     const std::vector<RaceMoneyRow> board = BuildRaceMoneyBoard(state);
     ASSERT_EQ(board.size(), 1u);
     EXPECT_EQ(board[0].staked, INT_MAX);

@@ -12,6 +12,14 @@
 namespace galloria {
 namespace {
 
+using Texts = std::vector<std::string>;
+
+// A row's history columns: last finish and purse, best time, firsts, seconds, thirds, earnings.
+Texts History(const RacingFormRow& row)
+{
+    return {row.lastFinish, row.lastPurse, row.bestTime, row.firsts, row.seconds, row.thirds, row.earnings};
+}
+
 // A race of the set whose runners are stable horses 0..n-1 in post order, with
 // horse statistics set directly (as a load would derive them).
 class RacingFormTest : public ::testing::Test {
@@ -69,24 +77,14 @@ TEST_F(RacingFormTest, HeadingAndRowTextsOfARaceWithHistory)
     s.totalEarnings = 123456;
 
     const RacingFormModel form = BuildRacingForm(*state, *stable, SortOrder::None, -1);
-    EXPECT_EQ(form.raceTitle, "Race 3");
-    EXPECT_EQ(form.purseLabel, "Purse:");
-    EXPECT_EQ(form.purse, "$25000");
-    EXPECT_EQ(form.raceNumber, "No. 13");
+    EXPECT_EQ((Texts{form.raceTitle, form.purseLabel, form.purse, form.raceNumber}),
+              (Texts{"Race 3", "Purse:", "$25000", "No. 13"}));
     ASSERT_EQ(form.rowCount, 6);
 
     const RacingFormRow& row = form.rows[4];
     EXPECT_EQ(row.runner, 4);
-    EXPECT_EQ(row.post, "5");
-    EXPECT_EQ(row.name, "Jolly Roger");
-    EXPECT_EQ(row.odds, "9:2");
-    EXPECT_EQ(row.lastFinish, "3");
-    EXPECT_EQ(row.lastPurse, "$15000");
-    EXPECT_EQ(row.bestTime, "1:13.2");
-    EXPECT_EQ(row.firsts, "2");
-    EXPECT_EQ(row.seconds, "11");
-    EXPECT_EQ(row.thirds, "0");
-    EXPECT_EQ(row.earnings, "$123456");
+    EXPECT_EQ((Texts{row.post, row.name, row.odds}), (Texts{"5", "Jolly Roger", "9:2"}));
+    EXPECT_EQ(History(row), (Texts{"3", "$15000", "1:13.2", "2", "11", "0", "$123456"}));
     EXPECT_EQ(form.Cell(4, FormColumn::LastRace), "3 $15000");
     EXPECT_EQ(form.Cell(6, FormColumn::Post), "");
 }
@@ -97,15 +95,8 @@ TEST_F(RacingFormTest, AHorseWithoutHistoryShowsNoPlaceAndNoTime)
     Horse(2) = HorseStatistics{};
     Horse(2).ratingOdds = 10;
     const RacingFormModel form = BuildRacingForm(*state, *stable, SortOrder::None, -1);
-    const RacingFormRow& row = form.rows[2];
-    EXPECT_EQ(row.lastFinish, "-");
-    EXPECT_EQ(row.lastPurse, "");
+    EXPECT_EQ(History(form.rows[2]), (Texts{"-", "", "-", "0", "0", "0", "$0"}));
     EXPECT_EQ(form.Cell(2, FormColumn::LastRace), "-");
-    EXPECT_EQ(row.bestTime, "-");
-    EXPECT_EQ(row.firsts, "0");
-    EXPECT_EQ(row.seconds, "0");
-    EXPECT_EQ(row.thirds, "0");
-    EXPECT_EQ(row.earnings, "$0");
 
     // A post whose horse is missing from the stable (empty or past its end)
     // still shows its number and odds, as a horse that has never run.

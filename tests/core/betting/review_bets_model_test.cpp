@@ -1,6 +1,7 @@
 #include "betting/review_bets_model.h"
 
 #include "base/game_random.h"
+#include "bet_helpers.h"
 #include "betting/betting_window_model.h"
 #include "betting/race_set_state.h"
 
@@ -12,21 +13,19 @@
 namespace galloria {
 namespace {
 
-Bet MakeBet(BetType type, int amount, HorseSelector h1, HorseSelector h2 = 0, HorseSelector h3 = 0,
-            bool boxed = false)
+// A Win bet whose line names its stake.
+Bet WinBet(int amount, HorseSelector runner)
 {
-    return Bet{.description = "line " + std::to_string(amount),
-               .amount = amount,
-               .type = type,
-               .boxed = boxed,
-               .horse = {h1, h2, h3}};
+    Bet bet = testing::MakeBet(BetType::Win, amount, runner);
+    bet.description = "line " + std::to_string(amount);
+    return bet;
 }
 
 BetTable FiveBets()
 {
     BetTable table;
     for (int i = 1; i <= 5; ++i)
-        table.Add(MakeBet(BetType::Win, 10 * i, i));
+        table.Add(WinBet(10 * i, i));
     return table;
 }
 
@@ -74,7 +73,7 @@ TEST(ReviewBetsModel, DeletingMovesLaterBetsUpAndRefundsTheStake)
 TEST(ReviewBetsModel, ClosingWritesBackOnceAndABetOutsideTheFieldStillRefunds)
 {
     BetTable table = FiveBets();
-    table.Add(MakeBet(BetType::Win, 7, 9)); // runner 10 in a field of 8, as from a damaged file
+    table.Add(WinBet(7, 9)); // runner 10 in a field of 8, as from a damaged file
     ReviewBetsModel review;
     review.Open(table, 8);
     review.Select(5);
@@ -115,11 +114,7 @@ TEST(ReviewBetsModel, BuyingThenDeletingThroughTheWindowLeavesEveryPoolCellAndBa
     window->Open(*state);
     window->ChoosePlayer(0);
     auto buy = [&](const char* keys, BetType type, bool boxed, std::initializer_list<HorseSelector> legs) {
-        for (const char* k = keys; *k; ++k)
-            window->PressKey(*k == '0' ? AmountKey::Zero : static_cast<AmountKey>(*k - '1'));
-        window->ChooseType(type, boxed);
-        for (HorseSelector leg : legs)
-            window->ChooseRunner(leg);
+        testing::ComposeBet(*window, keys, type, legs, boxed);
         ASSERT_TRUE(window->Buy().applied);
     };
     buy("37", BetType::Across, false, {3});

@@ -1,5 +1,6 @@
 #include "betting/settlement.h"
 
+#include "bet_helpers.h"
 #include "betting/race_set_state.h"
 
 #include <gtest/gtest.h>
@@ -10,11 +11,7 @@
 namespace galloria {
 namespace {
 
-Bet MakeBet(BetType type, int amount, HorseSelector h1, HorseSelector h2 = 0, HorseSelector h3 = 0,
-            bool boxed = false)
-{
-    return Bet{.description = "bet", .amount = amount, .type = type, .boxed = boxed, .horse = {h1, h2, h3}};
-}
+using testing::MakeBet;
 
 // Runner 2 won from runner 5 and runner 7 in a field of eight; runners 5 and
 // 6 are the long shots, runner 7 stands at exactly 10.0.
@@ -146,18 +143,13 @@ TEST_F(SettleBetsTest, PaysCreditsAndCountsEveryBet)
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(ann.bets.slots[i].won, won[i]) << i;
     EXPECT_EQ(ann.balance, 1000 + 60 + 10 + 7 + 1002);
-    const BetStatistics& s = ann.statistics;
-    EXPECT_EQ(s.betsPlaced[1], 5);
-    EXPECT_EQ(s.amountBet[1], 20);
-    EXPECT_EQ(s.amountWon[1], 60);
-    EXPECT_EQ(s.betsWon[1], 1);
-    EXPECT_EQ(s.betsWon[2], 0);
-    EXPECT_EQ(s.amountWon[2], 10);
-    EXPECT_EQ(s.betsWon[5], 0);
-    EXPECT_EQ(s.amountWon[5], 7);
-    EXPECT_EQ(s.betsWon[6], 1);
-    EXPECT_EQ(s.amountBet[6], 2);
-    EXPECT_EQ(s.racesPlayed, 3);
+    // Won counts only payouts above the stake; by type code Win 1, Place 2, Exacta 5, Triacta 6.
+    const BetStatistics expected{.betsPlaced = {0, 5, 1, 0, 0, 1, 1},
+                                 .betsWon = {0, 1, 0, 0, 0, 0, 1},
+                                 .amountBet = {0, 20, 10, 0, 0, 10, 2},
+                                 .amountWon = {0, 60, 10, 0, 0, 7, 1002},
+                                 .racesPlayed = 3};
+    EXPECT_EQ(ann.statistics, expected);
     EXPECT_EQ(ann.balanceAfterRace[3], ann.balance);
     EXPECT_EQ(ann.settledBalance, ann.balance);
 }

@@ -48,21 +48,10 @@ public:
 
 const PersonalDetails kAnn{"Ann", "Lee", "Oslo", "Norway", "ann@example.com"};
 
-// The file for kAnn, a balance of 35000 on 2-7-2003, file number 3614068.
-constexpr std::string_view kAnnFile = "Ann\r\n"
-                                      "Lee\r\n"
-                                      "Oslo\r\n"
-                                      "Norway\r\n"
-                                      "ann@example.com\r\n"
-                                      "\r\n"
-                                      "\r\n"
-                                      "35000\r\n"
-                                      "2-7-2003\r\n"
-                                      "482504126251387\r\n"
-                                      "3614068\r\n"
-                                      "65041\r\n"
-                                      "\r\n"
-                                      "\r\n"
+// The file for kAnn, a balance of 35000 on 2-7-2003, file number 3614068: the details, two blank
+// lines, balance, date, verification code, file number, check code, two blank lines, the notice.
+constexpr std::string_view kAnnFile = "Ann\r\nLee\r\nOslo\r\nNorway\r\nann@example.com\r\n\r\n\r\n"
+                                      "35000\r\n2-7-2003\r\n482504126251387\r\n3614068\r\n65041\r\n\r\n\r\n"
                                       "This file is automatically created\r\n"
                                       "or updated whenever a new high score\r\n"
                                       "is achieved over 80,000 points.\r\n"
@@ -200,11 +189,13 @@ TEST_F(HighScoreExportTest, LaterExportsRewriteTheSameFile)
 TEST_F(HighScoreExportTest, DetailsAreKeptInTheSettingsAndOfferedNextTime)
 {
     StorePersonalDetails(settings, kAnn);
-    EXPECT_EQ(settings.GetString("Settings", "First", ""), "Ann");
-    EXPECT_EQ(settings.GetString("Settings", "Last", ""), "Lee");
-    EXPECT_EQ(settings.GetString("Settings", "City", ""), "Oslo");
-    EXPECT_EQ(settings.GetString("Settings", "Country", ""), "Norway");
-    EXPECT_EQ(settings.GetString("Settings", "Email", ""), "ann@example.com");
+    const std::pair<const char*, const char*> stored[] = {{"First", "Ann"},
+                                                          {"Last", "Lee"},
+                                                          {"City", "Oslo"},
+                                                          {"Country", "Norway"},
+                                                          {"Email", "ann@example.com"}};
+    for (const auto& [key, value] : stored)
+        EXPECT_EQ(settings.GetString("Settings", key, ""), value) << key;
     EXPECT_EQ(LoadPersonalDetails(settings), kAnn);
 
     // What the player typed is stored, one line per box: a pasted line break
@@ -263,18 +254,12 @@ TEST(HighScoreExport, DetailsDialogAcceptsOnlyFiveFilledBoxes)
     EXPECT_FALSE(PersonalDetails{}.Complete());
 }
 
-TEST(HighScoreExport, AsTheWebTenHookOnlyTheBiggerWinnerOfASetGetsAFile)
+TEST_F(HighScoreExportTest, AsTheWebTenHookOnlyTheBiggerWinnerOfASetGetsAFile)
 {
-    TempFolder folder;
     HallOfFame hallOfFame;
     hallOfFame.folder = folder.Path();
     hallOfFame.clock = [] { return LocalDateTime{2003, 2, 7, 9, 5}; };
-    MemorySettingsStore settings;
-    GameRandom random;
-    ScriptedHost host;
-    host.answer = kAnn;
-    HighScoreExport exporter(settings, random, host);
-    exporter.folder = folder.Path();
+    random.Seed(1); // as a fresh generator starts
     exporter.clockSeed = [] { return 5u; };
 
     // Both become the best of the Web Ten list in turn; Ann won more in the set.
@@ -287,9 +272,8 @@ TEST(HighScoreExport, AsTheWebTenHookOnlyTheBiggerWinnerOfASetGetsAFile)
     hallOfFame.RecordEndOfSet(input, exporter.HookFor(input, hallOfFame));
 
     EXPECT_EQ(host.askedWith.size(), 1u);
-    EXPECT_EQ(settings.GetInt("Settings", "High", 0), 15000);
-    const int number = settings.GetInt("Size", "File", 0);
-    const std::string text = ReadBytes(folder.Path() / HighScoreFileName(number));
+    EXPECT_EQ(High(), 15000);
+    const std::string text = ReadBytes(folder.Path() / HighScoreFileName(FileNumber()));
     EXPECT_NE(text.find("\r\n25000\r\n2-7-2003\r\n"), std::string::npos) << text;
 
     // The hook ignores a slot that does not exist.

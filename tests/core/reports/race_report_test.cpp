@@ -1,5 +1,6 @@
 #include "reports/race_report.h"
 
+#include "../betting/bet_helpers.h"
 #include "base/settings_store.h"
 #include "betting/race_set_state.h"
 #include "report_test_stable.h"
@@ -14,16 +15,7 @@
 namespace galloria {
 namespace {
 
-Bet MakeBet(BetType type, int amount, int won, HorseSelector h1, HorseSelector h2 = 0, HorseSelector h3 = 0,
-            bool boxed = false)
-{
-    return Bet{.description = "bet",
-               .amount = amount,
-               .won = won,
-               .type = type,
-               .boxed = boxed,
-               .horse = {h1, h2, h3}};
-}
+using testing::SettledBet;
 
 // Race 3 of a set with six runners; post k runs stable horse 5 - k, so a mix-up
 // of runner and stable index shows the wrong names. Runner 3 won from 0 and 5.
@@ -58,14 +50,14 @@ TEST_F(ReportRace, SmallReportByteForByte)
 {
     PlayerSlot& ann = state.players[0];
     ann.name = "Ann";
-    ann.bets.Add(MakeBet(BetType::Win, 10, 62, 3));
-    ann.bets.Add(MakeBet(BetType::Exacta, 20, 150, 3, 0, 0, true));
-    ann.bets.Add(MakeBet(BetType::Triacta, 6, 33, 3, 0, HorseAll));
-    ann.bets.Add(MakeBet(BetType::Across, 30, 0, 2));
-    ann.bets.Add(MakeBet(BetType::Place, 7, 26, 0));
-    ann.bets.Add(MakeBet(BetType::Exacta, 4, 0, 1, HorseLong));
-    state.players[1].bets.Add(MakeBet(BetType::Win, 99, 0, 1)); // no name: not in the game
-    state.players[2].name = "Bob";                              // in the game without a bet
+    ann.bets.Add(SettledBet(BetType::Win, 10, 62, 3));
+    ann.bets.Add(SettledBet(BetType::Exacta, 20, 150, 3, 0, 0, true));
+    ann.bets.Add(SettledBet(BetType::Triacta, 6, 33, 3, 0, HorseAll));
+    ann.bets.Add(SettledBet(BetType::Across, 30, 0, 2));
+    ann.bets.Add(SettledBet(BetType::Place, 7, 26, 0));
+    ann.bets.Add(SettledBet(BetType::Exacta, 4, 0, 1, HorseLong));
+    state.players[1].bets.Add(SettledBet(BetType::Win, 99, 0, 1)); // no name: not in the game
+    state.players[2].name = "Bob";                                 // in the game without a bet
 
     const std::string expected =
         "Race 3\r\n"
