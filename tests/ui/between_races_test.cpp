@@ -31,6 +31,7 @@
 #include <QTableWidget>
 
 #include <chrono>
+#include <functional>
 #include <thread>
 
 namespace galloria {
@@ -94,6 +95,27 @@ void AnswerAsThreePlayers(ModalAnswerer& answerer)
     };
 }
 
+// Opens a window from its menu item with the game's own modal loop: `look`
+// checks it before OK closes it, and it must have opened exactly once. Any
+// window opened later, where none is expected, fails the test.
+template <typename Window>
+void OpenFromMenu(ModalAnswerer& answerer, QAction* item, const std::function<void(Window&)>& look)
+{
+    int opened = 0;
+    answerer.onDialog = [&](QDialog& dialog) {
+        auto* window = qobject_cast<Window*>(&dialog);
+        ASSERT_NE(window, nullptr) << dialog.metaObject()->className();
+        ++opened;
+        look(*window);
+        window->OkButton()->click();
+    };
+    item->trigger();
+    EXPECT_EQ(opened, 1);
+    answerer.onDialog = [](QDialog& dialog) {
+        ADD_FAILURE() << "unexpected " << dialog.metaObject()->className();
+    };
+}
+
 // Races run undisplayed, and the odds are shown to one decimal place.
 class BetweenRaces : public GameFolderFixture {
 protected:
@@ -124,27 +146,20 @@ TEST_F(BetweenRaces, EachWindowOpensFromItsMenuInItsPhasesAndSortsOnAHeaderClick
     EXPECT_FALSE(howDidIDo->isEnabled());
     ASSERT_TRUE(hallOfFame->isEnabled());
     QFile::remove(QStringLiteral("GXscores.gxs"));
-    int sheets = 0;
-    answerer.onDialog = [&](QDialog& dialog) {
-        auto* sheet = qobject_cast<CScoreSheet*>(&dialog);
-        ASSERT_NE(sheet, nullptr);
-        ++sheets;
-        EXPECT_EQ(sheet->windowTitle(), "High Scores");
-        ASSERT_EQ(sheet->Tabs()->count(), 12);
+    OpenFromMenu<CScoreSheet>(answerer, hallOfFame, [](CScoreSheet& sheet) {
+        EXPECT_EQ(sheet.windowTitle(), "High Scores");
+        ASSERT_EQ(sheet.Tabs()->count(), 12);
         const char* tabs[] = {"Top",      "Win Bets", "Place Bets", "Show Bets", "Across", "Exactas",
                               "Triactas", "Team",     "% Won",      "Day",       "Month",  "Web Ten"};
         for (int tab = 0; tab < 12; ++tab)
-            EXPECT_EQ(sheet->Tabs()->tabText(tab), tabs[tab]);
+            EXPECT_EQ(sheet.Tabs()->tabText(tab), tabs[tab]);
         for (int page : {0, 7, 11}) {
-            QListWidget* names = sheet->Page(page)->Column(1);
+            QListWidget* names = sheet.Page(page)->Column(1);
             ASSERT_EQ(names->count(), 20);
             EXPECT_TRUE(names->item(19)->text().endsWith(QStringLiteral("~~~~~~")));
         }
-        EXPECT_EQ(sheet->Page(7)->Column(3), nullptr) << "the Team page has no races column";
-        sheet->OkButton()->click();
-    };
-    hallOfFame->trigger();
-    EXPECT_EQ(sheets, 1);
+        EXPECT_EQ(sheet.Page(7)->Column(3), nullptr) << "the Team page has no races column";
+    });
     EXPECT_TRUE(QFile::exists(QStringLiteral("GXscores.gxs")));
 
     // Betting: the live odds, read back from the table, sorted by a click.
@@ -154,13 +169,9 @@ TEST_F(BetweenRaces, EachWindowOpensFromItsMenuInItsPhasesAndSortsOnAHeaderClick
     EXPECT_FALSE(howDidIDo->isEnabled());
     ASSERT_TRUE(liveOdds->isEnabled());
     const int field = game.CurrentFieldSize();
-    int odds = 0;
-    answerer.onDialog = [&](QDialog& dialog) {
-        auto* live = qobject_cast<CLiveOddsDlg*>(&dialog);
-        ASSERT_NE(live, nullptr);
-        ++odds;
-        EXPECT_EQ(live->windowTitle(), "LIVE ODDS & POOLS");
-        const QTableWidget& table = *live->Table();
+    OpenFromMenu<CLiveOddsDlg>(answerer, liveOdds, [&](CLiveOddsDlg& live) {
+        EXPECT_EQ(live.windowTitle(), "LIVE ODDS & POOLS");
+        const QTableWidget& table = *live.Table();
         ASSERT_EQ(table.rowCount(), field + 1);
         ASSERT_EQ(table.columnCount(), LiveOddsModel::kColumnCount);
         EXPECT_EQ(table.horizontalHeaderItem(LiveOddsModel::kChance)->text(), "Chance");
@@ -172,7 +183,7 @@ TEST_F(BetweenRaces, EachWindowOpensFromItsMenuInItsPhasesAndSortsOnAHeaderClick
         // The window never waits: the measurement fills the column when it is done.
         for (int i = 0; i < 3000 && game.chance.CurrentStatus() != RunnerChance::Status::Done; ++i)
             QTest::qWait(10);
-        live->PollChance();
+        live.PollChance();
         EXPECT_TRUE(table.item(0, LiveOddsModel::kChance)->text().endsWith('%'));
 
         ClickHeader(table, LiveOddsModel::kWin);
@@ -181,10 +192,7 @@ TEST_F(BetweenRaces, EachWindowOpensFromItsMenuInItsPhasesAndSortsOnAHeaderClick
         for (int row = 1; row < win.size(); ++row)
             EXPECT_GE(win[row - 1].toLongLong(), win[row].toLongLong());
         EXPECT_EQ(table.item(field, LiveOddsModel::kName)->text(), "Totals");
-        live->OkButton()->click();
-    };
-    liveOdds->trigger();
-    EXPECT_EQ(odds, 1);
+    });
 
     // The race starts: the measurement stops and nothing of it is left.
     frame.Action(MenuCommand::RaceOrNextRace)->trigger();
@@ -192,32 +200,25 @@ TEST_F(BetweenRaces, EachWindowOpensFromItsMenuInItsPhasesAndSortsOnAHeaderClick
     EXPECT_EQ(game.chance.CurrentStatus(), RunnerChance::Status::Idle);
     ASSERT_TRUE(howDidIDo->isEnabled());
     EXPECT_TRUE(liveOdds->isEnabled());
-    int results = 0;
-    answerer.onDialog = [&](QDialog& dialog) {
-        auto* bets = qobject_cast<CBetResultsDlg*>(&dialog);
-        ASSERT_NE(bets, nullptr);
-        ++results;
-        EXPECT_EQ(bets->windowTitle(), "Bet Results For Last Completed Race");
-        const QTableWidget& table = *bets->Table();
+    OpenFromMenu<CBetResultsDlg>(answerer, howDidIDo, [&](CBetResultsDlg& bets) {
+        EXPECT_EQ(bets.windowTitle(), "Bet Results For Last Completed Race");
+        const QTableWidget& table = *bets.Table();
         ASSERT_EQ(table.rowCount(), 3);
         EXPECT_EQ(ColumnTexts(table, BetResultsModel::kName), (QStringList{"Ann", "Bob", "Cy"}));
         EXPECT_EQ(ColumnTexts(table, BetResultsModel::kBet), (QStringList{"$10", "$20", "$500"}));
         EXPECT_EQ(table.item(0, BetResultsModel::kType)->text(), "Win");
         EXPECT_EQ(table.item(0, BetResultsModel::kHorse2)->text(), " ");
-        EXPECT_EQ(bets->SummaryLabel(1, 0)->text(), "Bob:");
-        EXPECT_EQ(bets->SummaryLabel(1, 1)->text(), "$20");
-        EXPECT_EQ(bets->SummaryLabel(3, 0)->text(), "");
-        EXPECT_EQ(bets->SummaryLabel(0, 4)->text().toStdString(),
+        EXPECT_EQ(bets.SummaryLabel(1, 0)->text(), "Bob:");
+        EXPECT_EQ(bets.SummaryLabel(1, 1)->text(), "$20");
+        EXPECT_EQ(bets.SummaryLabel(3, 0)->text(), "");
+        EXPECT_EQ(bets.SummaryLabel(0, 4)->text().toStdString(),
                   "$" + std::to_string(game.state.players[0].balance));
         // "Bet" first click: the padded texts from the top down; then reversed.
         ClickHeader(table, BetResultsModel::kBet);
         EXPECT_EQ(ColumnTexts(table, BetResultsModel::kBet), (QStringList{"$20", "$10", "$500"}));
         ClickHeader(table, BetResultsModel::kBet);
         EXPECT_EQ(ColumnTexts(table, BetResultsModel::kBet), (QStringList{"$500", "$10", "$20"}));
-        bets->OkButton()->click();
-    };
-    howDidIDo->trigger();
-    EXPECT_EQ(results, 1);
+    });
 }
 
 // ---------------------------------------------------------------------------
@@ -315,25 +316,17 @@ TEST_F(BetweenRaces, BetResultsOfSeveralPlayers)
         state.players[slot].name = players[slot];
         state.players[slot].balance = balances[slot];
     }
-    auto add = [&](int slot, BetType type, int amount, int won, HorseSelector a, HorseSelector b = 0,
-                   HorseSelector c = 0, bool boxed = false) {
-        Bet bet;
-        bet.type = type;
-        bet.amount = amount;
-        bet.won = won;
-        bet.boxed = boxed;
-        bet.horse[0] = a;
-        bet.horse[1] = b;
-        bet.horse[2] = c;
-        state.players[slot].bets.Add(bet);
+    const std::pair<int, Bet> bets[] = {
+        {0, {.amount = 200, .won = 680, .type = BetType::Win, .horse = {3}}},
+        {0, {.amount = 100, .type = BetType::Exacta, .horse = {3, 5}}},
+        {0, {.amount = 300, .won = 200, .type = BetType::Across, .horse = {7}}},
+        {1, {.amount = 500, .type = BetType::Triacta, .boxed = true, .horse = {1, 2, HorseAll}}},
+        {1, {.amount = 200, .type = BetType::Show, .horse = {9}}},
+        {2, {.amount = 20, .won = 2270, .type = BetType::Exacta, .horse = {3, HorseLong}}},
+        {2, {.amount = 100, .type = BetType::Place, .horse = {0}}},
     };
-    add(0, BetType::Win, 200, 680, 3);
-    add(0, BetType::Exacta, 100, 0, 3, 5);
-    add(0, BetType::Across, 300, 200, 7);
-    add(1, BetType::Triacta, 500, 0, 1, 2, HorseAll, true);
-    add(1, BetType::Show, 200, 0, 9);
-    add(2, BetType::Exacta, 20, 2270, 3, HorseLong);
-    add(2, BetType::Place, 100, 0, 0);
+    for (const auto& [slot, bet] : bets)
+        state.players[slot].bets.Add(bet);
     BetResultsModel model;
     model.Fill(state);
     CBetResultsDlg dialog(nullptr);

@@ -524,11 +524,8 @@ TEST_F(MainWindowTest, AnUnshownRaceStillTakesItsPhotosAndTheBoardStepsThroughTh
     CVarnView& view = frame->View();
     const Game& game = view.GameObject();
     // A bet bought, so the results show what the player staked and won.
-    Bet bet;
-    bet.type = BetType::Show;
-    bet.amount = 200;
-    bet.horse[0] = 0;
-    ASSERT_TRUE(view.GameObject().state.players[0].bets.Add(bet));
+    ASSERT_TRUE(
+        view.GameObject().state.players[0].bets.Add({.amount = 200, .type = BetType::Show, .horse = {0}}));
     view.GameObject().state.players[0].balance -= 200;
     frame->Action(MenuCommand::RaceOrNextRace)->trigger();
     ASSERT_EQ(game.menus.Phase(), GamePhase::Result);
