@@ -16,60 +16,26 @@
 #include "stable/horse_record.h"
 #include "stable/stable.h"
 
-#include "app/game_folder.h"
 #include "app/main_frame.h"
-#include "app/varn_view.h"
 #include "betting/bet_results_dlg.h"
-#include "betting/betting_window_dlg.h"
 #include "betting/live_odds_dlg.h"
-#include "game/enter_names_dlg.h"
-#include "game/notice_dlg.h"
-#include "game/race_set_results_dlg.h"
-#include "game/tip_dlg.h"
 #include "halloffame/score_sheet.h"
 
 #include "modal_answerer.h"
-#include "scoped_settings_path.h"
+#include "window_test_helpers.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPointer>
-#include <QPushButton>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include <chrono>
 #include <functional>
-#include <memory>
 #include <thread>
 
 namespace galloria {
 namespace {
-
-// Writes a picture of the widget when screenshots are asked for.
-void Snap(QWidget& widget, const QString& name)
-{
-    const QString folder = qEnvironmentVariable("GALLORIA_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        return;
-    QDir().mkpath(folder);
-    widget.grab().save(QDir(folder).filePath(name));
-}
 
 // The two screens a window is looked at on: it fills most of each.
 struct Screen {
@@ -79,7 +45,7 @@ struct Screen {
 constexpr Screen kScreens[] = {{{640, 480}, "640"}, {{1024, 768}, "1024"}};
 
 // Shows a dialog without its modal loop at the size it would take on the
-// screen, lets it lay out and saves its picture.
+// screen, checks that it fits, and saves its picture.
 void SnapOnScreen(QDialog& dialog, const Screen& screen, const QString& name)
 {
     // As SizeForScreen gives it: the small layout, or most of a large screen.
@@ -90,34 +56,38 @@ void SnapOnScreen(QDialog& dialog, const Screen& screen, const QString& name)
     QApplication::processEvents();
     EXPECT_LE(dialog.width(), screen.size.width()) << name.toStdString();
     EXPECT_LE(dialog.height(), screen.size.height()) << name.toStdString();
-    Snap(dialog, QStringLiteral("%1_%2.png").arg(name, QLatin1String(screen.suffix)));
+    SaveScreenshot(dialog.grab().toImage(),
+                   QStringLiteral("%1_%2.png").arg(name, QLatin1String(screen.suffix)));
     dialog.hide();
 }
 
-QStringList Column(const QTableWidget& table, int column)
+// Whether a pixel within three of `at` has about the colour `colour`.
+bool ColourNear(const QImage& picture, QPoint at, const QColor& colour)
 {
-    QStringList texts;
-    for (int row = 0; row < table.rowCount(); ++row)
-        texts << table.item(row, column)->text();
-    return texts;
+    for (int dx = -3; dx <= 3; ++dx) {
+        for (int dy = -3; dy <= 3; ++dy) {
+            const QColor pixel = picture.pixelColor(at + QPoint(dx, dy));
+            if (std::abs(pixel.red() - colour.red()) < 30 && std::abs(pixel.green() - colour.green()) < 30 &&
+                std::abs(pixel.blue() - colour.blue()) < 30)
+                return true;
+        }
+    }
+    return false;
 }
 
-// Answers as a player would: three names, a Win for each player at the
-// betting window, OK to boxes and notices, and "Don't Continue" at the end.
-// The between-race windows go to the answerer's onDialog.
+// Answers as a player would: three names, a Win on runners 1 to 3 for $10,
+// $20 and $500 at the betting window, OK to boxes and notices, and "Don't
+// Continue" at the end. The between-race windows go to the answerer's onDialog.
 void AnswerAsThreePlayers(ModalAnswerer& answerer)
 {
     answerer.playerNames = {QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")};
     answerer.bettor = [](BettingWindowModel& window) {
-        const AmountKey amounts[3][2] = {{AmountKey::One, AmountKey::Zero},
-                                         {AmountKey::Two, AmountKey::Zero},
-                                         {AmountKey::Five, AmountKey::Zero}};
+        using enum AmountKey;
+        const std::vector<AmountKey> stakes[3] = {{One, Zero}, {Two, Zero}, {Five, Zero, Zero}};
         for (int player = 0; player < 3; ++player) {
             window.ChoosePlayer(player);
-            window.PressKey(amounts[player][0]);
-            window.PressKey(amounts[player][1]);
-            if (player == 2)
-                window.PressKey(AmountKey::Zero);
+            for (AmountKey key : stakes[player])
+                window.PressKey(key);
             window.ChooseType(BetType::Win, false);
             window.ChooseRunner(player);
             window.Buy();
@@ -125,28 +95,36 @@ void AnswerAsThreePlayers(ModalAnswerer& answerer)
     };
 }
 
-class BetweenRaces : public ::testing::Test {
+// Opens a window from its menu item with the game's own modal loop: `look`
+// checks it before OK closes it, and it must have opened exactly once. Any
+// window opened later, where none is expected, fails the test.
+template <typename Window>
+void OpenFromMenu(ModalAnswerer& answerer, QAction* item, const std::function<void(Window&)>& look)
+{
+    int opened = 0;
+    answerer.onDialog = [&](QDialog& dialog) {
+        auto* window = qobject_cast<Window*>(&dialog);
+        ASSERT_NE(window, nullptr) << dialog.metaObject()->className();
+        ++opened;
+        look(*window);
+        window->OkButton()->click();
+    };
+    item->trigger();
+    EXPECT_EQ(opened, 1);
+    answerer.onDialog = [](QDialog& dialog) {
+        ADD_FAILURE() << "unexpected " << dialog.metaObject()->className();
+    };
+}
+
+// Races run undisplayed, and the odds are shown to one decimal place.
+class BetweenRaces : public GameFolderFixture {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(home_.isValid());
-        startFolder_ = QDir::currentPath();
-        settingsPath_ = std::make_unique<ScopedSettingsPath>(home_.filePath(QStringLiteral("config")));
-        ASSERT_TRUE(PrepareGameFolder(home_.filePath(QStringLiteral("game"))).entered);
-        QSettings settings(QStringLiteral("Tamberlyn"), QStringLiteral("Galloria"));
-        settings.setValue(QStringLiteral("Settings/View"), static_cast<int>(ViewRaceMode::None));
-        settings.setValue(QStringLiteral("Settings/Odds"), 1);
+        GameFolderFixture::SetUp();
+        StoreSetting(QStringLiteral("View"), static_cast<int>(ViewRaceMode::None));
+        StoreSetting(QStringLiteral("Odds"), 1);
     }
-
-    void TearDown() override
-    {
-        QDir::setCurrent(startFolder_);
-        settingsPath_.reset();
-    }
-
-    QTemporaryDir home_;
-    QString startFolder_;
-    std::unique_ptr<ScopedSettingsPath> settingsPath_;
 };
 
 TEST_F(BetweenRaces, EachWindowOpensFromItsMenuInItsPhasesAndSortsOnAHeaderClick)
@@ -168,27 +146,20 @@ TEST_F(BetweenRaces, EachWindowOpensFromItsMenuInItsPhasesAndSortsOnAHeaderClick
     EXPECT_FALSE(howDidIDo->isEnabled());
     ASSERT_TRUE(hallOfFame->isEnabled());
     QFile::remove(QStringLiteral("GXscores.gxs"));
-    int sheets = 0;
-    answerer.onDialog = [&](QDialog& dialog) {
-        auto* sheet = qobject_cast<CScoreSheet*>(&dialog);
-        ASSERT_NE(sheet, nullptr);
-        ++sheets;
-        EXPECT_EQ(sheet->windowTitle(), "High Scores");
-        ASSERT_EQ(sheet->Tabs()->count(), 12);
+    OpenFromMenu<CScoreSheet>(answerer, hallOfFame, [](CScoreSheet& sheet) {
+        EXPECT_EQ(sheet.windowTitle(), "High Scores");
+        ASSERT_EQ(sheet.Tabs()->count(), 12);
         const char* tabs[] = {"Top",      "Win Bets", "Place Bets", "Show Bets", "Across", "Exactas",
                               "Triactas", "Team",     "% Won",      "Day",       "Month",  "Web Ten"};
         for (int tab = 0; tab < 12; ++tab)
-            EXPECT_EQ(sheet->Tabs()->tabText(tab), tabs[tab]);
+            EXPECT_EQ(sheet.Tabs()->tabText(tab), tabs[tab]);
         for (int page : {0, 7, 11}) {
-            QListWidget* names = sheet->Page(page)->Column(1);
+            QListWidget* names = sheet.Page(page)->Column(1);
             ASSERT_EQ(names->count(), 20);
             EXPECT_TRUE(names->item(19)->text().endsWith(QStringLiteral("~~~~~~")));
         }
-        EXPECT_EQ(sheet->Page(7)->Column(3), nullptr) << "the Team page has no races column";
-        sheet->OkButton()->click();
-    };
-    hallOfFame->trigger();
-    EXPECT_EQ(sheets, 1);
+        EXPECT_EQ(sheet.Page(7)->Column(3), nullptr) << "the Team page has no races column";
+    });
     EXPECT_TRUE(QFile::exists(QStringLiteral("GXscores.gxs")));
 
     // Betting: the live odds, read back from the table, sorted by a click.
@@ -198,13 +169,9 @@ TEST_F(BetweenRaces, EachWindowOpensFromItsMenuInItsPhasesAndSortsOnAHeaderClick
     EXPECT_FALSE(howDidIDo->isEnabled());
     ASSERT_TRUE(liveOdds->isEnabled());
     const int field = game.CurrentFieldSize();
-    int odds = 0;
-    answerer.onDialog = [&](QDialog& dialog) {
-        auto* live = qobject_cast<CLiveOddsDlg*>(&dialog);
-        ASSERT_NE(live, nullptr);
-        ++odds;
-        EXPECT_EQ(live->windowTitle(), "LIVE ODDS & POOLS");
-        const QTableWidget& table = *live->Table();
+    OpenFromMenu<CLiveOddsDlg>(answerer, liveOdds, [&](CLiveOddsDlg& live) {
+        EXPECT_EQ(live.windowTitle(), "LIVE ODDS & POOLS");
+        const QTableWidget& table = *live.Table();
         ASSERT_EQ(table.rowCount(), field + 1);
         ASSERT_EQ(table.columnCount(), LiveOddsModel::kColumnCount);
         EXPECT_EQ(table.horizontalHeaderItem(LiveOddsModel::kChance)->text(), "Chance");
@@ -216,21 +183,16 @@ TEST_F(BetweenRaces, EachWindowOpensFromItsMenuInItsPhasesAndSortsOnAHeaderClick
         // The window never waits: the measurement fills the column when it is done.
         for (int i = 0; i < 3000 && game.chance.CurrentStatus() != RunnerChance::Status::Done; ++i)
             QTest::qWait(10);
-        live->PollChance();
+        live.PollChance();
         EXPECT_TRUE(table.item(0, LiveOddsModel::kChance)->text().endsWith('%'));
 
-        QTest::mouseClick(
-            table.horizontalHeader()->viewport(), Qt::LeftButton, {},
-            QPoint(table.horizontalHeader()->sectionViewportPosition(LiveOddsModel::kWin) + 5, 5));
-        QStringList win = Column(table, LiveOddsModel::kWin);
+        ClickHeader(table, LiveOddsModel::kWin);
+        QStringList win = ColumnTexts(table, LiveOddsModel::kWin);
         win.removeLast(); // the totals stay last
         for (int row = 1; row < win.size(); ++row)
             EXPECT_GE(win[row - 1].toLongLong(), win[row].toLongLong());
         EXPECT_EQ(table.item(field, LiveOddsModel::kName)->text(), "Totals");
-        live->OkButton()->click();
-    };
-    liveOdds->trigger();
-    EXPECT_EQ(odds, 1);
+    });
 
     // The race starts: the measurement stops and nothing of it is left.
     frame.Action(MenuCommand::RaceOrNextRace)->trigger();
@@ -238,34 +200,25 @@ TEST_F(BetweenRaces, EachWindowOpensFromItsMenuInItsPhasesAndSortsOnAHeaderClick
     EXPECT_EQ(game.chance.CurrentStatus(), RunnerChance::Status::Idle);
     ASSERT_TRUE(howDidIDo->isEnabled());
     EXPECT_TRUE(liveOdds->isEnabled());
-    int results = 0;
-    answerer.onDialog = [&](QDialog& dialog) {
-        auto* bets = qobject_cast<CBetResultsDlg*>(&dialog);
-        ASSERT_NE(bets, nullptr);
-        ++results;
-        EXPECT_EQ(bets->windowTitle(), "Bet Results For Last Completed Race");
-        const QTableWidget& table = *bets->Table();
+    OpenFromMenu<CBetResultsDlg>(answerer, howDidIDo, [&](CBetResultsDlg& bets) {
+        EXPECT_EQ(bets.windowTitle(), "Bet Results For Last Completed Race");
+        const QTableWidget& table = *bets.Table();
         ASSERT_EQ(table.rowCount(), 3);
-        EXPECT_EQ(Column(table, BetResultsModel::kName), (QStringList{"Ann", "Bob", "Cy"}));
-        EXPECT_EQ(Column(table, BetResultsModel::kBet), (QStringList{"$10", "$20", "$500"}));
+        EXPECT_EQ(ColumnTexts(table, BetResultsModel::kName), (QStringList{"Ann", "Bob", "Cy"}));
+        EXPECT_EQ(ColumnTexts(table, BetResultsModel::kBet), (QStringList{"$10", "$20", "$500"}));
         EXPECT_EQ(table.item(0, BetResultsModel::kType)->text(), "Win");
         EXPECT_EQ(table.item(0, BetResultsModel::kHorse2)->text(), " ");
-        EXPECT_EQ(bets->SummaryLabel(1, 0)->text(), "Bob:");
-        EXPECT_EQ(bets->SummaryLabel(1, 1)->text(), "$20");
-        EXPECT_EQ(bets->SummaryLabel(3, 0)->text(), "");
-        EXPECT_EQ(bets->SummaryLabel(0, 4)->text().toStdString(),
+        EXPECT_EQ(bets.SummaryLabel(1, 0)->text(), "Bob:");
+        EXPECT_EQ(bets.SummaryLabel(1, 1)->text(), "$20");
+        EXPECT_EQ(bets.SummaryLabel(3, 0)->text(), "");
+        EXPECT_EQ(bets.SummaryLabel(0, 4)->text().toStdString(),
                   "$" + std::to_string(game.state.players[0].balance));
         // "Bet" first click: the padded texts from the top down; then reversed.
-        auto* header = table.horizontalHeader();
-        const QPoint bet(header->sectionViewportPosition(BetResultsModel::kBet) + 5, 5);
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, bet);
-        EXPECT_EQ(Column(table, BetResultsModel::kBet), (QStringList{"$20", "$10", "$500"}));
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, bet);
-        EXPECT_EQ(Column(table, BetResultsModel::kBet), (QStringList{"$500", "$10", "$20"}));
-        bets->OkButton()->click();
-    };
-    howDidIDo->trigger();
-    EXPECT_EQ(results, 1);
+        ClickHeader(table, BetResultsModel::kBet);
+        EXPECT_EQ(ColumnTexts(table, BetResultsModel::kBet), (QStringList{"$20", "$10", "$500"}));
+        ClickHeader(table, BetResultsModel::kBet);
+        EXPECT_EQ(ColumnTexts(table, BetResultsModel::kBet), (QStringList{"$500", "$10", "$20"}));
+    });
 }
 
 // ---------------------------------------------------------------------------
@@ -363,25 +316,17 @@ TEST_F(BetweenRaces, BetResultsOfSeveralPlayers)
         state.players[slot].name = players[slot];
         state.players[slot].balance = balances[slot];
     }
-    auto add = [&](int slot, BetType type, int amount, int won, HorseSelector a, HorseSelector b = 0,
-                   HorseSelector c = 0, bool boxed = false) {
-        Bet bet;
-        bet.type = type;
-        bet.amount = amount;
-        bet.won = won;
-        bet.boxed = boxed;
-        bet.horse[0] = a;
-        bet.horse[1] = b;
-        bet.horse[2] = c;
-        state.players[slot].bets.Add(bet);
+    const std::pair<int, Bet> bets[] = {
+        {0, {.amount = 200, .won = 680, .type = BetType::Win, .horse = {3}}},
+        {0, {.amount = 100, .type = BetType::Exacta, .horse = {3, 5}}},
+        {0, {.amount = 300, .won = 200, .type = BetType::Across, .horse = {7}}},
+        {1, {.amount = 500, .type = BetType::Triacta, .boxed = true, .horse = {1, 2, HorseAll}}},
+        {1, {.amount = 200, .type = BetType::Show, .horse = {9}}},
+        {2, {.amount = 20, .won = 2270, .type = BetType::Exacta, .horse = {3, HorseLong}}},
+        {2, {.amount = 100, .type = BetType::Place, .horse = {0}}},
     };
-    add(0, BetType::Win, 200, 680, 3);
-    add(0, BetType::Exacta, 100, 0, 3, 5);
-    add(0, BetType::Across, 300, 200, 7);
-    add(1, BetType::Triacta, 500, 0, 1, 2, HorseAll, true);
-    add(1, BetType::Show, 200, 0, 9);
-    add(2, BetType::Exacta, 20, 2270, 3, HorseLong);
-    add(2, BetType::Place, 100, 0, 0);
+    for (const auto& [slot, bet] : bets)
+        state.players[slot].bets.Add(bet);
     BetResultsModel model;
     model.Fill(state);
     CBetResultsDlg dialog(nullptr);
@@ -419,20 +364,10 @@ TEST_F(BetweenRaces, TheResultsDrawEachPlayersBalanceRaceByRace)
         SnapOnScreen(dialog, screen, QStringLiteral("set_results_chart"));
         // Each player's line passes through the points of its balances, in its colour.
         const QImage picture = dialog.ChartView()->grab().toImage();
-        for (int slot : {0, 1, 3}) {
-            const QPoint at = dialog.ChartView()->PointAt(4, paths[slot][3]).toPoint();
-            const QColor colour = CBalanceChartView::SlotColour(slot);
-            bool found = false;
-            for (int dx = -3; dx <= 3 && !found; ++dx) {
-                for (int dy = -3; dy <= 3 && !found; ++dy) {
-                    const QColor pixel = picture.pixelColor(at + QPoint(dx, dy));
-                    found = std::abs(pixel.red() - colour.red()) < 30 &&
-                            std::abs(pixel.green() - colour.green()) < 30 &&
-                            std::abs(pixel.blue() - colour.blue()) < 30;
-                }
-            }
-            EXPECT_TRUE(found) << "slot " << slot << " on " << screen.suffix;
-        }
+        for (int slot : {0, 1, 3})
+            EXPECT_TRUE(ColourNear(picture, dialog.ChartView()->PointAt(4, paths[slot][3]).toPoint(),
+                                   CBalanceChartView::SlotColour(slot)))
+                << "slot " << slot << " on " << screen.suffix;
     }
 
     // A set quit after three races draws three races and nothing after them.

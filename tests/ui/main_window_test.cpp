@@ -12,53 +12,26 @@
 #include "game/menu_state.h"
 
 #include "app/back_buffer.h"
-#include "app/game_folder.h"
 #include "app/main_frame.h"
 #include "app/qt_settings_store.h"
 #include "app/qt_sound_sink.h"
 #include "app/skin_menu.h"
-#include "app/varn_view.h"
-#include "betting/betting_window_dlg.h"
 #include "betting/racing_form_painter.h"
-#include "game/enter_names_dlg.h"
-#include "game/extra_info_dlg.h"
 #include "game/help_window.h"
-#include "game/notice_dlg.h"
-#include "game/race_set_results_dlg.h"
-#include "game/tip_dlg.h"
 #include "race/payout_board_painter.h"
 
 #include "modal_answerer.h"
-#include "scoped_settings_path.h"
+#include "window_test_helpers.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
+#include <QDataStream>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QFileDialog>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPainter>
-#include <QPointer>
-#include <QPushButton>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <memory>
-#include <string>
 
 #include <unistd.h>
-#include <vector>
 
 namespace galloria {
 namespace {
@@ -68,66 +41,53 @@ QString Text(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Saves a picture for the issue when GALLORIA_SCREENSHOT_DIR is set.
-void SaveScreenshot(const QImage& image, const char* name)
-{
-    const QByteArray folder = qgetenv("GALLORIA_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        return;
-    QDir().mkpath(QString::fromLocal8Bit(folder));
-    image.save(QDir(QString::fromLocal8Bit(folder)).filePath(QString::fromLatin1(name)));
-}
-
 // Every window test runs in a game folder and a settings store of its own.
-class MainWindowTest : public ::testing::Test {
+// The frame and the answerer of a set are the fixture's, so they are gone
+// before the folder and the settings are.
+class MainWindowTest : public GameFolderFixture {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(home_.isValid());
-        startFolder_ = QDir::currentPath();
-        settingsPath_ = std::make_unique<ScopedSettingsPath>(home_.filePath(QStringLiteral("config")));
-        const GameFolderResult folder = PrepareGameFolder(home_.filePath(QStringLiteral("game")));
-        ASSERT_TRUE(folder.entered);
-        ASSERT_TRUE(QFile::exists(QStringLiteral("data/Stable.dat")));
-    }
-
     void TearDown() override
     {
-        QDir::setCurrent(startFolder_);
-        settingsPath_.reset();
+        player.reset();
+        frame.reset();
+        GameFolderFixture::TearDown();
     }
 
     // Races run undisplayed unless a test wants to watch one: a shown race
     // takes half a minute.
     static void ViewRacesAs(ViewRaceMode mode, int speed = 5)
     {
-        QSettings settings(QStringLiteral("Tamberlyn"), QStringLiteral("Galloria"));
-        settings.setValue(QStringLiteral("Settings/View"), static_cast<int>(mode));
-        settings.setValue(QStringLiteral("Settings/Speed"), speed);
+        StoreSetting(QStringLiteral("View"), static_cast<int>(mode));
+        StoreSetting(QStringLiteral("Speed"), speed);
     }
 
-    static void FinishStartup(CVarnView& view)
+    // Opens the frame and plays the start-up screen through. A frame open
+    // before is closed first, so what it saves is there for the new one.
+    void OpenFrame(SizeClass size = SizeClass::Medium)
     {
-        for (int step = 0; step < BackBuffer::kStartupTicks && view.StartupRunning(); ++step)
-            view.StepStartup();
-    }
-
-    // Opens a frame and plays the start-up screen through.
-    std::unique_ptr<CMainFrame> OpenFrame(SizeClass size = SizeClass::Medium)
-    {
-        auto frame = std::make_unique<CMainFrame>(size);
+        frame.reset();
+        frame = std::make_unique<CMainFrame>(size);
         frame->resize(LayoutWidth(size), LayoutHeight(size) + frame->menuBar()->sizeHint().height());
         frame->show();
-        FinishStartup(frame->View());
-        return frame;
+        for (int step = 0; step < BackBuffer::kStartupTicks && frame->View().StartupRunning(); ++step)
+            frame->View().StepStartup();
     }
 
     // START NEW RACE SET with one player, up to the open betting window.
-    static void StartSet(CMainFrame& frame) { frame.Action(MenuCommand::StartNewRaceSet)->trigger(); }
+    void StartSet() { frame->Action(MenuCommand::StartNewRaceSet)->trigger(); }
 
-    QTemporaryDir home_;
-    QString startFolder_;
-    std::unique_ptr<ScopedSettingsPath> settingsPath_;
+    // Opens the frame with an answerer as its player and starts a set; true
+    // when the first race is open for betting.
+    bool OpenSet(SizeClass size = SizeClass::Medium)
+    {
+        OpenFrame(size);
+        player = std::make_unique<ModalAnswerer>(frame->View());
+        StartSet();
+        return frame->View().GameObject().menus.Phase() == GamePhase::Betting;
+    }
+
+    std::unique_ptr<CMainFrame> frame;
+    std::unique_ptr<ModalAnswerer> player;
 };
 
 // The menu bar shows what the game's menu state says, item by item.
@@ -198,7 +158,7 @@ double ChangedShare(const QImage& before, const QImage& after, const QRect& rect
 
 TEST_F(MainWindowTest, MenuBarHasEveryItemOfTheGameInOrder)
 {
-    const auto frame = OpenFrame();
+    OpenFrame();
     QStringList bar;
     for (const QAction* action : frame->menuBar()->actions())
         bar << action->text();
@@ -248,7 +208,7 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemOfTheGameInOrder)
 
 TEST_F(MainWindowTest, PopupsHaveTheirWidthsHeightsAndColours)
 {
-    const auto frame = OpenFrame();
+    OpenFrame();
     const std::pair<MenuPopup, int> widths[] = {{MenuPopup::Game, 210},
                                                 {MenuPopup::Stable, 260},
                                                 {MenuPopup::Track, 200},
@@ -298,7 +258,7 @@ TEST_F(MainWindowTest, PopupsHaveTheirWidthsHeightsAndColours)
 
 TEST_F(MainWindowTest, MenusFollowTheGameInEveryPhase)
 {
-    const auto frame = OpenFrame();
+    OpenFrame();
     CVarnView& view = frame->View();
 
     // Each phase as the game enters them, one after the other.
@@ -368,7 +328,7 @@ TEST_F(MainWindowTest, MenusFollowTheGameInEveryPhase)
 
 TEST_F(MainWindowTest, StartUpScreenRunsThroughTitleToPicture)
 {
-    auto frame = std::make_unique<CMainFrame>(SizeClass::Large);
+    frame = std::make_unique<CMainFrame>(SizeClass::Large);
     CVarnView& view = frame->View();
     ASSERT_TRUE(view.StartupRunning());
 
@@ -403,7 +363,7 @@ TEST_F(MainWindowTest, StartUpScreenRunsThroughTitleToPicture)
 
 TEST_F(MainWindowTest, CommandEndsTheStartUpScreenSoItCannotPaintOverTheGame)
 {
-    auto frame = std::make_unique<CMainFrame>(SizeClass::Medium);
+    frame = std::make_unique<CMainFrame>(SizeClass::Medium);
     CVarnView& view = frame->View();
     view.StepStartup();
     view.StepStartup();
@@ -418,61 +378,64 @@ TEST_F(MainWindowTest, CommandEndsTheStartUpScreenSoItCannotPaintOverTheGame)
     EXPECT_EQ(view.GameObject().menus.Phase(), GamePhase::NoSet);
 }
 
-TEST_F(MainWindowTest, NewSetReachesBettingWithTheRacingFormOnScreen)
+// One case for each layout size.
+class MainWindowAtSize : public MainWindowTest, public ::testing::WithParamInterface<SizeClass> {};
+INSTANTIATE_TEST_SUITE_P(EverySize, MainWindowAtSize,
+                         ::testing::Values(SizeClass::Small, SizeClass::Medium, SizeClass::Large),
+                         [](const auto& info) {
+                             return std::string(BySizeClass(info.param, "At640", "At800", "At1024"));
+                         });
+
+TEST_P(MainWindowAtSize, NewSetReachesBettingWithTheRacingFormOnScreen)
 {
-    for (const SizeClass size : {SizeClass::Small, SizeClass::Medium, SizeClass::Large}) {
-        const auto frame = OpenFrame(size);
-        CVarnView& view = frame->View();
-        const QImage before = view.Buffer().Image();
-        QImage atBetting;
-        QPoint bettingPosition;
-        ModalAnswerer answerer(view);
-        answerer.bettingWindowOpened = [&](const QImage& buffer) {
-            atBetting = buffer;
-            bettingPosition = view.BettingWindowPosition();
-        };
-        StartSet(*frame);
+    const SizeClass size = GetParam();
+    OpenFrame(size);
+    CVarnView& view = frame->View();
+    const QImage before = view.Buffer().Image();
+    QImage atBetting;
+    QPoint bettingPosition;
+    ModalAnswerer answerer(view);
+    answerer.bettingWindowOpened = [&](const QImage& buffer) {
+        atBetting = buffer;
+        bettingPosition = view.BettingWindowPosition();
+    };
+    StartSet();
 
-        const Game& game = view.GameObject();
-        ASSERT_EQ(game.menus.Phase(), GamePhase::Betting);
-        EXPECT_EQ(game.state.players[0].name, "Ann");
-        EXPECT_EQ(game.state.playerCount, 1);
-        EXPECT_EQ(answerer.bettingWindows, 1);
-        ExpectMenusFollow(*frame, game.menus);
-        EXPECT_TRUE(
-            frame->windowTitle().startsWith(QStringLiteral("Galloria v1.5   -   RACE 1   -   Purse $")))
-            << frame->windowTitle().toStdString();
+    const Game& game = view.GameObject();
+    ASSERT_EQ(game.menus.Phase(), GamePhase::Betting);
+    EXPECT_EQ(game.state.players[0].name, "Ann");
+    EXPECT_EQ(game.state.playerCount, 1);
+    EXPECT_EQ(answerer.bettingWindows, 1);
+    ExpectMenusFollow(*frame, game.menus);
+    EXPECT_TRUE(frame->windowTitle().startsWith(QStringLiteral("Galloria v1.5   -   RACE 1   -   Purse $")))
+        << frame->windowTitle().toStdString();
 
-        // The form's panel was drawn into the buffer by the time the betting
-        // window opened, and the window opens under its rows.
-        ASSERT_FALSE(atBetting.isNull());
-        const RacingFormModel form =
-            BuildRacingForm(game.state, game.stable, game.settings.sortOrder, game.tippedRunner);
-        const RacingFormLayout layout = LayOutRacingForm(form, size);
-        EXPECT_GT(ChangedShare(before, atBetting, layout.panel), 0.3);
-        EXPECT_EQ(
-            bettingPosition.y(),
-            view.mapToGlobal(view.Buffer().ToView(QPoint(0, RacingFormBottom(form, size)), view.size())).y());
-        SaveScreenshot(atBetting, BySizeClass(size, "racing_form_640.png", "racing_form_800.png",
-                                              "racing_form_1024.png"));
+    // The form's panel was drawn into the buffer by the time the betting
+    // window opened, and the window opens under its rows.
+    ASSERT_FALSE(atBetting.isNull());
+    const RacingFormModel form =
+        BuildRacingForm(game.state, game.stable, game.settings.sortOrder, game.tippedRunner);
+    const RacingFormLayout layout = LayOutRacingForm(form, size);
+    EXPECT_GT(ChangedShare(before, atBetting, layout.panel), 0.3);
+    EXPECT_EQ(
+        bettingPosition.y(),
+        view.mapToGlobal(view.Buffer().ToView(QPoint(0, RacingFormBottom(form, size)), view.size())).y());
+    SaveScreenshot(atBetting,
+                   BySizeClass(size, "racing_form_640.png", "racing_form_800.png", "racing_form_1024.png"));
 
-        // A key during betting means nothing to the game.
-        const size_t shown = answerer.windows.size();
-        QTest::keyClick(&view, Qt::Key_A);
-        EXPECT_EQ(answerer.windows.size(), shown);
-        EXPECT_EQ(game.menus.Phase(), GamePhase::Betting);
-    }
+    // A key during betting means nothing to the game.
+    const size_t shown = answerer.windows.size();
+    QTest::keyClick(&view, Qt::Key_A);
+    EXPECT_EQ(answerer.windows.size(), shown);
+    EXPECT_EQ(game.menus.Phase(), GamePhase::Betting);
 }
 
 TEST_F(MainWindowTest, WholeSetOfOnePlayerEndsInTheResults)
 {
     ViewRacesAs(ViewRaceMode::None);
-    const auto frame = OpenFrame();
+    ASSERT_TRUE(OpenSet());
     CVarnView& view = frame->View();
     const Game& game = view.GameObject();
-    ModalAnswerer answerer(view);
-    StartSet(*frame);
-    ASSERT_EQ(game.menus.Phase(), GamePhase::Betting);
 
     QAction* race = frame->Action(MenuCommand::RaceOrNextRace);
     int racesRun = 0;
@@ -487,15 +450,15 @@ TEST_F(MainWindowTest, WholeSetOfOnePlayerEndsInTheResults)
         }
     }
     EXPECT_EQ(racesRun, kRacesPerSet);
-    EXPECT_EQ(answerer.setResults, 1);
-    EXPECT_EQ(answerer.bettingWindows, kRacesPerSet);
+    EXPECT_EQ(player->setResults, 1);
+    EXPECT_EQ(player->bettingWindows, kRacesPerSet);
     EXPECT_EQ(game.menus.Phase(), GamePhase::NoSet);
     EXPECT_EQ(race->text(), QStringLiteral("   &RACE!   "));
     EXPECT_FALSE(race->isEnabled());
-    EXPECT_TRUE(std::ranges::count(answerer.windows, std::string("notice")) >= 1) << "the tenth-race notice";
+    EXPECT_TRUE(std::ranges::count(player->windows, std::string("notice")) >= 1) << "the tenth-race notice";
     // Races without bets are asked about, every one of them.
     EXPECT_EQ(std::ranges::count_if(
-                  answerer.messages,
+                  player->messages,
                   [](const std::string& m) { return m.rfind("No bets have been taken!", 0) == 0; }),
               kRacesPerSet);
     // Back to no set: the start-up screen runs again.
@@ -506,12 +469,9 @@ TEST_F(MainWindowTest, WholeSetOfOnePlayerEndsInTheResults)
 TEST_F(MainWindowTest, AShownRaceDrawsTheCourseCheersOnceAndTakesThreePhotos)
 {
     ViewRacesAs(ViewRaceMode::WholeRace, 10);
-    const auto frame = OpenFrame(SizeClass::Large);
+    ASSERT_TRUE(OpenSet(SizeClass::Large));
     CVarnView& view = frame->View();
     const Game& game = view.GameObject();
-    ModalAnswerer answerer(view);
-    StartSet(*frame);
-    ASSERT_EQ(game.menus.Phase(), GamePhase::Betting);
 
     // Looks at the screen now and then while the race runs.
     int framesSeen = 0;
@@ -560,17 +520,12 @@ TEST_F(MainWindowTest, AShownRaceDrawsTheCourseCheersOnceAndTakesThreePhotos)
 TEST_F(MainWindowTest, AnUnshownRaceStillTakesItsPhotosAndTheBoardStepsThroughThem)
 {
     ViewRacesAs(ViewRaceMode::None);
-    const auto frame = OpenFrame();
+    ASSERT_TRUE(OpenSet());
     CVarnView& view = frame->View();
     const Game& game = view.GameObject();
-    ModalAnswerer answerer(view);
-    StartSet(*frame);
     // A bet bought, so the results show what the player staked and won.
-    Bet bet;
-    bet.type = BetType::Show;
-    bet.amount = 200;
-    bet.horse[0] = 0;
-    ASSERT_TRUE(view.GameObject().state.players[0].bets.Add(bet));
+    ASSERT_TRUE(
+        view.GameObject().state.players[0].bets.Add({.amount = 200, .type = BetType::Show, .horse = {0}}));
     view.GameObject().state.players[0].balance -= 200;
     frame->Action(MenuCommand::RaceOrNextRace)->trigger();
     ASSERT_EQ(game.menus.Phase(), GamePhase::Result);
@@ -599,12 +554,9 @@ TEST_F(MainWindowTest, AnUnshownRaceStillTakesItsPhotosAndTheBoardStepsThroughTh
 
 TEST_F(MainWindowTest, TheFormReSortsAtOnceWhenItsOrderChangesAndStaysSharpWhenEnlarged)
 {
-    const auto frame = OpenFrame(SizeClass::Large);
+    ASSERT_TRUE(OpenSet(SizeClass::Large));
     CVarnView& view = frame->View();
     Game& game = view.GameObject();
-    ModalAnswerer answerer(view);
-    StartSet(*frame);
-    ASSERT_EQ(game.menus.Phase(), GamePhase::Betting);
 
     const auto formAs = [&](SortOrder order) {
         QImage image(1024, 768, QImage::Format_RGB32);
@@ -639,8 +591,7 @@ TEST_F(MainWindowTest, TheFormReSortsAtOnceWhenItsOrderChangesAndStaysSharpWhenE
     frame->resize(1920, 1080 + frame->menuBar()->height());
     QApplication::processEvents();
     EXPECT_EQ(view.Buffer().Image().size(), QSize(1440, 1080));
-    const QImage shot = frame->grab().toImage();
-    SaveScreenshot(shot, "game_1920x1080.png");
+    SaveScreenshot(frame->grab().toImage(), "game_1920x1080.png");
     SaveScreenshot(view.Buffer().Image(), "game_1920x1080_buffer.png");
     const QImage panel = view.Buffer().LayoutPart(layout.panel);
     EXPECT_EQ(panel.pixel(layout.panel.width() / 2, 3),
@@ -656,12 +607,12 @@ TEST_F(MainWindowTest, MeasureTheProcessorShareOfAShownRaceAt1920x1080)
     if (qEnvironmentVariableIsEmpty("GALLORIA_MEASURE_RACE_CPU"))
         GTEST_SKIP() << "a measurement; set GALLORIA_MEASURE_RACE_CPU to run it";
     ViewRacesAs(ViewRaceMode::WholeRace, 5);
-    const auto frame = OpenFrame(SizeClass::Large);
+    OpenFrame(SizeClass::Large);
     frame->resize(1920, 1080);
     QApplication::processEvents();
     CVarnView& view = frame->View();
     ModalAnswerer answerer(view);
-    StartSet(*frame);
+    StartSet();
     ASSERT_EQ(view.GameObject().menus.Phase(), GamePhase::Betting);
     const auto processorTicks = [] {
         QFile stat(QStringLiteral("/proc/self/stat"));
@@ -689,10 +640,10 @@ TEST_F(MainWindowTest, OptionsAndNamesSurviveARestart)
 {
     GameSettings chosen;
     {
-        const auto frame = OpenFrame();
+        OpenFrame();
         ModalAnswerer answerer(frame->View());
         answerer.playerNames = {QStringLiteral("Zoë")};
-        StartSet(*frame);
+        StartSet();
         Game& game = frame->View().GameObject();
         chosen = game.settings;
         chosen.sortOrder = SortOrder::Earnings;
@@ -703,7 +654,7 @@ TEST_F(MainWindowTest, OptionsAndNamesSurviveARestart)
         chosen.oddsAccuracy = 2;
         game.ApplyOptions(chosen);
     }
-    const auto frame = OpenFrame();
+    OpenFrame();
     const Game& game = frame->View().GameObject();
     EXPECT_EQ(game.settings, chosen);
     EXPECT_EQ(game.settings.playerNames[0], "Zoë");
@@ -713,11 +664,9 @@ TEST_F(MainWindowTest, OptionsAndNamesSurviveARestart)
 TEST_F(MainWindowTest, SavedGameOpensAgainInTheSameRace)
 {
     ViewRacesAs(ViewRaceMode::None);
-    const auto frame = OpenFrame();
+    ASSERT_TRUE(OpenSet());
     CVarnView& view = frame->View();
     const Game& game = view.GameObject();
-    ModalAnswerer answerer(view);
-    StartSet(*frame);
     QAction* race = frame->Action(MenuCommand::RaceOrNextRace);
     race->trigger(); // race 1 run
     race->trigger(); // race 2 open for betting
@@ -728,7 +677,7 @@ TEST_F(MainWindowTest, SavedGameOpensAgainInTheSameRace)
 
     // The proposed name is taken as it stands: the file gets the suffix.
     const QString saved = QDir::current().filePath(QStringLiteral("Saved Game.gxu"));
-    answerer.fileAnswer = [&](QFileDialog& dialog) {
+    player->fileAnswer = [&](QFileDialog& dialog) {
         EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
         EXPECT_EQ(dialog.nameFilters(), CVarnView::GameFileFilters());
         EXPECT_EQ(dialog.nameFilters().constFirst(), QStringLiteral("Galloria Unfinished Games (*.gxu)"));
@@ -740,15 +689,15 @@ TEST_F(MainWindowTest, SavedGameOpensAgainInTheSameRace)
     ASSERT_TRUE(QFile::exists(saved)) << "found " << QDir::current().entryList().join(u' ').toStdString();
 
     // Quit the set without the hall of fame, then open the file again.
-    answerer.messageAnswer = [](const QMessageBox& box) {
+    player->messageAnswer = [](const QMessageBox& box) {
         return box.button(QMessageBox::No) ? QMessageBox::No : QMessageBox::NoButton;
     };
     frame->Action(MenuCommand::QuitRaceSet)->trigger();
     ASSERT_EQ(game.menus.Phase(), GamePhase::NoSet);
     ASSERT_TRUE(Enabled(*frame, MenuCommand::Open));
-    answerer.messageAnswer = nullptr;
+    player->messageAnswer = nullptr;
 
-    answerer.fileAnswer = [&](QFileDialog& dialog) {
+    player->fileAnswer = [&](QFileDialog& dialog) {
         EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
         EXPECT_EQ(dialog.nameFilters(), CVarnView::GameFileFilters());
         // Typed into the name box, as the dialog's own list fills in later.
@@ -765,7 +714,7 @@ TEST_F(MainWindowTest, SavedGameOpensAgainInTheSameRace)
     EXPECT_EQ(game.state.players[0].balance, balance);
 
     // A cancelled open leaves the game as it is.
-    answerer.fileAnswer = nullptr;
+    player->fileAnswer = nullptr;
     frame->Action(MenuCommand::QuitRaceSet)->trigger();
     frame->Action(MenuCommand::Open)->trigger();
     EXPECT_EQ(game.menus.Phase(), GamePhase::NoSet);
@@ -862,21 +811,17 @@ TEST(QtSoundSinkTest, MissingFilesAreSilentAndEachRequestReplacesTheLast)
         // A short silent wave: 8 kHz, 8-bit mono, 800 samples.
         QFile file(wave);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        const auto u32 = [&](quint32 v) { file.write(reinterpret_cast<const char*>(&v), 4); };
-        const auto u16 = [&](quint16 v) { file.write(reinterpret_cast<const char*>(&v), 2); };
-        file.write("RIFF");
-        u32(36 + 800);
-        file.write("WAVEfmt ");
-        u32(16);
-        u16(1);
-        u16(1);
-        u32(8000);
-        u32(8000);
-        u16(1);
-        u16(8);
-        file.write("data");
-        u32(800);
-        file.write(QByteArray(800, char(0x80)));
+        QDataStream out(&file);
+        out.setByteOrder(QDataStream::LittleEndian);
+        out.writeRawData("RIFF", 4);
+        out << quint32(36 + 800);
+        out.writeRawData("WAVEfmt ", 8);
+        // PCM, one channel, samples and bytes a second, bytes a sample, bits.
+        out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(8000) << quint16(1)
+            << quint16(8);
+        out.writeRawData("data", 4);
+        out << quint32(800);
+        out.writeRawData(QByteArray(800, char(0x80)).constData(), 800);
     }
     QtSoundSink sink;
     sink.PlayOnce(wave.toStdString());

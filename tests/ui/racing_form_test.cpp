@@ -12,9 +12,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
 #include <string>
+#include <tuple>
 
 namespace galloria {
 namespace {
@@ -73,6 +73,16 @@ QImage Draw(const RacingFormModel& form, SizeClass size)
     return image;
 }
 
+// The colours the form is drawn in, as tests of one pixel.
+struct Ink {
+    static bool RedAndGreenHigh(QRgb c) { return qRed(c) > 200 && qGreen(c) > 200; }
+    static bool WhiteText(QRgb c) { return RedAndGreenHigh(c) && qBlue(c) > 200; }
+    static bool YellowText(QRgb c) { return RedAndGreenHigh(c) && qBlue(c) < 90; }
+    static bool LightYellow(QRgb c) { return RedAndGreenHigh(c) && qBlue(c) > 100 && qBlue(c) < 180; }
+    static bool ExactYellow(QRgb c) { return (c & 0xFFFFFF) == 0xFFFF00; }
+    static bool Background(QRgb c) { return c == kBackground; }
+};
+
 int CountPixels(const QImage& image, const QRect& area, bool (*test)(QRgb))
 {
     int n = 0;
@@ -84,116 +94,108 @@ int CountPixels(const QImage& image, const QRect& area, bool (*test)(QRgb))
     return n;
 }
 
-bool IsWhiteText(QRgb c)
+// A field of a number of runners drawn at one layout size: each pair is a
+// case of its own.
+using SizeAndField = std::tuple<SizeClass, int>;
+
+class DrawnForm : public ::testing::TestWithParam<SizeAndField> {
+protected:
+    const SizeClass size = std::get<0>(GetParam());
+    const int runners = std::get<1>(GetParam());
+    FormFixture fixture;
+    const RacingFormModel form = fixture.Build(runners);
+    const RacingFormLayout layout = LayOutRacingForm(form, size);
+    const QImage image = Draw(form, size);
+};
+
+std::string SizeAndFieldName(const ::testing::TestParamInfo<SizeAndField>& info)
 {
-    return qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) > 200;
-}
-bool IsYellowText(QRgb c)
-{
-    return qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) < 90;
-}
-bool IsExactYellow(QRgb c)
-{
-    return (c & 0xFFFFFF) == 0xFFFF00;
-}
-bool IsLightYellow(QRgb c)
-{
-    return qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) > 100 && qBlue(c) < 180;
-}
-bool IsBackground(QRgb c)
-{
-    return c == kBackground;
+    return std::string("At") + SizeName(std::get<0>(info.param)) + "With" +
+           std::to_string(std::get<1>(info.param)) + "Runners";
 }
 
-TEST(RacingFormPainter, RowsHeadingsAndTheTipAreWhereTheLayoutSays)
+class FormRows : public DrawnForm {};
+INSTANTIATE_TEST_SUITE_P(FullAndNot, FormRows,
+                         ::testing::Combine(::testing::ValuesIn(kSizes), ::testing::Values(6, 12)),
+                         SizeAndFieldName);
+
+TEST_P(FormRows, RowsHeadingsAndTheTipAreWhereTheLayoutSays)
 {
-    for (SizeClass size : kSizes) {
-        for (int runners : {6, 12}) {
-            SCOPED_TRACE(std::string(SizeName(size)) + " with " + std::to_string(runners) + " runners");
-            FormFixture fixture;
-            const RacingFormModel form = fixture.Build(runners);
-            ASSERT_EQ(form.rowCount, runners);
-            ASSERT_GE(form.tippedRow, 0);
-            const QImage image = Draw(form, size);
-            const RacingFormLayout layout = LayOutRacingForm(form, size);
+    ASSERT_EQ(form.rowCount, runners);
+    ASSERT_GE(form.tippedRow, 0);
+    // The heading band carries the race heading, in light yellow.
+    EXPECT_GT(CountPixels(image, layout.heading, Ink::LightYellow), 50);
+    // Column headings only when the field is not full.
+    if (runners == 12) {
+        EXPECT_TRUE(layout.columnHeadings.isEmpty());
+        EXPECT_EQ(layout.firstRowTop, layout.heading.bottom() + 1);
+    } else {
+        EXPECT_GT(CountPixels(image, layout.columnHeadings, Ink::LightYellow), 100);
+        EXPECT_EQ(layout.firstRowTop, layout.columnHeadings.bottom() + 1);
+    }
 
-            // The heading band carries the race heading, in light yellow.
-            EXPECT_GT(CountPixels(image, layout.heading, IsLightYellow), 50);
-            // Column headings only when the field is not full.
-            if (runners == 12) {
-                EXPECT_TRUE(layout.columnHeadings.isEmpty());
-                EXPECT_EQ(layout.firstRowTop, layout.heading.bottom() + 1);
-            } else {
-                EXPECT_GT(CountPixels(image, layout.columnHeadings, IsLightYellow), 100);
-                EXPECT_EQ(layout.firstRowTop, layout.columnHeadings.bottom() + 1);
-            }
+    for (int i = 0; i < form.rowCount; ++i) {
+        SCOPED_TRACE("row " + std::to_string(i));
+        const RacingFormRow& row = form.rows[i];
+        const QRect name = layout.ColumnBand(FormColumn::Name, i).adjusted(0, 2, 0, -2);
+        const QRect earnings = layout.ColumnBand(FormColumn::Earnings, i).adjusted(0, 2, 0, -2);
+        // Text in the row's own band, in the row's colour and no other.
+        EXPECT_GT(CountPixels(image, name, row.tipped ? Ink::YellowText : Ink::WhiteText), 20);
+        EXPECT_GT(CountPixels(image, earnings, row.tipped ? Ink::YellowText : Ink::WhiteText), 10);
+        EXPECT_EQ(CountPixels(image, name, row.tipped ? Ink::WhiteText : Ink::YellowText), 0);
 
-            for (int i = 0; i < form.rowCount; ++i) {
-                SCOPED_TRACE("row " + std::to_string(i));
-                const RacingFormRow& row = form.rows[i];
-                const QRect name = layout.ColumnBand(FormColumn::Name, i);
-                const QRect earnings = layout.ColumnBand(FormColumn::Earnings, i);
-                bool (*text)(QRgb) = row.tipped ? IsYellowText : IsWhiteText;
-                bool (*other)(QRgb) = row.tipped ? IsWhiteText : IsYellowText;
-                // Text in the row's own band, in the row's colour and no other.
-                EXPECT_GT(CountPixels(image, name.adjusted(0, 2, 0, -2), text), 20);
-                EXPECT_GT(CountPixels(image, earnings.adjusted(0, 2, 0, -2), text), 10);
-                EXPECT_EQ(CountPixels(image, name.adjusted(0, 2, 0, -2), other), 0);
+        // The disc of the runner's cloth colour shows which runner the row is.
+        const QRect post = layout.ColumnBand(FormColumn::Post, i);
+        const int radius = (std::min(post.width(), post.height()) - 2) / 2;
+        const QPoint inside(post.center().x() - radius * 2 / 3, post.center().y());
+        EXPECT_EQ(image.pixel(inside) & 0xFFFFFF, ClothColour(row.runner + 1));
 
-                // The disc of the runner's cloth colour shows which runner the row is.
-                const QRect post = layout.ColumnBand(FormColumn::Post, i);
-                const int radius = (std::min(post.width(), post.height()) - 2) / 2;
-                const QPoint inside(post.center().x() - radius * 2 / 3, post.center().y());
-                EXPECT_EQ(image.pixel(inside) & 0xFFFFFF, ClothColour(row.runner + 1));
-
-                // Only the tipster's row is outlined in yellow.
-                const QRect band = layout.RowBand(i);
-                const QRect leftEdge(band.left(), band.top() + 3, 3, band.height() - 6);
-                if (row.tipped)
-                    EXPECT_GE(CountPixels(image, leftEdge, IsExactYellow), leftEdge.height());
-                else
-                    EXPECT_EQ(CountPixels(image, leftEdge, IsExactYellow), 0);
-            }
-        }
+        // Only the tipster's row is outlined in yellow.
+        const QRect band = layout.RowBand(i);
+        const QRect leftEdge(band.left(), band.top() + 3, 3, band.height() - 6);
+        if (row.tipped)
+            EXPECT_GE(CountPixels(image, leftEdge, Ink::ExactYellow), leftEdge.height());
+        else
+            EXPECT_EQ(CountPixels(image, leftEdge, Ink::ExactYellow), 0);
     }
 }
 
-TEST(RacingFormPainter, NothingIsDrawnOutsideThePanelAndItEndsInTheLayout)
+class FormBounds : public DrawnForm {};
+INSTANTIATE_TEST_SUITE_P(EveryFieldSize, FormBounds,
+                         ::testing::Combine(::testing::ValuesIn(kSizes), ::testing::Values(6, 8, 11, 12)),
+                         SizeAndFieldName);
+
+TEST_P(FormBounds, NothingIsDrawnOutsideThePanelAndItEndsInTheLayout)
 {
-    for (SizeClass size : kSizes) {
-        for (int runners : {6, 8, 11, 12}) {
-            SCOPED_TRACE(std::string(SizeName(size)) + " with " + std::to_string(runners) + " runners");
-            FormFixture fixture;
-            const RacingFormModel form = fixture.Build(runners);
-            const QImage image = Draw(form, size);
-            const RacingFormLayout layout = LayOutRacingForm(form, size);
-            const int bottom = RacingFormBottom(form, size);
+    const int bottom = RacingFormBottom(form, size);
+    EXPECT_EQ(bottom, layout.panel.bottom() + 1);
+    EXPECT_GT(bottom, layout.RowBand(form.rowCount - 1).bottom());
+    // Room is left below for the betting window.
+    EXPECT_LT(bottom, LayoutHeight(size) * 3 / 4);
+    EXPECT_LT(layout.panel.right(), LayoutWidth(size));
 
-            EXPECT_EQ(bottom, layout.panel.bottom() + 1);
-            EXPECT_GT(bottom, layout.RowBand(form.rowCount - 1).bottom());
-            // Room is left below for the betting window.
-            EXPECT_LT(bottom, LayoutHeight(size) * 3 / 4);
-            EXPECT_LT(layout.panel.right(), LayoutWidth(size));
-
-            const int w = image.width();
-            const int h = image.height();
-            EXPECT_EQ(CountPixels(image, QRect(0, bottom, w, h - bottom), IsBackground), w * (h - bottom));
-            const int right = layout.panel.right() + 1;
-            EXPECT_EQ(CountPixels(image, QRect(right, 0, w - right, h), IsBackground), (w - right) * h);
-            EXPECT_EQ(CountPixels(image, QRect(0, 0, layout.panel.left(), h), IsBackground),
-                      layout.panel.left() * h);
-        }
-    }
-
-    // A full field takes no more height than eleven runners with headings.
-    for (SizeClass size : kSizes) {
-        FormFixture eleven;
-        FormFixture twelve;
-        EXPECT_LE(RacingFormBottom(twelve.Build(12), size), RacingFormBottom(eleven.Build(11), size));
-    }
+    const int w = image.width();
+    const int h = image.height();
+    const int right = layout.panel.right() + 1;
+    EXPECT_EQ(CountPixels(image, QRect(0, bottom, w, h - bottom), Ink::Background), w * (h - bottom));
+    EXPECT_EQ(CountPixels(image, QRect(right, 0, w - right, h), Ink::Background), (w - right) * h);
+    EXPECT_EQ(CountPixels(image, QRect(0, 0, layout.panel.left(), h), Ink::Background),
+              layout.panel.left() * h);
 }
 
-TEST(RacingFormPainter, TheWidestFiguresFitTheirColumns)
+// One case per layout size.
+class FormAtSize : public ::testing::TestWithParam<SizeClass> {};
+INSTANTIATE_TEST_SUITE_P(EverySize, FormAtSize, ::testing::ValuesIn(kSizes),
+                         [](const auto& info) { return std::string("At") + SizeName(info.param); });
+
+TEST_P(FormAtSize, AFullFieldIsNoTallerThanElevenRunnersWithHeadings)
+{
+    FormFixture eleven;
+    FormFixture twelve;
+    EXPECT_LE(RacingFormBottom(twelve.Build(12), GetParam()), RacingFormBottom(eleven.Build(11), GetParam()));
+}
+
+TEST_P(FormAtSize, TheWidestFiguresFitTheirColumns)
 {
     // The widest texts the form can show in each column (a 19-letter name as
     // the longest in the starting stable), and every heading.
@@ -204,46 +206,36 @@ TEST(RacingFormPainter, TheWidestFiguresFitTheirColumns)
                                                           {FormColumn::Seconds, "20"},
                                                           {FormColumn::Thirds, "20"},
                                                           {FormColumn::Earnings, "$600000"}};
-    for (SizeClass size : kSizes) {
-        SCOPED_TRACE(SizeName(size));
-        FormFixture fixture;
-        const RacingFormModel form = fixture.Build(11);
-        const RacingFormLayout layout = LayOutRacingForm(form, size);
-        const QFontMetrics board(RacingFormBoardFont(size));
-        for (const auto& [column, text] : kWidest) {
-            SCOPED_TRACE(text);
-            EXPECT_LE(board.horizontalAdvance(QString::fromLatin1(text)),
-                      layout.ColumnBand(column, 0).width());
-        }
-        for (int c = 0; c < kFormColumnCount; ++c) {
-            const QString heading = QString::fromLatin1(kFormColumnHeadings[c].data(),
-                                                        static_cast<int>(kFormColumnHeadings[c].size()));
-            SCOPED_TRACE(heading.toStdString());
-            EXPECT_LE(board.horizontalAdvance(heading),
-                      layout.ColumnBand(static_cast<FormColumn>(c), 0).width());
-        }
-        // Place and purse of the last race share their column.
-        EXPECT_LE(board.horizontalAdvance(QStringLiteral("12 $50000")),
-                  layout.ColumnBand(FormColumn::LastRace, 0).width());
-        const QFontMetrics heading(RacingFormHeadingFont(size));
-        EXPECT_LE(heading.horizontalAdvance(QStringLiteral("Purse: $50000")), layout.heading.width() / 3);
-        EXPECT_LE(heading.horizontalAdvance(QStringLiteral("No. 1000")), layout.heading.width() / 3);
+    const SizeClass size = GetParam();
+    FormFixture fixture;
+    const RacingFormLayout layout = LayOutRacingForm(fixture.Build(11), size);
+    const QFontMetrics board(RacingFormBoardFont(size));
+    for (const auto& [column, text] : kWidest)
+        EXPECT_LE(board.horizontalAdvance(QString::fromLatin1(text)), layout.ColumnBand(column, 0).width())
+            << text;
+    for (int c = 0; c < kFormColumnCount; ++c) {
+        const QString heading = QString::fromLatin1(kFormColumnHeadings[c].data(),
+                                                    static_cast<int>(kFormColumnHeadings[c].size()));
+        EXPECT_LE(board.horizontalAdvance(heading), layout.ColumnBand(static_cast<FormColumn>(c), 0).width())
+            << heading.toStdString();
     }
+    // Place and purse of the last race share their column.
+    EXPECT_LE(board.horizontalAdvance(QStringLiteral("12 $50000")),
+              layout.ColumnBand(FormColumn::LastRace, 0).width());
+    const QFontMetrics heading(RacingFormHeadingFont(size));
+    EXPECT_LE(heading.horizontalAdvance(QStringLiteral("Purse: $50000")), layout.heading.width() / 3);
+    EXPECT_LE(heading.horizontalAdvance(QStringLiteral("No. 1000")), layout.heading.width() / 3);
 }
 
-TEST(RacingFormPainter, ScreenshotsOfAFullField)
+TEST_P(FormAtSize, ScreenshotOfAFullField)
 {
-    const char* folder = std::getenv("GALLORIA_SCREENSHOT_DIR");
-    if (folder == nullptr || *folder == '\0')
+    const QString folder = qEnvironmentVariable("GALLORIA_SCREENSHOT_DIR");
+    if (folder.isEmpty())
         GTEST_SKIP() << "GALLORIA_SCREENSHOT_DIR is not set";
-    QDir().mkpath(QString::fromLocal8Bit(folder));
-    for (SizeClass size : kSizes) {
-        FormFixture fixture;
-        const QImage image = Draw(fixture.Build(12), size);
-        const QString path =
-            QDir(QString::fromLocal8Bit(folder)).filePath(QStringLiteral("form_%1.png").arg(SizeName(size)));
-        EXPECT_TRUE(image.save(path)) << path.toStdString();
-    }
+    QDir().mkpath(folder);
+    FormFixture fixture;
+    const QString path = QDir(folder).filePath(QStringLiteral("form_%1.png").arg(SizeName(GetParam())));
+    EXPECT_TRUE(Draw(fixture.Build(12), GetParam()).save(path)) << path.toStdString();
 }
 
 } // namespace

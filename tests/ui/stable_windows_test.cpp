@@ -6,45 +6,22 @@
 #include "game/game.h"
 #include "stable/horse_database_model.h"
 
-#include "app/game_folder.h"
 #include "app/main_frame.h"
-#include "app/varn_view.h"
-#include "betting/betting_window_dlg.h"
-#include "game/enter_names_dlg.h"
-#include "game/notice_dlg.h"
-#include "game/race_set_results_dlg.h"
-#include "game/tip_dlg.h"
 #include "stable/horse_database_dlg.h"
 #include "stable/horse_form_card.h"
 #include "stable/new_horse_editor_dlg.h"
 
 #include "modal_answerer.h"
+#include "window_test_helpers.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
-#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 #include <QSlider>
-#include <QStandardPaths>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <memory>
 
 namespace galloria {
 namespace {
@@ -57,6 +34,11 @@ std::string Bytes(const fs::path& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+HorseRecord RecordAt(const std::string& bytes, std::size_t record)
+{
+    return DecodeHorseRecord(reinterpret_cast<const std::uint8_t*>(bytes.data() + record * kHorseRecordSize));
+}
+
 // The names of a stable file's last `count` horses.
 std::vector<std::string> LastNames(const fs::path& path, int count)
 {
@@ -64,44 +46,21 @@ std::vector<std::string> LastNames(const fs::path& path, int count)
     std::vector<std::string> names;
     const std::size_t records = bytes.size() / kHorseRecordSize;
     for (std::size_t r = records - static_cast<std::size_t>(count); r < records; ++r)
-        names.emplace_back(HorseName(
-            DecodeHorseRecord(reinterpret_cast<const std::uint8_t*>(bytes.data() + r * kHorseRecordSize))));
+        names.emplace_back(HorseName(RecordAt(bytes, r)));
     return names;
 }
 
-// Saves a picture when GALLORIA_SCREENSHOT_DIR is set, named for the screen.
-void Snap(QWidget& widget, const QString& name)
+// Shows a window, saves its picture named for the screen, and hides it.
+void ShowAndSnap(QWidget& widget, const QString& name)
 {
-    const QString folder = qEnvironmentVariable("GALLORIA_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        return;
-    QDir().mkpath(folder);
+    widget.show();
+    QApplication::processEvents();
     const QScreen* screen = widget.screen();
     const QString size =
         screen ? QStringLiteral("_%1x%2").arg(screen->geometry().width()).arg(screen->geometry().height())
                : QString();
-    widget.grab().save(QDir(folder).filePath(name + size + QStringLiteral(".png")));
-}
-
-void ClickHeader(QTableView* table, int column)
-{
-    QHeaderView* header = table->horizontalHeader();
-    const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
-                    header->height() / 2);
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
-}
-
-QString CellText(QTableView* table, int row, int column)
-{
-    return table->model()->data(table->model()->index(row, column)).toString();
-}
-
-QStringList ColumnTexts(QTableView* table, int column)
-{
-    QStringList texts;
-    for (int row = 0; row < table->model()->rowCount(); ++row)
-        texts << CellText(table, row, column);
-    return texts;
+    SaveScreenshot(widget.grab().toImage(), name + size + QStringLiteral(".png"));
+    widget.hide();
 }
 
 // Selects rows as a player does: a click, then Ctrl-clicks.
@@ -117,54 +76,45 @@ void SelectRows(QTableView* table, std::initializer_list<int> rows)
     }
 }
 
-// A game folder with the starting stable and a test's own settings.
-class StableWindows : public ::testing::Test {
+class StableWindows : public GameFolderFixture {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(home_.isValid());
-        startFolder_ = QDir::currentPath();
-        SetSettingsPath(home_.filePath(QStringLiteral("config")));
-        ASSERT_TRUE(PrepareGameFolder(home_.filePath(QStringLiteral("game"))).entered);
+        GameFolderFixture::SetUp();
         folder_ = fs::current_path();
     }
-    void TearDown() override
+
+    // The game's message boxes: written down and answered with `answer`.
+    StableAsk Ask()
     {
-        QDir::setCurrent(startFolder_);
-        SetSettingsPath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+        return [this](std::string_view text, MessageKind) {
+            messages.emplace_back(text);
+            return answer;
+        };
     }
-    static void SetSettingsPath(const QString& path)
+
+    void OpenEditor(CNewHorseEditorDlg& editor, bool owners)
     {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path);
-    }
-    static void OwnershipOn()
-    {
-        QSettings(QStringLiteral("Tamberlyn"), QStringLiteral("Galloria"))
-            .setValue(QStringLiteral("Settings/Owner"), 0);
+        editor.ask = Ask();
+        editor.Model().SetFolder(folder_);
+        editor.Model().Open(owners);
+        editor.ShowModel();
     }
 
     fs::path StablePath() const { return folder_ / "data" / "Stable.dat"; }
     fs::path BackupPath() const { return folder_ / "data" / "BackUp.dat"; }
 
-    QTemporaryDir home_;
-    QString startFolder_;
     fs::path folder_;
     QWidget parent_;
+    std::vector<std::string> messages;
+    MessageAnswer answer = MessageAnswer::Ok;
 };
 
 TEST_F(StableWindows, EditorAddsTwoHorsesThroughItsControlsToBothFiles)
 {
     CNewHorseEditorDlg editor(&parent_);
-    std::vector<std::string> messages;
-    editor.ask = [&](std::string_view text, MessageKind) {
-        messages.emplace_back(text);
-        return MessageAnswer::Ok;
-    };
     editor.chooseColour = [](const QColor&) { return std::optional<QColor>(QColor(20, 200, 60)); };
-    editor.Model().SetFolder(folder_);
-    editor.Model().Open(false);
-    editor.ShowModel();
+    OpenEditor(editor, false);
     editor.show();
     const std::size_t horsesBefore = Bytes(StablePath()).size() / kHorseRecordSize;
 
@@ -195,12 +145,11 @@ TEST_F(StableWindows, EditorAddsTwoHorsesThroughItsControlsToBothFiles)
     QTest::keyClick(editor.NameBox(), Qt::Key_Return); // OK is the default button
     EXPECT_EQ(messages.size(), 1u);
 
-    EXPECT_EQ(LastNames(StablePath(), 2), (std::vector<std::string>{"Star", "Morning Glory"}));
-    EXPECT_EQ(LastNames(BackupPath(), 2), (std::vector<std::string>{"Star", "Morning Glory"}));
-    EXPECT_EQ(Bytes(StablePath()).size() / kHorseRecordSize, horsesBefore + 2);
+    for (const fs::path& file : {StablePath(), BackupPath()})
+        EXPECT_EQ(LastNames(file, 2), (std::vector<std::string>{"Star", "Morning Glory"})) << file;
     const std::string bytes = Bytes(StablePath());
-    const HorseRecord last = DecodeHorseRecord(
-        reinterpret_cast<const std::uint8_t*>(bytes.data() + bytes.size() - kHorseRecordSize));
+    ASSERT_EQ(bytes.size() / kHorseRecordSize, horsesBefore + 2);
+    const HorseRecord last = RecordAt(bytes, horsesBefore + 1);
     EXPECT_EQ(last.stamina, 75);
     EXPECT_EQ(ColourOfHorse(last.colour), QColor(20, 200, 60));
 
@@ -212,10 +161,7 @@ TEST_F(StableWindows, EditorOffersTheOwnersAndTakesATypedOne)
 {
     std::ofstream(folder_ / "data" / "owner.txt", std::ios::binary) << "Zoe Stables\r\nanna Farms\r\n";
     CNewHorseEditorDlg editor(&parent_);
-    editor.ask = [](std::string_view, MessageKind) { return MessageAnswer::Ok; };
-    editor.Model().SetFolder(folder_);
-    editor.Model().Open(true);
-    editor.ShowModel();
+    OpenEditor(editor, true);
     ASSERT_EQ(editor.OwnerBox()->count(), 2);
     EXPECT_EQ(editor.OwnerBox()->itemText(0), QStringLiteral("anna Farms"));
     EXPECT_TRUE(editor.OwnerBox()->isEnabled());
@@ -265,10 +211,7 @@ protected:
         GameRandom random;
         stable->Load(random);
         dialog = std::make_unique<CHorseDatabaseDlg>(&parent_, *stable);
-        dialog->ask = [this](std::string_view text, MessageKind) {
-            messages.emplace_back(text);
-            return answer;
-        };
+        dialog->ask = Ask();
     }
 
     void Open(bool owners)
@@ -281,8 +224,6 @@ protected:
 
     std::unique_ptr<Stable> stable = std::make_unique<Stable>();
     std::unique_ptr<CHorseDatabaseDlg> dialog;
-    std::vector<std::string> messages;
-    MessageAnswer answer = MessageAnswer::Ok;
 };
 
 TEST_F(DatabaseWindow, HeaderClicksSortThroughTheGamesComparison)
@@ -292,15 +233,15 @@ TEST_F(DatabaseWindow, HeaderClicksSortThroughTheGamesComparison)
     EXPECT_EQ(table->model()->columnCount(), 12);
     EXPECT_EQ(table->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Best Time"));
 
-    ClickHeader(table, 2);
-    EXPECT_EQ(ColumnTexts(table, 1), (QStringList{"Echo", "Foxtrot", "Bravo", "Charlie", "Alpha", "Delta"}))
+    ClickHeader(*table, 2);
+    EXPECT_EQ(ColumnTexts(*table, 1), (QStringList{"Echo", "Foxtrot", "Bravo", "Charlie", "Alpha", "Delta"}))
         << "fastest first, no time last";
     EXPECT_EQ(table->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Best Time \u25b2"));
-    ClickHeader(table, 2);
-    EXPECT_EQ(ColumnTexts(table, 1), (QStringList{"Alpha", "Delta", "Charlie", "Bravo", "Foxtrot", "Echo"}));
+    ClickHeader(*table, 2);
+    EXPECT_EQ(ColumnTexts(*table, 1), (QStringList{"Alpha", "Delta", "Charlie", "Bravo", "Foxtrot", "Echo"}));
 
-    ClickHeader(table, 6);
-    EXPECT_EQ(ColumnTexts(table, 6), (QStringList{"$10000", "$9000", "$500", "$0", "$0", "$0"}));
+    ClickHeader(*table, 6);
+    EXPECT_EQ(ColumnTexts(*table, 6), (QStringList{"$10000", "$9000", "$500", "$0", "$0", "$0"}));
     EXPECT_EQ(dialog->Model().sortColumn, 6);
     EXPECT_LE(dialog->width(), 640);
     EXPECT_LE(dialog->height(), 480);
@@ -310,7 +251,7 @@ TEST_F(DatabaseWindow, DeletingASelectedHorseAsksFirstAndRenumbers)
 {
     Open(false);
     QTableView* table = dialog->Table();
-    ClickHeader(table, 1);  // A to Z
+    ClickHeader(*table, 1); // A to Z
     SelectRows(table, {2}); // Charlie, number 5
     ASSERT_EQ(dialog->SelectedRows(), std::vector<int>{2});
 
@@ -324,8 +265,8 @@ TEST_F(DatabaseWindow, DeletingASelectedHorseAsksFirstAndRenumbers)
     SelectRows(table, {2});
     QTest::mouseClick(dialog->DeleteButton(), Qt::LeftButton);
     EXPECT_EQ(table->model()->rowCount(), 5);
-    EXPECT_EQ(ColumnTexts(table, 0), (QStringList{"1", "2", "3", "4", "5"}));
-    EXPECT_EQ(ColumnTexts(table, 1), (QStringList{"Bravo", "Alpha", "Echo", "Delta", "Foxtrot"}));
+    EXPECT_EQ(ColumnTexts(*table, 0), (QStringList{"1", "2", "3", "4", "5"}));
+    EXPECT_EQ(ColumnTexts(*table, 1), (QStringList{"Bravo", "Alpha", "Echo", "Delta", "Foxtrot"}));
     EXPECT_EQ(Bytes(stable->StablePath()).size(), 5 * kHorseRecordSize);
 }
 
@@ -372,9 +313,8 @@ TEST_F(DatabaseWindow, DoubleClickOpensTheFormCardOfThatHorse)
 
 TEST_F(StableWindows, ThreeHorsesEnteredInTheDatabaseRunFirstInTheNextRace)
 {
-    QSettings settings(QStringLiteral("Tamberlyn"), QStringLiteral("Galloria"));
-    settings.setValue(QStringLiteral("Settings/View"), 2); // races not shown
-    settings.setValue(QStringLiteral("Settings/Odds"), 1);
+    StoreSetting(QStringLiteral("View"), 2); // races not shown
+    StoreSetting(QStringLiteral("Odds"), 1);
     CMainFrame frame(SizeClass::Medium);
     frame.show();
     CVarnView& view = frame.View();
@@ -388,14 +328,12 @@ TEST_F(StableWindows, ThreeHorsesEnteredInTheDatabaseRunFirstInTheNextRace)
     player.onDialog = [&](QDialog& dialog) {
         auto* found = qobject_cast<CHorseDatabaseDlg*>(&dialog);
         ASSERT_NE(found, nullptr);
-        CHorseDatabaseDlg& database = *found;
-        ClickHeader(database.Table(), 1); // by name
-        SelectRows(database.Table(), {0, 1, 2});
-        chosen = QStringList{CellText(database.Table(), 0, 1), CellText(database.Table(), 1, 1),
-                             CellText(database.Table(), 2, 1)};
+        ClickHeader(*found->Table(), 1); // by name
+        SelectRows(found->Table(), {0, 1, 2});
+        chosen = ColumnTexts(*found->Table(), 1).mid(0, 3);
         // The confirmation is a message box of the game, answered OK.
-        database.EnterButton()->click();
-        database.OkButton()->click();
+        found->EnterButton()->click();
+        found->OkButton()->click();
     };
     frame.Action(MenuCommand::ListHorses)->trigger();
     ASSERT_EQ(chosen.size(), 3);
@@ -417,7 +355,7 @@ TEST_F(StableWindows, ScreenshotsOfTheStableWindows)
 {
     if (qEnvironmentVariable("GALLORIA_SCREENSHOT_DIR").isEmpty())
         GTEST_SKIP() << "GALLORIA_SCREENSHOT_DIR is not set";
-    OwnershipOn();
+    StoreSetting(QStringLiteral("Owner"), 0); // ownership on
     std::ofstream(folder_ / "data" / "owner.txt", std::ios::binary) << "Hollow Oak Farm\r\nMrs Peabody\r\n";
 
     CMainFrame frame(ScreenSizeClass());
@@ -433,10 +371,7 @@ TEST_F(StableWindows, ScreenshotsOfTheStableWindows)
     editor.Model().values = {72, 55, 64, 30};
     editor.Model().owner = "Hollow Oak Farm";
     editor.ShowModel();
-    editor.show();
-    QApplication::processEvents();
-    Snap(editor, QStringLiteral("new_horse_editor"));
-    editor.hide();
+    ShowAndSnap(editor, QStringLiteral("new_horse_editor"));
 
     // Owners for every third horse of the stable.
     {
@@ -453,12 +388,10 @@ TEST_F(StableWindows, ScreenshotsOfTheStableWindows)
         game.settings.ownershipSetting = owners ? 0 : 1;
         game.OpenHorseDatabase(database.Model());
         database.FitScreen(screen);
-        database.show();
         if (owners)
-            ClickHeader(database.Table(), 7); // Earning
-        QApplication::processEvents();
-        Snap(database, owners ? QStringLiteral("horse_database_owners") : QStringLiteral("horse_database"));
-        database.hide();
+            ClickHeader(*database.Table(), 7); // Earning
+        ShowAndSnap(database,
+                    owners ? QStringLiteral("horse_database_owners") : QStringLiteral("horse_database"));
     }
 
     // The card of the horse with the longest history.
@@ -468,10 +401,7 @@ TEST_F(StableWindows, ScreenshotsOfTheStableWindows)
             best = h;
     CHorseFormCard* card = database.FormCard();
     card->Fill(game.stable.records[best], best + 1, "Mrs Peabody");
-    card->show();
-    QApplication::processEvents();
-    Snap(*card, QStringLiteral("form_card"));
-    card->hide();
+    ShowAndSnap(*card, QStringLiteral("form_card"));
 }
 
 } // namespace
