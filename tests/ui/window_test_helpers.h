@@ -8,11 +8,11 @@
 #include "app/game_folder.h"
 
 #include "scoped_settings_path.h"
+#include "screenshot.h"
 
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
-#include <QImage>
 #include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -30,16 +30,6 @@ inline void StoreSetting(const QString& key, const QVariant& value)
 {
     QSettings(QStringLiteral("Tamberlyn"), QStringLiteral("Galloria"))
         .setValue(QStringLiteral("Settings/") + key, value);
-}
-
-// Saves a picture for the issue when GALLORIA_SCREENSHOT_DIR is set.
-inline void SaveScreenshot(const QImage& image, const QString& name)
-{
-    const QString folder = qEnvironmentVariable("GALLORIA_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        return;
-    QDir().mkpath(folder);
-    image.save(QDir(folder).filePath(name));
 }
 
 // Clicks the middle of a column's header, as a player sorts a list.
