@@ -291,43 +291,37 @@ void CRaceEngine::MoveLane(int r)
     }
 }
 
+// The small adjustments below are looked up or selected rather than branched
+// to: which one applies changes from tick to tick, so a branch would often be
+// mispredicted, and the selection gives the same numbers (x + 0.0 is x, and
+// x + -y is x - y).
 void CRaceEngine::UpdateSpeed(int r, const Sighting& seen, GameRandom& random)
 {
+    static constexpr double kNudge[2] = {0.0, 0.01}; // none, or a nudge when the condition holds
     if (accelerationMode) {
         speed[r] += acceleration[r];
-        if (sprint[r] > Draw(random, 100))
-            speed[r] += 0.01;
-        if (seen.behindLeader > 600)
-            acceleration[r] += 0.01; // left behind at the start: kick harder
+        speed[r] += kNudge[sprint[r] > Draw(random, 100)];
+        acceleration[r] += kNudge[seen.behindLeader > 600]; // left behind at the start: kick harder
         return;
     }
 
     // Steer towards the target speed; a good sprinter gains and brakes harder.
     const double shortfall = targetSpeed[r] - speed[r];
+    const double excess = speed[r] - targetSpeed[r];
     const SteeringSteps& steps = steering_[r];
-    if (shortfall > 0.1) {
-        speed[r] += steps.gainFar;
-    } else if (shortfall > 0.05) {
-        speed[r] += steps.gainNear;
-    } else {
-        const double excess = speed[r] - targetSpeed[r];
-        if (excess > 0.1)
-            speed[r] -= steps.brakeFar;
-        else if (excess > 0.05)
-            speed[r] -= steps.brakeNear;
-    }
+    const double change[5] = {0.0, -steps.brakeNear, -steps.brakeFar, steps.gainNear, steps.gainFar};
+    const int pick = shortfall > 0.1 ? 4 : shortfall > 0.05 ? 3 : excess > 0.1 ? 2 : excess > 0.05 ? 1 : 0;
+    speed[r] += change[pick];
 }
 
+// The maximum speed first, then the early cap while in the gate stretch, then
+// the floor of 7.
 void CRaceEngine::LimitSpeed(int r)
 {
-    if (speed[r] > maxSpeed[r])
-        speed[r] = maxSpeed[r];
-    else if (speed[r] > earlyCap[r] && position[r] < kGateStretch)
-        speed[r] = earlyCap[r];
-    else if (speed[r] < 7.0)
-        speed[r] = 7.0;
-    if (targetSpeed[r] > maxSpeed[r])
-        targetSpeed[r] = maxSpeed[r];
+    double limited = speed[r] < 7.0 ? 7.0 : speed[r];
+    limited = speed[r] > earlyCap[r] && position[r] < kGateStretch ? earlyCap[r] : limited;
+    speed[r] = speed[r] > maxSpeed[r] ? maxSpeed[r] : limited;
+    targetSpeed[r] = std::min(targetSpeed[r], maxSpeed[r]);
 }
 
 // Running drains energy by the square of the speed, less in a slipstream;
