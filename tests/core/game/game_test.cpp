@@ -32,6 +32,8 @@ int Count(const std::vector<std::string>& texts, std::string_view text)
     return static_cast<int>(std::ranges::count(texts, std::string(text)));
 }
 
+using Texts = std::vector<std::string>;
+
 class GameSet : public ::testing::Test, public testing::GameInFolder {};
 
 TEST_F(GameSet, OnePlayerWithoutBetsRunsTenRacesAndKeepsTheMoney)
@@ -50,8 +52,7 @@ TEST_F(GameSet, OnePlayerWithoutBetsRunsTenRacesAndKeepsTheMoney)
     }
     const std::string noBets = "No bets have been taken!\nDo you want to go on\nto the race?";
     EXPECT_EQ(Count(host.messages, noBets), 10);
-    ASSERT_EQ(host.setTitles.size(), 1u);
-    EXPECT_EQ(host.setTitles[0], "This Is The End Of The 10 Race Set.");
+    EXPECT_EQ(host.setTitles, Texts{"This Is The End Of The 10 Race Set."});
     EXPECT_EQ(game->setResults.Cell(RaceSetResultsModel::kStartRow, 0), "10000");
     EXPECT_EQ(game->setResults.Cell(RaceSetResultsModel::kFinishRow, 0), "10000");
     EXPECT_EQ(host.notices.size(), 1u) << "the tenth-race notice, once";
@@ -83,8 +84,7 @@ TEST_F(GameSet, QuittingWithBetsBoughtGivesTheMoneyBackBeforeTheResults)
 
     host.answers.push_back(MessageAnswer::No); // end the set, no hall of fame
     game->QuitRaceSet();
-    ASSERT_EQ(host.setTitles.size(), 1u);
-    EXPECT_EQ(host.setTitles[0], "Quiting Race Set.");
+    EXPECT_EQ(host.setTitles, Texts{"Quiting Race Set."});
     EXPECT_EQ(game->setResults.Cell(RaceSetResultsModel::kFinishRow, 0), "10000");
     EXPECT_EQ(game->setResults.Cell(RaceSetResultsModel::kFinishRow, 1), "10000");
 }
@@ -225,8 +225,7 @@ TEST_F(GameSet, ASetEndsEarlyWhenAllTheMoneyIsGone)
     };
     StartSet({"Ann"});
     RunAndMoveOn();
-    ASSERT_EQ(host.setTitles.size(), 1u);
-    EXPECT_EQ(host.setTitles[0], "Ending Race Set Early. No Money Left!!");
+    EXPECT_EQ(host.setTitles, Texts{"Ending Race Set Early. No Money Left!!"});
     EXPECT_EQ(game->setResults.Cell(RaceSetResultsModel::kFinishRow, 0), "0");
     EXPECT_EQ(racesBet, 1);
 }
@@ -281,8 +280,7 @@ TEST_F(GameSet, OpeningAGameSavedAfterTheTenthRaceEndsTheSetWithItsBalances)
     }
     MakeGame();
     game->ContinueLastSet();
-    ASSERT_EQ(host.setTitles.size(), 1u);
-    EXPECT_EQ(host.setTitles[0], "This Is The End Of The 10 Race Set.");
+    EXPECT_EQ(host.setTitles, Texts{"This Is The End Of The 10 Race Set."});
     EXPECT_EQ(game->setResults.Cell(RaceSetResultsModel::kFinishRow, 0), "12345");
 }
 
