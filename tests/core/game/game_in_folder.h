@@ -64,11 +64,13 @@ public:
         game->StartNewRaceSet();
     }
 
-    // RACE! and then Next Race, as the player clicks them.
-    void RunAndMoveOn()
+    // RACE! and then Next Race, as the player clicks them, `races` times.
+    void RunAndMoveOn(int races = 1)
     {
-        game->RaceOrNextRace();
-        game->RaceOrNextRace();
+        for (int race = 0; race < races; ++race) {
+            game->RaceOrNextRace();
+            game->RaceOrNextRace();
+        }
     }
 
     TempFolder folder;

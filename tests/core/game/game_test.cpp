@@ -130,8 +130,7 @@ TEST_F(GameSet, QuittingGivesBackExactlyTheStakesOfTheRaceNotRun)
         BuyWin(window, 0, 50, 1);
     };
     StartSet({"Ann"});
-    for (int race = 0; race < 3; ++race)
-        RunAndMoveOn();
+    RunAndMoveOn(3);
     ASSERT_EQ(game->state.raceIndex, 3);
     const int afterThirdRace = game->state.players[0].balanceAfterRace[2];
     ASSERT_EQ(game->state.players[0].balance, afterThirdRace - 600 - 50)
@@ -187,8 +186,7 @@ TEST_F(GameSet, ContinueRacingStartsTheNextSetFromTheBalancesReached)
             BuyWin(window, 0, 1000, 0);
     };
     StartSet({"Ann"});
-    for (int race = 0; race < 10; ++race)
-        RunAndMoveOn();
+    RunAndMoveOn(10);
     ASSERT_EQ(host.setTitles.size(), 1u);
     const int reached = std::stoi(game->setResults.Cell(RaceSetResultsModel::kFinishRow, 0));
     EXPECT_NE(reached, 10000) << "the Win of race 3 was settled";
@@ -233,8 +231,7 @@ TEST_F(GameSet, ASetEndsEarlyWhenAllTheMoneyIsGone)
 TEST_F(GameSet, SavedGamesNameTheRaceToResumeAndOpenIntoIt)
 {
     StartSet({"Ann", "", "Cy"});
-    for (int race = 0; race < 3; ++race)
-        RunAndMoveOn();
+    RunAndMoveOn(3);
     ASSERT_EQ(game->state.raceIndex, 3);
 
     const fs::path betting = folder.Path() / "betting.gxu";
@@ -264,8 +261,7 @@ TEST_F(GameSet, SavedGamesNameTheRaceToResumeAndOpenIntoIt)
 TEST_F(GameSet, OpeningAGameSavedAfterTheTenthRaceEndsTheSetWithItsBalances)
 {
     StartSet({"Ann"});
-    for (int race = 0; race < 9; ++race)
-        RunAndMoveOn();
+    RunAndMoveOn(9);
     game->RaceOrNextRace(); // the tenth race: saved automatically after it
     const auto saved = FileLines(folder.Path() / "AutoSaved.gxu");
     ASSERT_EQ(saved.at(1), "10\r");
