@@ -1,19 +1,13 @@
 #include "game/game.h"
 
-#include "base/settings_store.h"
-#include "game/headless_host.h"
-#include "halloffame/temp_folder.h"
+#include "game/game_in_folder.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <memory>
 #include <vector>
 
 namespace galloria {
 namespace {
-
-namespace fs = std::filesystem;
 
 // What one seeded set drew: the generator's state after every step a player
 // takes, and the finish of every race.
@@ -27,39 +21,24 @@ struct SetTrace {
 
 SetTrace PlaySeededSet(bool chanceOn)
 {
-    testing::TempFolder folder;
-    fs::create_directories(folder.Path() / "data");
-    fs::copy_file(GALLORIA_STARTING_STABLE, folder.Path() / "data" / "Stable.dat");
-    fs::copy_file(GALLORIA_STARTING_STABLE, folder.Path() / "data" / "BackUp.dat");
-    MemorySettingsStore store;
-    store.SetInt("Settings", "Odds", 3); // ten simulated races per race: they draw too
-    HeadlessHost host;
-    auto game = std::make_unique<Game>(host, store);
-    game->folder = folder.Path();
-    std::uint32_t clock = 4000;
-    game->seedClock = [&clock] { return clock += 7919; };
+    testing::GameInFolder setup(3); // ten simulated races per race: they draw too
+    setup.clock = 4000;
+    setup.clockStep = 7919;
+    const std::unique_ptr<Game>& game = setup.game;
     game->chanceEnabled = chanceOn;
-    game->FirstUpdate();
 
     SetTrace trace;
     CRaceEngine seen;
-    host.bettor = [&](BettingWindowModel& window) {
+    setup.host.bettor = [&](BettingWindowModel& window) {
         const RunnerChance& chance = game->chance;
         trace.chanceAtBetting.push_back(chance.CurrentStatus() != RunnerChance::Status::Idle);
         if (chance.Inputs() != nullptr)
             seen = *chance.Inputs();
         // Three players each buy a Win on a different runner.
-        for (int player = 0; player < 3; ++player) {
-            window.ChoosePlayer(player);
-            window.PressKey(AmountKey::Five);
-            window.PressKey(AmountKey::Zero);
-            window.ChooseType(BetType::Win, false);
-            window.ChooseRunner(player);
-            window.Buy();
-        }
+        for (int player = 0; player < 3; ++player)
+            testing::BuyWin(window, player, 50, player);
     };
-    host.playerNames = {"Ann", "Bob", "Cy", ""};
-    game->StartNewRaceSet();
+    setup.StartSet({"Ann", "Bob", "Cy", ""});
     for (int race = 0; race < kRacesPerSet && game->menus.Phase() == GamePhase::Betting; ++race) {
         trace.states.push_back(game->random.state);
         game->RaceOrNextRace();

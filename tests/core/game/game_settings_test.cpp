@@ -50,13 +50,10 @@ TEST(GameSettings, EverySettingSurvivesASaveAndLoad)
     EXPECT_EQ(store.GetString("Settings", "Player1", "?"), "Ann");
     EXPECT_EQ(store.GetString("Settings", "Player2", "?"), "");
     EXPECT_EQ(store.GetString("Settings", "Player4", "?"), "Bartholome");
-    EXPECT_EQ(store.GetInt("Settings", "SoundOn", -1), 1);
-    EXPECT_EQ(store.GetInt("Settings", "Speed", -1), 9);
-    EXPECT_EQ(store.GetInt("Settings", "Sort", -1), 4);
-    EXPECT_EQ(store.GetInt("Settings", "View", -1), 2);
-    EXPECT_EQ(store.GetInt("Settings", "Graphic", -1), 2);
-    EXPECT_EQ(store.GetInt("Settings", "Odds", -1), 1);
-    EXPECT_EQ(store.GetInt("Settings", "Owner", -1), 0);
+    const std::pair<const char*, int> numbers[] = {{"SoundOn", 1}, {"Speed", 9}, {"Sort", 4}, {"View", 2},
+                                                   {"Graphic", 2}, {"Odds", 1},  {"Owner", 0}};
+    for (const auto& [key, value] : numbers)
+        EXPECT_EQ(store.GetInt("Settings", key, -1), value) << key;
 }
 
 TEST(GameSettings, NamesAndOptionsAreSavedApart)

@@ -3,40 +3,24 @@
 // the editor's horses survive the save at the end of a set.
 #include "game/game.h"
 
-#include "base/settings_store.h"
-#include "game/headless_host.h"
-#include "halloffame/temp_folder.h"
+#include "game/game_in_folder.h"
 #include "stable/horse_database_model.h"
 #include "stable/new_horse_editor_model.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 
 namespace galloria {
 namespace {
 
 namespace fs = std::filesystem;
 
-class GameStable : public ::testing::Test {
+class GameStable : public ::testing::Test, public testing::GameInFolder {
 protected:
-    void SetUp() override
-    {
-        fs::create_directories(folder.Path() / "data");
-        fs::copy_file(GALLORIA_STARTING_STABLE, folder.Path() / "data" / "Stable.dat");
-        fs::copy_file(GALLORIA_STARTING_STABLE, folder.Path() / "data" / "BackUp.dat");
-        store.SetInt("Settings", "Odds", 1);
-        game = std::make_unique<Game>(host, store);
-        game->folder = folder.Path();
-        game->seedClock = [this] { return ++clock; };
-        game->FirstUpdate();
-    }
-
     void StartSet()
     {
-        host.playerNames = {"Ann"};
-        game->StartNewRaceSet();
+        GameInFolder::StartSet({"Ann"});
         ASSERT_EQ(game->menus.Phase(), GamePhase::Betting);
     }
 
@@ -57,13 +41,6 @@ protected:
         }
         return -1;
     }
-
-    testing::TempFolder folder;
-    HeadlessHost host;
-    MemorySettingsStore store;
-    std::unique_ptr<Game> game;
-    std::uint32_t clock = 0;
-    std::unique_ptr<HorseDatabaseModel> database;
 };
 
 TEST_F(GameStable, DuringASetTheDatabaseShowsTheRacesSoFarWithoutReloading)
@@ -118,8 +95,7 @@ TEST_F(GameStable, AHorseWithARaceStillToRunCannotBeDeleted)
 TEST_F(GameStable, DeletingRenumbersTheSetsProgramAndTheNextRaceChoice)
 {
     StartSet();
-    game->RaceOrNextRace();
-    game->RaceOrNextRace();
+    RunAndMoveOn();
     ASSERT_EQ(game->state.raceIndex, 1);
 
     // A runner of the first race, already run, and a horse that runs nowhere.
@@ -162,8 +138,7 @@ TEST_F(GameStable, DeletingRenumbersTheSetsProgramAndTheNextRaceChoice)
         << "the odds the set has made stay with the horse";
 
     // The choice still runs in the next race.
-    game->RaceOrNextRace();
-    game->RaceOrNextRace();
+    RunAndMoveOn();
     EXPECT_EQ(NameOf(game->state.program.runners[2][0]), lastName);
     EXPECT_EQ(NameOf(game->state.program.runners[2][1]), secondLastName);
 }
@@ -177,8 +152,7 @@ TEST_F(GameStable, HorsesEnteredInTheDatabaseRunFirstInTheNextRace)
     const int rows[] = {0, 1, 2};
     EXPECT_EQ(database.EnterRows(rows), EnterHorsesQuestion(3));
     const std::string names[] = {database.Cell(0, 1), database.Cell(1, 1), database.Cell(2, 1)};
-    game->RaceOrNextRace();
-    game->RaceOrNextRace();
+    RunAndMoveOn();
     for (int post = 0; post < 3; ++post)
         EXPECT_EQ(NameOf(game->state.program.runners[1][post]), names[post]) << post;
 }

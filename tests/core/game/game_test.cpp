@@ -1,10 +1,8 @@
 #include "game/game.h"
 
-#include "base/settings_store.h"
-#include "game/headless_host.h"
+#include "game/game_in_folder.h"
 #include "game/race_payout_board.h"
 #include "game/unfinished_game_file.h"
-#include "halloffame/temp_folder.h"
 #include "stable/owners.h"
 
 #include <gtest/gtest.h>
@@ -12,91 +10,31 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <set>
 
 namespace galloria {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Presses the digits of amount on the keypad.
-void TypeAmount(BettingWindowModel& window, int amount)
-{
-    static constexpr AmountKey kDigits[] = {
-        AmountKey::Zero, AmountKey::One, AmountKey::Two,   AmountKey::Three, AmountKey::Four,
-        AmountKey::Five, AmountKey::Six, AmountKey::Seven, AmountKey::Eight, AmountKey::Nine};
-    for (char digit : std::to_string(amount))
-        window.PressKey(kDigits[digit - '0']);
-}
-
-bool BuyWin(BettingWindowModel& window, int player, int amount, int runner)
-{
-    window.ChoosePlayer(player);
-    TypeAmount(window, amount);
-    window.ChooseType(BetType::Win, false);
-    window.ChooseRunner(runner);
-    return window.Buy().applied;
-}
+using testing::BuyWin;
 
 std::vector<std::string> FileLines(const fs::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(in, line))
+    for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     return lines;
 }
 
-// A game in a folder of its own with the starting stable, a counter for a
-// clock and a host that answers OK to everything.
-class GameSet : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        fs::create_directories(folder.Path() / "data");
-        fs::copy_file(GALLORIA_STARTING_STABLE, folder.Path() / "data" / "Stable.dat");
-        fs::copy_file(GALLORIA_STARTING_STABLE, folder.Path() / "data" / "BackUp.dat");
-        store.SetInt("Settings", "Odds", 1); // no simulated races: the tests run faster
-        MakeGame();
-    }
+int Count(const std::vector<std::string>& texts, std::string_view text)
+{
+    return static_cast<int>(std::ranges::count(texts, std::string(text)));
+}
 
-    void MakeGame()
-    {
-        game = std::make_unique<Game>(host, store);
-        game->folder = folder.Path();
-        game->seedClock = [this] { return ++clock; };
-        game->hallOfFame.clock = [] {
-            return LocalDateTime{.year = 2026, .month = 12, .day = 7, .hour = 9, .minute = 5};
-        };
-        game->FirstUpdate();
-    }
+using Texts = std::vector<std::string>;
 
-    void StartSet(std::array<std::string, 4> names)
-    {
-        host.playerNames = std::move(names);
-        game->StartNewRaceSet();
-    }
-
-    // RACE! and then Next Race, as the player clicks them.
-    void RunAndMoveOn()
-    {
-        game->RaceOrNextRace();
-        game->RaceOrNextRace();
-    }
-
-    int Count(const std::vector<std::string>& texts, std::string_view text) const
-    {
-        return static_cast<int>(std::ranges::count(texts, std::string(text)));
-    }
-
-    testing::TempFolder folder;
-    HeadlessHost host;
-    MemorySettingsStore store;
-    std::unique_ptr<Game> game;
-    std::uint32_t clock = 0;
-};
+class GameSet : public ::testing::Test, public testing::GameInFolder {};
 
 TEST_F(GameSet, OnePlayerWithoutBetsRunsTenRacesAndKeepsTheMoney)
 {
@@ -114,8 +52,7 @@ TEST_F(GameSet, OnePlayerWithoutBetsRunsTenRacesAndKeepsTheMoney)
     }
     const std::string noBets = "No bets have been taken!\nDo you want to go on\nto the race?";
     EXPECT_EQ(Count(host.messages, noBets), 10);
-    ASSERT_EQ(host.setTitles.size(), 1u);
-    EXPECT_EQ(host.setTitles[0], "This Is The End Of The 10 Race Set.");
+    EXPECT_EQ(host.setTitles, Texts{"This Is The End Of The 10 Race Set."});
     EXPECT_EQ(game->setResults.Cell(RaceSetResultsModel::kStartRow, 0), "10000");
     EXPECT_EQ(game->setResults.Cell(RaceSetResultsModel::kFinishRow, 0), "10000");
     EXPECT_EQ(host.notices.size(), 1u) << "the tenth-race notice, once";
@@ -147,8 +84,7 @@ TEST_F(GameSet, QuittingWithBetsBoughtGivesTheMoneyBackBeforeTheResults)
 
     host.answers.push_back(MessageAnswer::No); // end the set, no hall of fame
     game->QuitRaceSet();
-    ASSERT_EQ(host.setTitles.size(), 1u);
-    EXPECT_EQ(host.setTitles[0], "Quiting Race Set.");
+    EXPECT_EQ(host.setTitles, Texts{"Quiting Race Set."});
     EXPECT_EQ(game->setResults.Cell(RaceSetResultsModel::kFinishRow, 0), "10000");
     EXPECT_EQ(game->setResults.Cell(RaceSetResultsModel::kFinishRow, 1), "10000");
 }
@@ -194,8 +130,7 @@ TEST_F(GameSet, QuittingGivesBackExactlyTheStakesOfTheRaceNotRun)
         BuyWin(window, 0, 50, 1);
     };
     StartSet({"Ann"});
-    for (int race = 0; race < 3; ++race)
-        RunAndMoveOn();
+    RunAndMoveOn(3);
     ASSERT_EQ(game->state.raceIndex, 3);
     const int afterThirdRace = game->state.players[0].balanceAfterRace[2];
     ASSERT_EQ(game->state.players[0].balance, afterThirdRace - 600 - 50)
@@ -251,8 +186,7 @@ TEST_F(GameSet, ContinueRacingStartsTheNextSetFromTheBalancesReached)
             BuyWin(window, 0, 1000, 0);
     };
     StartSet({"Ann"});
-    for (int race = 0; race < 10; ++race)
-        RunAndMoveOn();
+    RunAndMoveOn(10);
     ASSERT_EQ(host.setTitles.size(), 1u);
     const int reached = std::stoi(game->setResults.Cell(RaceSetResultsModel::kFinishRow, 0));
     EXPECT_NE(reached, 10000) << "the Win of race 3 was settled";
@@ -289,8 +223,7 @@ TEST_F(GameSet, ASetEndsEarlyWhenAllTheMoneyIsGone)
     };
     StartSet({"Ann"});
     RunAndMoveOn();
-    ASSERT_EQ(host.setTitles.size(), 1u);
-    EXPECT_EQ(host.setTitles[0], "Ending Race Set Early. No Money Left!!");
+    EXPECT_EQ(host.setTitles, Texts{"Ending Race Set Early. No Money Left!!"});
     EXPECT_EQ(game->setResults.Cell(RaceSetResultsModel::kFinishRow, 0), "0");
     EXPECT_EQ(racesBet, 1);
 }
@@ -298,8 +231,7 @@ TEST_F(GameSet, ASetEndsEarlyWhenAllTheMoneyIsGone)
 TEST_F(GameSet, SavedGamesNameTheRaceToResumeAndOpenIntoIt)
 {
     StartSet({"Ann", "", "Cy"});
-    for (int race = 0; race < 3; ++race)
-        RunAndMoveOn();
+    RunAndMoveOn(3);
     ASSERT_EQ(game->state.raceIndex, 3);
 
     const fs::path betting = folder.Path() / "betting.gxu";
@@ -329,8 +261,7 @@ TEST_F(GameSet, SavedGamesNameTheRaceToResumeAndOpenIntoIt)
 TEST_F(GameSet, OpeningAGameSavedAfterTheTenthRaceEndsTheSetWithItsBalances)
 {
     StartSet({"Ann"});
-    for (int race = 0; race < 9; ++race)
-        RunAndMoveOn();
+    RunAndMoveOn(9);
     game->RaceOrNextRace(); // the tenth race: saved automatically after it
     const auto saved = FileLines(folder.Path() / "AutoSaved.gxu");
     ASSERT_EQ(saved.at(1), "10\r");
@@ -345,8 +276,7 @@ TEST_F(GameSet, OpeningAGameSavedAfterTheTenthRaceEndsTheSetWithItsBalances)
     }
     MakeGame();
     game->ContinueLastSet();
-    ASSERT_EQ(host.setTitles.size(), 1u);
-    EXPECT_EQ(host.setTitles[0], "This Is The End Of The 10 Race Set.");
+    EXPECT_EQ(host.setTitles, Texts{"This Is The End Of The 10 Race Set."});
     EXPECT_EQ(game->setResults.Cell(RaceSetResultsModel::kFinishRow, 0), "12345");
 }
 
@@ -419,13 +349,12 @@ TEST_F(GameSet, ASoundedSetPlaysTheStartTheProgramAndTheWindow)
 {
     host.bettor = [](BettingWindowModel& window) { BuyWin(window, 0, 10, 1); };
     StartSet({"Ann"});
-    const auto played = [&](std::string_view sound) { return Count(host.sounds, sound) > 0; };
-    EXPECT_TRUE(played("once Sounds/gxstart.wav"));
-    EXPECT_TRUE(played("once Sounds/gxprogram.wav"));
-    EXPECT_TRUE(played("once Sounds/gxcancel.wav"));
+    for (const char* sound :
+         {"once Sounds/gxstart.wav", "once Sounds/gxprogram.wav", "once Sounds/gxcancel.wav"})
+        EXPECT_GT(Count(host.sounds, sound), 0) << sound;
     game->RaceOrNextRace();
-    EXPECT_TRUE(played("once Sounds/gxneigh.wav"));
-    EXPECT_FALSE(played("once Sounds/gxcheer.wav")) << "no cheer for a race not shown";
+    EXPECT_GT(Count(host.sounds, "once Sounds/gxneigh.wav"), 0);
+    EXPECT_EQ(Count(host.sounds, "once Sounds/gxcheer.wav"), 0) << "no cheer for a race not shown";
 }
 
 TEST_F(GameSet, AShownRaceCheersOnceAndACancelledPauseFinishesItUnshown)

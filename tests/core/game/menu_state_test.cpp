@@ -62,6 +62,16 @@ TEST(MenuModelTable, EachPhaseSetsEachItemAndPopup)
     EXPECT_EQ(PhaseRaceText(GamePhase::Racing), std::nullopt);
 }
 
+// Checks which of the commands can be reached through the menus now.
+void ExpectReachable(const MenuModel& menus, std::initializer_list<MenuCommand> reachable,
+                     std::initializer_list<MenuCommand> unreachable)
+{
+    for (MenuCommand command : reachable)
+        EXPECT_TRUE(menus.IsAvailable(command)) << "command " << static_cast<int>(command);
+    for (MenuCommand command : unreachable)
+        EXPECT_FALSE(menus.IsAvailable(command)) << "command " << static_cast<int>(command);
+}
+
 TEST(MenuModel, FollowsARaceFromNoSetToTheNextRace)
 {
     MenuModel menus;
@@ -70,43 +80,30 @@ TEST(MenuModel, FollowsARaceFromNoSetToTheNextRace)
         EXPECT_TRUE(menus.IsItemEnabled(command));
 
     menus.Enter(GamePhase::NoSet);
-    EXPECT_TRUE(menus.IsAvailable(Open));
-    EXPECT_FALSE(menus.IsAvailable(RaceOrNextRace));
-    EXPECT_FALSE(menus.IsAvailable(FinishResults));
-    EXPECT_TRUE(menus.IsAvailable(Exit));
+    ExpectReachable(menus, {Open, Exit}, {RaceOrNextRace, FinishResults});
     EXPECT_EQ(menus.RaceText(), "   &RACE!   ");
 
     menus.Enter(GamePhase::Betting);
-    EXPECT_TRUE(menus.IsAvailable(BettingWindow));
-    EXPECT_TRUE(menus.IsAvailable(RaceOrNextRace));
-    EXPECT_FALSE(menus.IsAvailable(Open));
+    ExpectReachable(menus, {BettingWindow, RaceOrNextRace}, {Open});
     EXPECT_FALSE(menus.IsItemEnabled(ShowNextPhoto)); // kept from no set
 
     menus.Enter(GamePhase::Racing);
     EXPECT_EQ(menus.Phase(), GamePhase::Racing);
-    EXPECT_TRUE(menus.IsAvailable(PauseRace));
-    EXPECT_FALSE(menus.IsAvailable(Save));
-    EXPECT_FALSE(menus.IsAvailable(RaceOrNextRace));
     // The items of the grayed popups keep their state but cannot be reached.
+    ExpectReachable(menus, {PauseRace, About}, {Save, RaceOrNextRace, GameOptions});
     EXPECT_TRUE(menus.IsItemEnabled(GameOptions));
-    EXPECT_FALSE(menus.IsAvailable(GameOptions));
     EXPECT_FALSE(menus.IsPopupEnabled(MenuPopup::Summary)); // still as betting left it
     EXPECT_EQ(menus.RaceText(), "   &RACE!   ");
-    EXPECT_TRUE(menus.IsAvailable(About));
 
     menus.Enter(GamePhase::Result);
     EXPECT_EQ(menus.RaceText(), "&Next Race");
-    EXPECT_TRUE(menus.IsAvailable(RaceOrNextRace));
-    EXPECT_TRUE(menus.IsAvailable(HowDidIDo));
-    EXPECT_FALSE(menus.IsAvailable(FinishResults));
-    EXPECT_FALSE(menus.IsAvailable(BettingWindow));
+    ExpectReachable(menus, {RaceOrNextRace, HowDidIDo}, {FinishResults, BettingWindow});
 
     // Betting again keeps the summary items but grays their popup.
     menus.Enter(GamePhase::Betting);
     EXPECT_EQ(menus.RaceText(), "   &RACE!   ");
     EXPECT_TRUE(menus.IsItemEnabled(HowDidIDo));
-    EXPECT_FALSE(menus.IsAvailable(HowDidIDo));
-    EXPECT_FALSE(menus.IsAvailable(TrackRacingForm));
+    ExpectReachable(menus, {}, {HowDidIDo, TrackRacingForm});
 }
 
 TEST(MenuModel, ShowingTheRacingFormOffersTheResultsBack)
@@ -117,10 +114,9 @@ TEST(MenuModel, ShowingTheRacingFormOffersTheResultsBack)
     menus.Enter(GamePhase::Racing);
     menus.Enter(GamePhase::Result);
     menus.ShowRacingForm();
-    EXPECT_TRUE(menus.IsAvailable(FinishResults));
+    ExpectReachable(menus, {FinishResults, HowDidIDo}, {}); // the rest stays
     EXPECT_FALSE(menus.IsItemEnabled(TrackRacingForm));
     EXPECT_FALSE(menus.IsItemEnabled(SummaryRacingForm));
-    EXPECT_TRUE(menus.IsAvailable(HowDidIDo)); // the rest stays
     EXPECT_EQ(menus.RaceText(), "&Next Race");
 
     // FINISH RESULTS puts the results back: the result phase again.

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <numeric>
 #include <set>
 #include <vector>
 
@@ -64,19 +65,36 @@ void ExpectSoundProgram(const RaceProgram& program, int horseCount)
     }
 }
 
-TEST(RaceProgramDraw, EverySeedGivesASoundSetOfTenRaces)
+std::vector<std::uint32_t> SeedsUpTo(std::uint32_t last)
 {
-    const auto stable = MakeStable(400);
+    std::vector<std::uint32_t> seeds(last);
+    std::iota(seeds.begin(), seeds.end(), 1u);
+    return seeds;
+}
+
+// Draws the program of each seed from `stable` and checks it, up to the first
+// failure; returns the field sizes drawn.
+std::set<int> DrawSoundPrograms(const Stable& stable, const std::vector<std::uint32_t>& seeds)
+{
     GameRandom random;
     RaceProgram program;
     std::set<int> sizes;
-    for (int seed = 1; seed <= 200; ++seed) {
+    for (const std::uint32_t seed : seeds) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
         random.Seed(seed);
-        ASSERT_TRUE(DrawRaceProgram(program, *stable, random));
-        ExpectSoundProgram(program, stable->count);
+        EXPECT_TRUE(DrawRaceProgram(program, stable, random));
+        ExpectSoundProgram(program, stable.count);
+        if (::testing::Test::HasFailure())
+            break;
         sizes.insert(program.runnerCount, program.runnerCount + kRacesPerSet);
     }
-    EXPECT_EQ(sizes.size(), 7u) << "every field size from 6 to 12 comes up";
+    return sizes;
+}
+
+TEST(RaceProgramDraw, EverySeedGivesASoundSetOfTenRaces)
+{
+    EXPECT_EQ(DrawSoundPrograms(*MakeStable(400), SeedsUpTo(200)).size(), 7u)
+        << "every field size from 6 to 12 comes up";
 }
 
 TEST(RaceProgramDraw, TheSameSeedDrawsTheSameProgram)
@@ -136,12 +154,7 @@ TEST(RaceProgramDraw, ASmallStableIsRefusedAndAJustLargeEnoughOneStillEnds)
 
     // 120 horses of one speed: no horse fits a cheap race well, purses get
     // cut, and the last posts can only take the few horses left.
-    const auto tight = MakeStable(120, 95);
-    for (int seed = 1; seed <= 20; ++seed) {
-        random.Seed(seed);
-        ASSERT_TRUE(DrawRaceProgram(program, *tight, random));
-        ExpectSoundProgram(program, tight->count);
-    }
+    DrawSoundPrograms(*MakeStable(120, 95), SeedsUpTo(20));
 }
 
 // The first `count` horses of the starting stable, statistics computed with
@@ -198,29 +211,15 @@ TEST(RaceProgramDraw, SmallStablesEndQuicklyWithEveryHorseOnce)
     // horses of some classes long before a set is drawn: the posts that only
     // meet horses already running must still be filled, each horse once.
     for (const int count : {120, 150, 200}) {
+        SCOPED_TRACE(std::to_string(count) + " horses");
         const auto stable = StartingStable(count);
         ASSERT_EQ(stable->count, count);
-        GameRandom random;
-        RaceProgram program;
-        for (int seed = 1; seed <= 200; ++seed) {
-            random.Seed(static_cast<std::uint32_t>(seed));
-            ASSERT_TRUE(DrawRaceProgram(program, *stable, random));
-            ExpectSoundProgram(program, count);
-            if (HasFailure())
-                FAIL() << count << " horses, seed " << seed;
-        }
+        DrawSoundPrograms(*stable, SeedsUpTo(200));
     }
 
     // Even the whole starting stable has seeds whose draw met only horses
     // already running for millions of redraws in a row.
-    const auto whole = StartingStable();
-    GameRandom random;
-    RaceProgram program;
-    for (const std::uint32_t seed : {103u, 8906u, 10756u}) {
-        random.Seed(seed);
-        ASSERT_TRUE(DrawRaceProgram(program, *whole, random));
-        ExpectSoundProgram(program, whole->count);
-    }
+    DrawSoundPrograms(*StartingStable(), {103, 8906, 10756});
 }
 
 // A race of the program drawn by hand: posts, then the horses chosen in the

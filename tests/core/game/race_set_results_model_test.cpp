@@ -2,53 +2,56 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace galloria {
 namespace {
 
-// Two players in slots 1 and 3; Ann's balances after the races run so far.
+using Grid = RaceSetResultsModel;
+using Texts = std::vector<std::string>;
+
+// Two players in slots 1 and 3; their balances after the races run so far.
 RaceSetState SetAfterThreeRaces()
 {
     RaceSetState state;
-    state.players[0].name = "Ann";
-    state.players[0].startBalance = 10000;
-    state.players[0].balanceAfterRace[0] = 9500;
-    state.players[0].balanceAfterRace[1] = 12250;
-    state.players[0].balanceAfterRace[2] = 11000;
-    state.players[0].balance = 11000;
-    state.players[2].name = "Cy";
-    state.players[2].startBalance = 10000;
-    state.players[2].balanceAfterRace[0] = 8000;
-    state.players[2].balanceAfterRace[1] = 0;
-    state.players[2].balanceAfterRace[2] = 0;
-    state.players[2].balance = 0;
+    const auto seat = [&state](int slot, const char* name, std::array<int, 3> afterRaces) {
+        PlayerSlot& player = state.players[slot];
+        player.name = name;
+        player.startBalance = 10000;
+        std::ranges::copy(afterRaces, player.balanceAfterRace);
+        player.balance = afterRaces.back();
+    };
+    seat(0, "Ann", {9500, 12250, 11000});
+    seat(2, "Cy", {8000, 0, 0});
     state.players[1].balance = 777; // not in the game: never shown
     state.raceIndex = 2;
     return state;
 }
 
+// One slot's column from top to bottom: name, start, the ten races, finish.
+Texts Column(const Grid& grid, int slot)
+{
+    Texts cells;
+    for (int row = 0; row < Grid::kRowCount; ++row)
+        cells.push_back(grid.Cell(row, slot));
+    return cells;
+}
+
+const Texts kEmptyColumn(Grid::kRowCount, "");
+
 TEST(RaceSetResultsModel, ASetQuitAfterThreeRaces)
 {
-    RaceSetResultsModel grid;
+    Grid grid;
     grid.Fill(SetAfterThreeRaces(), SetEndReason::Quit);
-    using Grid = RaceSetResultsModel;
 
     EXPECT_EQ(grid.Title(), "Quiting Race Set.");
     EXPECT_FALSE(grid.CanContinue());
-    EXPECT_EQ(grid.Cell(Grid::kNameRow, 0), "Ann");
-    EXPECT_EQ(grid.Cell(Grid::kStartRow, 0), "10000");
-    EXPECT_EQ(grid.Cell(Grid::kFirstRaceRow, 0), "9500");
-    EXPECT_EQ(grid.Cell(Grid::kFirstRaceRow + 1, 0), "12250");
-    EXPECT_EQ(grid.Cell(Grid::kFirstRaceRow + 2, 0), "11000");
-    for (int race = 3; race < kRacesPerSet; ++race)
-        EXPECT_EQ(grid.Cell(Grid::kFirstRaceRow + race, 0), "0") << race;
-    EXPECT_EQ(grid.Cell(Grid::kFinishRow, 0), "11000");
-    EXPECT_EQ(grid.Cell(Grid::kNameRow, 2), "Cy");
-    EXPECT_EQ(grid.Cell(Grid::kFirstRaceRow, 2), "8000");
-    EXPECT_EQ(grid.Cell(Grid::kFinishRow, 2), "0");
-    for (int row = 0; row < Grid::kRowCount; ++row) {
-        EXPECT_EQ(grid.Cell(row, 1), "") << row;
-        EXPECT_EQ(grid.Cell(row, 3), "") << row;
-    }
+    EXPECT_EQ(Column(grid, 0),
+              (Texts{"Ann", "10000", "9500", "12250", "11000", "0", "0", "0", "0", "0", "0", "0", "11000"}));
+    EXPECT_EQ(Column(grid, 2),
+              (Texts{"Cy", "10000", "8000", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"}));
+    EXPECT_EQ(Column(grid, 1), kEmptyColumn);
+    EXPECT_EQ(Column(grid, 3), kEmptyColumn);
     EXPECT_EQ(grid.Cell(Grid::kRowCount, 0), "");
     EXPECT_EQ(grid.Cell(0, Grid::kColumnCount), "");
     EXPECT_EQ(grid.Cell(-1, -1), "");
@@ -57,7 +60,7 @@ TEST(RaceSetResultsModel, ASetQuitAfterThreeRaces)
 TEST(RaceSetResultsModel, ContinuingNeedsTenRacesAndMoney)
 {
     RaceSetState state = SetAfterThreeRaces();
-    RaceSetResultsModel grid;
+    Grid grid;
 
     grid.Fill(state, SetEndReason::TenRacesRun);
     EXPECT_EQ(grid.Title(), "This Is The End Of The 10 Race Set.");
@@ -77,7 +80,7 @@ TEST(RaceSetResultsModel, ContinuingNeedsTenRacesAndMoney)
 TEST(RaceSetResultsModel, AContinuedSetShowsItsOwnStartAndARefillForgetsTheLast)
 {
     RaceSetState state = SetAfterThreeRaces();
-    RaceSetResultsModel grid;
+    Grid grid;
     grid.Fill(state, SetEndReason::Quit);
 
     // The second set starts with the first one's finish; Cy has left.
@@ -85,16 +88,13 @@ TEST(RaceSetResultsModel, AContinuedSetShowsItsOwnStartAndARefillForgetsTheLast)
     state.players[0].balance = 13400;
     state.players[2].name.clear();
     grid.Fill(state, SetEndReason::TenRacesRun);
-    EXPECT_EQ(grid.Cell(RaceSetResultsModel::kStartRow, 0), "11000");
-    EXPECT_EQ(grid.Cell(RaceSetResultsModel::kFinishRow, 0), "13400");
-    EXPECT_EQ(grid.Cell(RaceSetResultsModel::kNameRow, 2), "");
-    EXPECT_EQ(grid.Cell(RaceSetResultsModel::kFirstRaceRow, 2), "");
-    EXPECT_EQ(grid.Cell(RaceSetResultsModel::kFinishRow, 2), "");
+    EXPECT_EQ(grid.Cell(Grid::kStartRow, 0), "11000");
+    EXPECT_EQ(grid.Cell(Grid::kFinishRow, 0), "13400");
+    EXPECT_EQ(Column(grid, 2), kEmptyColumn);
 }
 
 TEST(RaceSetResultsModel, LabelsAndTheReasonForTheEnd)
 {
-    using Grid = RaceSetResultsModel;
     EXPECT_EQ(Grid::RowLabel(Grid::kNameRow), "");
     EXPECT_EQ(Grid::RowLabel(Grid::kStartRow), "Start");
     EXPECT_EQ(Grid::RowLabel(Grid::kFirstRaceRow), "Race 1");

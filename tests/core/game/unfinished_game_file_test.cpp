@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -28,8 +29,7 @@ RaceSetState SampleState()
     PlayerSlot& ann = state.players[0];
     ann.name = "Ann";
     ann.balance = 12500;
-    const int annAfter[] = {9800, 11000, 10400, 12500};
-    std::copy(std::begin(annAfter), std::end(annAfter), ann.balanceAfterRace);
+    std::ranges::copy(std::array{9800, 11000, 10400, 12500}, ann.balanceAfterRace);
     for (int t = 0; t < kBetTypeCount; ++t) {
         ann.statistics.betsPlaced[t] = 2 * t + 1;
         ann.statistics.betsWon[t] = t;
@@ -40,8 +40,7 @@ RaceSetState SampleState()
     PlayerSlot& bo = state.players[2];
     bo.name = "Bo";
     bo.balance = 300;
-    const int boAfter[] = {5000, 2000, 700, 300};
-    std::copy(std::begin(boAfter), std::end(boAfter), bo.balanceAfterRace);
+    std::ranges::copy(std::array{5000, 2000, 700, 300}, bo.balanceAfterRace);
     for (int t = 0; t < kBetTypeCount; ++t) {
         bo.statistics.betsPlaced[t] = t;
         bo.statistics.amountBet[t] = 10 * t;
@@ -393,10 +392,7 @@ TEST(UnfinishedGameFile, DatesAndNamesStayOneTokenEach)
 // how many bytes were taken from it.
 class EndlessLine : public std::streambuf {
 public:
-    EndlessLine(std::size_t size, char c) : left_(size)
-    {
-        std::fill(std::begin(chunk_), std::end(chunk_), c);
-    }
+    EndlessLine(std::size_t size, char c) : left_(size) { std::ranges::fill(chunk_, c); }
     std::size_t taken = 0;
 
 protected:

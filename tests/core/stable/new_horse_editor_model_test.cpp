@@ -13,6 +13,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::ReadBytes;
 using testing::WriteBytes;
+using Texts = std::vector<std::string>;
 
 std::string StableBytes(std::initializer_list<std::string_view> names)
 {
@@ -29,15 +30,25 @@ std::string StableBytes(std::initializer_list<std::string_view> names)
 }
 
 // The names of a stable file's horses, in file order.
-std::vector<std::string> NamesIn(const fs::path& path)
+Texts NamesIn(const fs::path& path)
 {
     const std::string bytes = ReadBytes(path);
-    std::vector<std::string> names;
+    Texts names;
     for (std::size_t at = 0; at + kHorseRecordSize <= bytes.size(); at += kHorseRecordSize) {
         const HorseRecord horse = DecodeHorseRecord(reinterpret_cast<const std::uint8_t*>(bytes.data() + at));
         names.emplace_back(HorseName(horse));
     }
     return names;
+}
+
+// An OK's outcome in one text: "added", or the message of the refusal.
+std::string Outcome(const NewHorseEditorModel::OkResult& result)
+{
+    return result.added ? "added" + result.message : "refused: " + result.message;
+}
+std::string Refused(std::string_view message)
+{
+    return "refused: " + std::string(message);
 }
 
 class NewHorseEditor : public ::testing::Test {
@@ -87,22 +98,17 @@ TEST_F(NewHorseEditor, AnAcceptedHorseEndsBothFilesAndTheEditorIsReadyForTheNext
 {
     editor->colour = 0x00123456;
     editor->owner = "Kept Owner";
-    std::vector<std::string> announced;
+    Texts announced;
     editor->onHorseAdded = [&](const HorseRecord& horse) { announced.emplace_back(HorseName(horse)); };
 
-    const auto result = Add("Star's Pride", {70, 60, 50, 40});
-    EXPECT_TRUE(result.added);
-    EXPECT_EQ(result.message, "");
-    const std::vector<std::string> expected = {"Thunderbolt", "Blaze", "Star's Pride"};
-    EXPECT_EQ(NamesIn(StablePath()), expected);
+    EXPECT_EQ(Outcome(Add("Star's Pride", {70, 60, 50, 40})), "added");
+    EXPECT_EQ(NamesIn(StablePath()), (Texts{"Thunderbolt", "Blaze", "Star's Pride"}));
     EXPECT_EQ(ReadBytes(BackupPath()), ReadBytes(StablePath()));
-    EXPECT_EQ(announced, std::vector<std::string>{"Star's Pride"});
+    EXPECT_EQ(announced, Texts{"Star's Pride"});
 
     const HorseRecord& added = editor->stable.records[2];
-    EXPECT_EQ(added.speed, 70);
-    EXPECT_EQ(added.sprint, 60);
-    EXPECT_EQ(added.stamina, 50);
-    EXPECT_EQ(added.spontaneity, 40);
+    EXPECT_EQ((std::array<int, 4>{added.speed, added.sprint, added.stamina, added.spontaneity}),
+              (std::array<int, 4>{70, 60, 50, 40}));
     EXPECT_EQ(added.colour, 0x00123456u);
 
     // Ready for the next horse: name and sliders cleared, owner and colour kept.
@@ -140,9 +146,7 @@ TEST_F(NewHorseEditor, EachRefusalShowsItsMessageAndAddsNothing)
     };
     const std::string before = ReadBytes(StablePath());
     for (const Case& c : cases) {
-        const auto result = Add(c.typed, c.values);
-        EXPECT_FALSE(result.added) << c.typed;
-        EXPECT_EQ(result.message, c.message) << c.typed;
+        EXPECT_EQ(Outcome(Add(c.typed, c.values)), Refused(c.message));
         EXPECT_EQ(editor->name, c.nameAfter) << c.typed;
         EXPECT_EQ(editor->values, c.values) << "the sliders stay where they were";
     }
@@ -151,28 +155,21 @@ TEST_F(NewHorseEditor, EachRefusalShowsItsMessageAndAddsNothing)
 
 TEST_F(NewHorseEditor, CleanedNameIsAddedOnTheSecondOkAndSpacesGoSilently)
 {
-    auto first = Add("Star-2");
-    EXPECT_EQ(first.message, kOnlyLettersMessage);
-    EXPECT_FALSE(first.added);
+    EXPECT_EQ(Outcome(Add("Star-2")), Refused(kOnlyLettersMessage));
     editor->values = {10, 10, 10, 10};
-    const auto second = editor->Ok();
-    EXPECT_TRUE(second.added);
-    EXPECT_EQ(second.message, "");
-
-    const auto spaced = Add("   Morning Glory  ");
-    EXPECT_TRUE(spaced.added);
-    EXPECT_EQ(spaced.message, "");
-    const std::vector<std::string> expected = {"Thunderbolt", "Blaze", "Star", "Morning Glory"};
+    EXPECT_EQ(Outcome(editor->Ok()), "added");
+    EXPECT_EQ(Outcome(Add("   Morning Glory  ")), "added");
+    const Texts expected = {"Thunderbolt", "Blaze", "Star", "Morning Glory"};
     EXPECT_EQ(NamesIn(StablePath()), expected);
     EXPECT_EQ(NamesIn(BackupPath()), expected);
 }
 
 TEST_F(NewHorseEditor, SameNameTwiceIsRefusedButACaseVariantIsANewHorse)
 {
-    EXPECT_TRUE(Add("Silver Arrow").added);
-    EXPECT_EQ(Add("Silver Arrow").message, kNameTakenMessage);
-    EXPECT_TRUE(Add("silver arrow").added);
-    EXPECT_TRUE(Add(std::string(29, 'q')).added) << "29 letters fit a record";
+    EXPECT_EQ(Outcome(Add("Silver Arrow")), "added");
+    EXPECT_EQ(Outcome(Add("Silver Arrow")), Refused(kNameTakenMessage));
+    EXPECT_EQ(Outcome(Add("silver arrow")), "added");
+    EXPECT_EQ(Outcome(Add(std::string(29, 'q'))), "added") << "29 letters fit a record";
     EXPECT_EQ(NamesIn(StablePath()).size(), 5u);
 }
 
@@ -181,21 +178,21 @@ TEST_F(NewHorseEditor, HorseAddedByHandToTheFileMeanwhileIsStillFoundAsADuplicat
     // The editor reads the file before each check, so a horse added by anyone
     // since the editor opened counts.
     WriteBytes(StablePath(), StableBytes({"Thunderbolt", "Blaze", "Late Comer"}));
-    EXPECT_EQ(Add("Late Comer").message, kNameTakenMessage);
+    EXPECT_EQ(Outcome(Add("Late Comer")), Refused(kNameTakenMessage));
 }
 
 TEST_F(NewHorseEditor, OwnersAndRelationsAreKeptOnlyForHorsesAdded)
 {
     WriteBytes(OwnerPath(), "Zoe Stables\r\nanna Farms\r\n");
     editor->Open(true);
-    EXPECT_EQ(editor->OwnerChoices(), (std::vector<std::string>{"anna Farms", "Zoe Stables"}));
+    EXPECT_EQ(editor->OwnerChoices(), (Texts{"anna Farms", "Zoe Stables"}));
 
     editor->owner = "  Bert Barns ";
-    EXPECT_EQ(Add("Blaze").message, kNameTakenMessage);
+    EXPECT_EQ(Outcome(Add("Blaze")), Refused(kNameTakenMessage));
     EXPECT_TRUE(editor->owners.relations.empty()) << "a refused horse makes no relation";
     EXPECT_EQ(ReadBytes(OwnerPath()), "Zoe Stables\r\nanna Farms\r\n");
 
-    EXPECT_TRUE(Add("  Quick Step ").added);
+    EXPECT_EQ(Outcome(Add("  Quick Step ")), "added");
     ASSERT_EQ(editor->owners.relations.size(), 1u);
     EXPECT_EQ(editor->owners.relations[0].horse, "Quick Step") << "the name as stored";
     EXPECT_EQ(editor->owners.relations[0].owner, "Bert Barns");
@@ -204,14 +201,12 @@ TEST_F(NewHorseEditor, OwnersAndRelationsAreKeptOnlyForHorsesAdded)
 
     // A blank owner is written to neither file.
     editor->owner = "   ";
-    EXPECT_TRUE(Add("Ownerless").added);
+    EXPECT_EQ(Outcome(Add("Ownerless")), "added");
     EXPECT_EQ(editor->owners.relations.size(), 1u);
 
     // An owner the files cannot hold is refused before anything is added.
     editor->owner = "Tab\tOwner";
-    const auto refused = Add("Tabby");
-    EXPECT_FALSE(refused.added);
-    EXPECT_EQ(refused.message, OwnerNameProblem("Tab\tOwner"));
+    EXPECT_EQ(Outcome(Add("Tabby")), Refused(OwnerNameProblem("Tab\tOwner")));
 
     editor->Cancel();
     EXPECT_EQ(ReadBytes(RelationPath()), "          Quick Step\tBert Barns\r\n");
@@ -221,7 +216,7 @@ TEST_F(NewHorseEditor, OwnersAndRelationsAreKeptOnlyForHorsesAdded)
 TEST_F(NewHorseEditor, WithOwnershipOffTheOwnerBoxIsIgnored)
 {
     editor->owner = "Somebody";
-    EXPECT_TRUE(Add("Lone Rider").added);
+    EXPECT_EQ(Outcome(Add("Lone Rider")), "added");
     editor->Cancel();
     EXPECT_FALSE(fs::exists(OwnerPath()));
     EXPECT_FALSE(fs::exists(RelationPath()));

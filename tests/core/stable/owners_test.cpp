@@ -164,21 +164,18 @@ TEST_F(Owners, RelationsRoundTripRightAligned)
 
 TEST_F(Owners, RelationReadingStopsAtAMissingField)
 {
-    WriteBytes(book.RelationFilePath(), "");
-    ASSERT_TRUE(book.ReadRelations());
-    EXPECT_TRUE(book.relations.empty());
-
-    WriteBytes(book.RelationFilePath(), "  Alpha\tOne\nBeta without a tab\n  Gamma\tThree\n");
-    ASSERT_TRUE(book.ReadRelations());
-    EXPECT_EQ(book.relations.size(), 1u);
-
-    WriteBytes(book.RelationFilePath(), "Alpha\tOne\r\n   \tTwo\r\nGamma\tThree\r\n");
-    ASSERT_TRUE(book.ReadRelations());
-    EXPECT_EQ(book.relations.size(), 1u);
-
-    WriteBytes(book.RelationFilePath(), std::string(60, 'h') + "\t" + std::string(60, 'o') + "\r\n");
-    ASSERT_TRUE(book.ReadRelations());
-    ASSERT_EQ(book.relations.size(), 1u);
+    const std::pair<std::string, std::size_t> files[] = {
+        {"", 0},
+        {"  Alpha\tOne\nBeta without a tab\n  Gamma\tThree\n", 1},
+        {"Alpha\tOne\r\n   \tTwo\r\nGamma\tThree\r\n", 1},
+        {std::string(60, 'h') + "\t" + std::string(60, 'o') + "\r\n", 1},
+    };
+    for (const auto& [text, relations] : files) {
+        WriteBytes(book.RelationFilePath(), text);
+        ASSERT_TRUE(book.ReadRelations()) << text;
+        ASSERT_EQ(book.relations.size(), relations) << text;
+    }
+    // The last file's overlong fields are cut.
     EXPECT_EQ(book.relations[0].horse, std::string(49, 'h'));
     EXPECT_EQ(book.relations[0].owner, std::string(49, 'o'));
 }

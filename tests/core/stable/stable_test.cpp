@@ -1,12 +1,10 @@
 #include "stable/stable.h"
 
 #include "base/game_random.h"
+#include "halloffame/temp_folder.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <set>
 
@@ -14,22 +12,19 @@ namespace galloria {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ReadBytes;
+using testing::WriteBytes;
+using Texts = std::vector<std::string>;
 
 // Each test gets a game folder of its own with a data/ folder in it.
 class StableFiles : public ::testing::Test {
 protected:
-    void SetUp() override
+    StableFiles()
     {
-        folder = fs::temp_directory_path() /
-                 ("galloria_stable_" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder);
-        fs::create_directories(folder / "data");
-        stable = std::make_unique<Stable>();
-        stable->folder = folder;
+        fs::create_directories(folder.Path() / "data");
+        stable->folder = folder.Path();
         random.Seed(7);
     }
-    void TearDown() override { fs::remove_all(folder); }
 
     static HorseRecord Horse(int number)
     {
@@ -53,35 +48,41 @@ protected:
         return bytes + std::string(extraBytes, '\x01');
     }
 
-    void Write(const fs::path& path, const std::string& bytes)
+    // Loads a stable file of `horses` numbered records.
+    void LoadHorses(int horses)
     {
-        std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
-    static std::string Read(const fs::path& path)
-    {
-        std::ifstream file(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+        WriteBytes(StableFile(), FileBytes(horses));
+        stable->Load(random);
     }
 
-    fs::path StableFile() const { return folder / "data" / "Stable.dat"; }
-    fs::path BackupFile() const { return folder / "data" / "BackUp.dat"; }
+    Texts Names() const
+    {
+        Texts names;
+        for (int i = 0; i < stable->count; ++i)
+            names.emplace_back(HorseName(stable->records[i]));
+        return names;
+    }
 
-    fs::path folder;
-    std::unique_ptr<Stable> stable;
+    fs::path StableFile() const { return folder.Path() / "data" / "Stable.dat"; }
+    fs::path BackupFile() const { return folder.Path() / "data" / "BackUp.dat"; }
+    std::size_t StableFileSize() const { return ReadBytes(StableFile()).size(); }
+
+    testing::TempFolder folder;
+    std::unique_ptr<Stable> stable = std::make_unique<Stable>();
     GameRandom random;
 };
 
 TEST_F(StableFiles, AGoodStableFileIsReadAndCopiedToTheBackup)
 {
-    Write(StableFile(), FileBytes(6));
-    Write(BackupFile(), FileBytes(2));
+    WriteBytes(StableFile(), FileBytes(6));
+    WriteBytes(BackupFile(), FileBytes(2));
     EXPECT_EQ(stable->Load(random), Stable::LoadResult::FromStable);
     EXPECT_EQ(stable->count, 6);
     EXPECT_FALSE(stable->loadedFromBackup);
     EXPECT_FALSE(stable->backupRefreshPending);
     EXPECT_EQ(HorseName(stable->records[5]), "Horse 6");
-    EXPECT_EQ(Read(BackupFile()), FileBytes(6));
-    EXPECT_EQ(Read(StableFile()), FileBytes(6));
+    EXPECT_EQ(ReadBytes(BackupFile()), FileBytes(6));
+    EXPECT_EQ(ReadBytes(StableFile()), FileBytes(6));
 }
 
 TEST_F(StableFiles, AMissingEmptyOrShortStableFileIsRestoredFromTheBackup)
@@ -89,57 +90,50 @@ TEST_F(StableFiles, AMissingEmptyOrShortStableFileIsRestoredFromTheBackup)
     for (const int stableBytes : {-1, 0, 263}) {
         fs::remove(StableFile());
         if (stableBytes >= 0)
-            Write(StableFile(), std::string(static_cast<std::size_t>(stableBytes), '\x01'));
-        Write(BackupFile(), FileBytes(3, 100));
+            WriteBytes(StableFile(), std::string(static_cast<std::size_t>(stableBytes), '\x01'));
+        WriteBytes(BackupFile(), FileBytes(3, 100));
         EXPECT_EQ(stable->Load(random), Stable::LoadResult::FromBackup) << stableBytes;
         EXPECT_EQ(stable->count, 3);
         EXPECT_TRUE(stable->loadedFromBackup);
-        EXPECT_EQ(Read(StableFile()), FileBytes(3)) << stableBytes;
+        EXPECT_EQ(ReadBytes(StableFile()), FileBytes(3)) << stableBytes;
     }
 }
 
 TEST_F(StableFiles, AtMost2000HorsesAreLoadedAndTheRefreshWrites2000)
 {
-    Write(StableFile(), FileBytes(2000));
-    stable->Load(random);
+    LoadHorses(2000);
     EXPECT_EQ(stable->count, 2000);
 
-    Write(StableFile(), FileBytes(2001));
-    stable->Load(random);
+    LoadHorses(2001);
     EXPECT_EQ(stable->count, 2000);
-    EXPECT_EQ(Read(BackupFile()), FileBytes(2000));
-    EXPECT_EQ(Read(StableFile()).size(), 2001 * kHorseRecordSize);
+    EXPECT_EQ(ReadBytes(BackupFile()), FileBytes(2000));
+    EXPECT_EQ(StableFileSize(), 2001 * kHorseRecordSize);
 }
 
 TEST_F(StableFiles, ABackupThatIsNeededAndMissingEndsTheGameWith33)
 {
     EXPECT_EQ(stable->Load(random), Stable::LoadResult::BackupMissing);
     EXPECT_EQ(stable->count, 0);
-    Write(StableFile(), std::string(10, '\0'));
+    WriteBytes(StableFile(), std::string(10, '\0'));
     EXPECT_EXIT(stable->LoadOrExit(random), ::testing::ExitedWithCode(33), "");
 }
 
 TEST_F(StableFiles, DeletingHorsesClosesUpTheNumbers)
 {
-    Write(StableFile(), FileBytes(6));
-    stable->Load(random);
+    LoadHorses(6);
     const int numbers[] = {2, 5};
     stable->DeleteHorses(numbers, random);
-    ASSERT_EQ(stable->count, 4);
-    const char* expected[] = {"Horse 1", "Horse 3", "Horse 4", "Horse 6"};
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(HorseName(stable->records[i]), expected[i]);
-    EXPECT_EQ(Read(StableFile()).size(), 4 * kHorseRecordSize);
-    EXPECT_EQ(Read(BackupFile()), Read(StableFile()));
+    EXPECT_EQ(Names(), (Texts{"Horse 1", "Horse 3", "Horse 4", "Horse 6"}));
+    EXPECT_EQ(StableFileSize(), 4 * kHorseRecordSize);
+    EXPECT_EQ(ReadBytes(BackupFile()), ReadBytes(StableFile()));
 }
 
 TEST_F(StableFiles, AddHorseAppendsOrRefusesWithoutWriting)
 {
-    Write(StableFile(), FileBytes(3));
-    stable->Load(random);
+    LoadHorses(3);
     EXPECT_EQ(stable->AddHorse(std::string(29, 'a'), 50, 60, 70, 80, 0x123456, random), "");
     EXPECT_EQ(stable->count, 4);
-    const std::string after = Read(StableFile());
+    const std::string after = ReadBytes(StableFile());
     ASSERT_EQ(after.size(), 4 * kHorseRecordSize);
     const HorseRecord added =
         DecodeHorseRecord(reinterpret_cast<const std::uint8_t*>(after.data()) + 3 * kHorseRecordSize);
@@ -151,42 +145,41 @@ TEST_F(StableFiles, AddHorseAppendsOrRefusesWithoutWriting)
     EXPECT_NE(stable->AddHorse(std::string(30, 'b'), 50, 60, 70, 80, 0, random), "");
     EXPECT_NE(stable->AddHorse("", 50, 60, 70, 80, 0, random), "");
     EXPECT_EQ(stable->count, 4);
-    EXPECT_EQ(Read(StableFile()), after);
+    EXPECT_EQ(ReadBytes(StableFile()), after);
 
-    Write(StableFile(), FileBytes(2000));
-    stable->Load(random);
+    LoadHorses(2000);
     const Stable::AddHorseError full = stable->AddHorse("One Too Many", 50, 60, 70, 80, 0, random);
     EXPECT_NE(full.find("2000"), std::string::npos);
     EXPECT_EQ(stable->count, 2000);
-    EXPECT_EQ(Read(StableFile()).size(), 2000 * kHorseRecordSize);
+    EXPECT_EQ(StableFileSize(), 2000 * kHorseRecordSize);
 }
 
 TEST_F(StableFiles, AddingToAnEmptyStableLoadsItFirst)
 {
-    Write(StableFile(), FileBytes(2));
+    WriteBytes(StableFile(), FileBytes(2));
     EXPECT_EQ(stable->AddHorse("Late Entry", 1, 2, 3, 4, 0, random), "");
     EXPECT_EQ(stable->count, 3);
     EXPECT_EQ(HorseName(stable->records[0]), "Horse 1");
-    EXPECT_EQ(Read(StableFile()).size(), 3 * kHorseRecordSize);
+    EXPECT_EQ(StableFileSize(), 3 * kHorseRecordSize);
 }
 
 TEST_F(StableFiles, AStableEndingInPartOfARecordIsRepairedByTheNextHorseAdded)
 {
     // What a short or interrupted append of another program leaves.
-    Write(StableFile(), FileBytes(5, 100));
+    WriteBytes(StableFile(), FileBytes(5, 100));
     stable->Load(random);
     ASSERT_EQ(stable->count, 5);
     ASSERT_EQ(stable->AddHorse("Late Entry", 40, 50, 60, 70, 0xABCDEF, random), "");
-    EXPECT_EQ(Read(StableFile()).size(), 6 * kHorseRecordSize);
+    EXPECT_EQ(StableFileSize(), 6 * kHorseRecordSize);
 
     auto reloaded = std::make_unique<Stable>();
-    reloaded->folder = folder;
+    reloaded->folder = folder.Path();
     reloaded->Load(random);
     ASSERT_EQ(reloaded->count, 6);
     EXPECT_EQ(HorseName(reloaded->records[4]), "Horse 5");
     EXPECT_EQ(HorseName(reloaded->records[5]), "Late Entry");
     EXPECT_EQ(reloaded->records[5].colour, 0xABCDEFu);
-    EXPECT_EQ(Read(BackupFile()), Read(StableFile())) << "the backup takes no garbage horse";
+    EXPECT_EQ(ReadBytes(BackupFile()), ReadBytes(StableFile())) << "the backup takes no garbage horse";
 }
 
 TEST_F(StableFiles, ANameFieldWithoutItsEndIsCutTo29Bytes)
@@ -195,7 +188,7 @@ TEST_F(StableFiles, ANameFieldWithoutItsEndIsCutTo29Bytes)
     std::fill_n(bytes.begin(), 30, 'n');
     std::fill_n(bytes.begin() + kHorseRecordSize, 30, '\x80');
     bytes[kHorseRecordSize] = '\xE2'; // a lead byte and stray continuation bytes
-    Write(StableFile(), bytes);
+    WriteBytes(StableFile(), bytes);
     stable->Load(random);
     ASSERT_EQ(stable->count, 2);
     EXPECT_EQ(HorseName(stable->records[0]), std::string(29, 'n'));
@@ -204,18 +197,17 @@ TEST_F(StableFiles, ANameFieldWithoutItsEndIsCutTo29Bytes)
 
 TEST_F(StableFiles, AddingToAStableWhoseFileWentMissingKeepsEveryHorse)
 {
-    Write(StableFile(), FileBytes(4));
-    stable->Load(random);
+    LoadHorses(4);
     fs::remove(StableFile());
     ASSERT_EQ(stable->AddHorse("Late Entry", 40, 50, 60, 70, 0, random), "");
-    const std::string after = Read(StableFile());
+    const std::string after = ReadBytes(StableFile());
     ASSERT_EQ(after.size(), 5 * kHorseRecordSize);
     EXPECT_EQ(after.substr(0, 4 * kHorseRecordSize), FileBytes(4));
 }
 
 TEST_F(StableFiles, FoldersWhereTheStableFilesBelongCountAsMissingFiles)
 {
-    Write(BackupFile(), FileBytes(3));
+    WriteBytes(BackupFile(), FileBytes(3));
     fs::create_directory(StableFile());
     EXPECT_EQ(stable->Load(random), Stable::LoadResult::FromBackup);
     EXPECT_EQ(stable->count, 3);
@@ -229,14 +221,14 @@ TEST_F(StableFiles, FoldersWhereTheStableFilesBelongCountAsMissingFiles)
 
 TEST_F(StableFiles, LoadingRemovesTemporaryFilesOfInterruptedSaves)
 {
-    Write(StableFile(), FileBytes(3));
-    Write(folder / "data" / "Stable.dat.tmp", FileBytes(1, 7));
-    Write(folder / "data" / "BackUp.dat.tmp", "");
-    Write(folder / "data" / "notes.tmp", "not ours");
+    WriteBytes(StableFile(), FileBytes(3));
+    WriteBytes(folder.Path() / "data" / "Stable.dat.tmp", FileBytes(1, 7));
+    WriteBytes(folder.Path() / "data" / "BackUp.dat.tmp", "");
+    WriteBytes(folder.Path() / "data" / "notes.tmp", "not ours");
     stable->Load(random);
-    EXPECT_FALSE(fs::exists(folder / "data" / "Stable.dat.tmp"));
-    EXPECT_FALSE(fs::exists(folder / "data" / "BackUp.dat.tmp"));
-    EXPECT_TRUE(fs::exists(folder / "data" / "notes.tmp"));
+    EXPECT_FALSE(fs::exists(folder.Path() / "data" / "Stable.dat.tmp"));
+    EXPECT_FALSE(fs::exists(folder.Path() / "data" / "BackUp.dat.tmp"));
+    EXPECT_TRUE(fs::exists(folder.Path() / "data" / "notes.tmp"));
 }
 
 TEST(StableStatistics, AreDerivedFromTheTwentyRaceHistory)
@@ -244,19 +236,14 @@ TEST(StableStatistics, AreDerivedFromTheTwentyRaceHistory)
     auto stable = std::make_unique<Stable>();
     stable->count = 3;
     HorseRecord& raced = stable->records[0];
-    raced.timeHistory[0] = 1000; // 200 seconds or more never count
-    raced.timeHistory[3] = 999;
-    raced.timeHistory[7] = 0;
+    const std::uint16_t times[] = {1000, 0, 0, 999, 0, 0, 0, 0}; // 200 seconds or more never count
+    std::ranges::copy(times, raced.timeHistory);
     raced.earningsHistory[0] = 6000;
     raced.earningsHistory[19] = 4294967295u;
-    raced.finishHistory[0] = 1;
-    raced.finishHistory[1] = 1;
-    raced.finishHistory[2] = 2;
-    raced.finishHistory[4] = 3;
-    raced.finishHistory[5] = 7;
-    raced.oddsHistory[0] = 4.0f;
-    raced.oddsHistory[1] = 7.0f;
-    raced.oddsHistory[2] = -3.0f; // only positive odds count
+    const std::uint8_t places[] = {1, 1, 2, 0, 3, 7};
+    std::ranges::copy(places, raced.finishHistory);
+    const float odds[] = {4.0f, 7.0f, -3.0f}; // only positive odds count
+    std::ranges::copy(odds, raced.oddsHistory);
     raced.lastPurse = 12000;
     stable->records[1].timeHistory[0] = 1000;
 
@@ -290,6 +277,15 @@ TEST(StableStatistics, HorsesWithoutHistoryDrawOddsOf9To12)
     EXPECT_EQ(odds, (std::set<double>{9, 10, 11, 12}));
 }
 
+// What each of the first `horses` of the stable won in its latest race.
+std::vector<std::uint32_t> LatestEarnings(const Stable& stable, int horses)
+{
+    std::vector<std::uint32_t> won;
+    for (int i = 0; i < horses; ++i)
+        won.push_back(stable.records[i].earningsHistory[0]);
+    return won;
+}
+
 TEST(StableRaceResult, PurseIsSplitSixtyThirtyTenAndTheHistoryShifts)
 {
     auto stable = std::make_unique<Stable>();
@@ -303,11 +299,7 @@ TEST(StableRaceResult, PurseIsSplitSixtyThirtyTenAndTheHistoryShifts)
     const int times[] = {360, 361, 365, 70000, 380};
     stable->RecordRaceResult(byPlace, times, 10000);
 
-    EXPECT_EQ(stable->records[3].earningsHistory[0], 6000u);
-    EXPECT_EQ(stable->records[0].earningsHistory[0], 3000u);
-    EXPECT_EQ(stable->records[4].earningsHistory[0], 1000u);
-    EXPECT_EQ(stable->records[1].earningsHistory[0], 0u);
-    EXPECT_EQ(stable->records[2].earningsHistory[0], 0u);
+    EXPECT_EQ(LatestEarnings(*stable, 5), (std::vector<std::uint32_t>{3000, 0, 0, 6000, 1000}));
     for (int place = 0; place < 5; ++place) {
         const HorseRecord& horse = stable->records[byPlace[place]];
         EXPECT_EQ(horse.finishHistory[0], place + 1);
@@ -323,9 +315,7 @@ TEST(StableRaceResult, PurseIsSplitSixtyThirtyTenAndTheHistoryShifts)
 
     const int firstThree[] = {0, 1, 2};
     stable->RecordRaceResult(firstThree, times, 9999);
-    EXPECT_EQ(stable->records[0].earningsHistory[0], 5999u);
-    EXPECT_EQ(stable->records[1].earningsHistory[0], 2999u);
-    EXPECT_EQ(stable->records[2].earningsHistory[0], 999u);
+    EXPECT_EQ(LatestEarnings(*stable, 3), (std::vector<std::uint32_t>{5999, 2999, 999}));
     EXPECT_EQ(stable->records[0].earningsHistory[1], 3000u);
     // Every history moved on by one race, in step: the first race's entries
     // are now the second ones.
