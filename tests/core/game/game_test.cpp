@@ -228,6 +228,23 @@ TEST_F(GameSet, ASetEndsEarlyWhenAllTheMoneyIsGone)
     EXPECT_EQ(racesBet, 1);
 }
 
+TEST_F(GameSet, AWinOnTheComingWinnerIsPaidAndOneOnALoserIsNot)
+{
+    const int before = 10000;
+    host.bettor = [&](BettingWindowModel& window) {
+        if (game->state.raceIndex > 0)
+            return;
+        ASSERT_EQ(game->state.players[0].balance, before);
+        const int winner = ComingWinner(*game);
+        BuyWin(window, 0, 100, winner);
+        BuyWin(window, 0, 100, (winner + 2) % game->CurrentFieldSize());
+    };
+    StartSet({"Ann"});
+    RunAndMoveOn();
+    // This set's first winner is no favourite: its ticket brings back more than both stakes.
+    EXPECT_GT(game->state.players[0].balanceAfterRace[0], before);
+}
+
 TEST_F(GameSet, SavedGamesNameTheRaceToResumeAndOpenIntoIt)
 {
     StartSet({"Ann", "", "Cy"});
