@@ -5,6 +5,7 @@ target_sources(galloria_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/skin_menu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/varn_view.h
   ${CMAKE_CURRENT_LIST_DIR}/varn_view.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/on_demand.h
   ${CMAKE_CURRENT_LIST_DIR}/back_buffer.h
   ${CMAKE_CURRENT_LIST_DIR}/back_buffer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialog_placement.h

@@ -45,10 +45,37 @@ std::filesystem::path PathOf(const QString& file)
     return std::filesystem::path(file.toStdU16String());
 }
 
+// Makes a dialog of the view when it is first wanted.
+template <typename Dialog> std::function<std::unique_ptr<Dialog>()> MadeFor(CVarnView* view)
+{
+    return [view] { return std::make_unique<Dialog>(view); };
+}
+
+// A stable window asks its questions in the game's message boxes.
+template <typename Window>
+std::unique_ptr<Window> AskingThroughView(std::unique_ptr<Window> window, CVarnView& view)
+{
+    window->ask = [&view](std::string_view text, MessageKind kind) { return view.ShowMessage(text, kind); };
+    return window;
+}
+
 } // namespace
 
 CVarnView::CVarnView(CMainFrame& frame, SizeClass size)
-    : QWidget(&frame), frame_(frame), buffer_(size), photos_(size), scene_(size)
+    : QWidget(&frame), frame_(frame), buffer_(size), photos_(size), scene_(size),
+      namesDlg_(MadeFor<CEnterNamesDlg>(this)), resultsDlg_(MadeFor<CRaceSetResultsDlg>(this)),
+      optionsDlg_(MadeFor<COptionsDlg>(this)), noticeDlg_(MadeFor<CNoticeDlg>(this)),
+      aboutDlg_(MadeFor<CAboutDlg>(this)), helpWindow_(MadeFor<CHelpWindow>(this)),
+      oddsDlg_(MadeFor<COddsProgressDlg>(this)), tipDlg_(MadeFor<CTipDlg>(this)),
+      extraInfoDlg_(MadeFor<CExtraInfoDlg>(this)),
+      bettingDlg_([this] { return std::make_unique<CBettingWindowDlg>(this, game_->sounds); }),
+      scoreSheet_(MadeFor<CScoreSheet>(this)), liveOddsDlg_(MadeFor<CLiveOddsDlg>(this)),
+      betResultsDlg_(MadeFor<CBetResultsDlg>(this)), horseEditorDlg_([this] {
+          return AskingThroughView(std::make_unique<CNewHorseEditorDlg>(this), *this);
+      }),
+      horseDatabaseDlg_([this] {
+          return AskingThroughView(std::make_unique<CHorseDatabaseDlg>(this, game_->stable), *this);
+      })
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent); // every pixel is painted; nothing to erase
@@ -58,25 +85,6 @@ CVarnView::CVarnView(CMainFrame& frame, SizeClass size)
 
     game_ = std::make_unique<Game>(*this, store_);
     game_->folder = ".";
-
-    namesDlg_ = std::make_unique<CEnterNamesDlg>(this);
-    resultsDlg_ = std::make_unique<CRaceSetResultsDlg>(this);
-    optionsDlg_ = std::make_unique<COptionsDlg>(this);
-    noticeDlg_ = std::make_unique<CNoticeDlg>(this);
-    aboutDlg_ = std::make_unique<CAboutDlg>(this);
-    helpWindow_ = std::make_unique<CHelpWindow>(this);
-    oddsDlg_ = std::make_unique<COddsProgressDlg>(this);
-    tipDlg_ = std::make_unique<CTipDlg>(this);
-    extraInfoDlg_ = std::make_unique<CExtraInfoDlg>(this);
-    bettingDlg_ = std::make_unique<CBettingWindowDlg>(this, game_->sounds);
-    scoreSheet_ = std::make_unique<CScoreSheet>(this);
-    liveOddsDlg_ = std::make_unique<CLiveOddsDlg>(this);
-    betResultsDlg_ = std::make_unique<CBetResultsDlg>(this);
-    const auto ask = [this](std::string_view text, MessageKind kind) { return ShowMessage(text, kind); };
-    horseEditorDlg_ = std::make_unique<CNewHorseEditorDlg>(this);
-    horseEditorDlg_->ask = ask;
-    horseDatabaseDlg_ = std::make_unique<CHorseDatabaseDlg>(this, game_->stable);
-    horseDatabaseDlg_->ask = ask;
 }
 
 CVarnView::~CVarnView()
@@ -495,9 +503,19 @@ void CVarnView::AnimateRace()
     raceOnScreen_ = false;
 }
 
+CNewHorseEditorDlg& CVarnView::HorseEditor()
+{
+    return *horseEditorDlg_;
+}
+
+CHorseDatabaseDlg& CVarnView::HorseDatabase()
+{
+    return *horseDatabaseDlg_;
+}
+
 OddsProgress* CVarnView::OddsProgressDisplay()
 {
-    return oddsDlg_.get();
+    return &*oddsDlg_;
 }
 
 } // namespace galloria

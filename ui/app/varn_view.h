@@ -9,6 +9,7 @@
 #include "halloffame/hall_of_fame_sheet_model.h"
 
 #include "app/back_buffer.h"
+#include "app/on_demand.h"
 #include "app/qt_settings_store.h"
 #include "app/qt_sound_sink.h"
 #include "race/finish_photo_album.h"
@@ -97,12 +98,9 @@ public:
     // loop sees it); true when the close may go ahead now.
     bool AcceptClose();
     const FinishPhotoAlbum& Photos() const { return photos_; }
-    // The windows read between races.
-    CScoreSheet* ScoreSheet() const { return scoreSheet_.get(); }
-    CLiveOddsDlg* LiveOddsDialog() const { return liveOddsDlg_.get(); }
-    CBetResultsDlg* BetResultsDialog() const { return betResultsDlg_.get(); }
-    CNewHorseEditorDlg& HorseEditor() const { return *horseEditorDlg_; }
-    CHorseDatabaseDlg& HorseDatabase() const { return *horseDatabaseDlg_; }
+    // The STABLE menu's windows.
+    CNewHorseEditorDlg& HorseEditor();
+    CHorseDatabaseDlg& HorseDatabase();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -138,28 +136,28 @@ private:
     bool quitDuringRace_ = false;
 
     std::unique_ptr<Game> game_; // after the store and the sink it uses
-    // The dialogs, made once and kept between showings; after the game,
-    // whose sound player the betting window holds.
-    std::unique_ptr<CEnterNamesDlg> namesDlg_;
-    std::unique_ptr<CRaceSetResultsDlg> resultsDlg_;
-    std::unique_ptr<COptionsDlg> optionsDlg_;
-    std::unique_ptr<CNoticeDlg> noticeDlg_;
-    std::unique_ptr<CAboutDlg> aboutDlg_;
-    std::unique_ptr<CHelpWindow> helpWindow_;
-    std::unique_ptr<COddsProgressDlg> oddsDlg_;
-    std::unique_ptr<CTipDlg> tipDlg_;
-    std::unique_ptr<CExtraInfoDlg> extraInfoDlg_;
-    std::unique_ptr<CBettingWindowDlg> bettingDlg_;
+    // The dialogs, each made when first wanted and kept between showings;
+    // after the game, whose sound player the betting window holds.
+    OnDemand<CEnterNamesDlg> namesDlg_;
+    OnDemand<CRaceSetResultsDlg> resultsDlg_;
+    OnDemand<COptionsDlg> optionsDlg_;
+    OnDemand<CNoticeDlg> noticeDlg_;
+    OnDemand<CAboutDlg> aboutDlg_;
+    OnDemand<CHelpWindow> helpWindow_;
+    OnDemand<COddsProgressDlg> oddsDlg_;
+    OnDemand<CTipDlg> tipDlg_;
+    OnDemand<CExtraInfoDlg> extraInfoDlg_;
+    OnDemand<CBettingWindowDlg> bettingDlg_;
     // The windows read between races, each with the copy it shows.
-    std::unique_ptr<CScoreSheet> scoreSheet_;
-    std::unique_ptr<CLiveOddsDlg> liveOddsDlg_;
-    std::unique_ptr<CBetResultsDlg> betResultsDlg_;
+    OnDemand<CScoreSheet> scoreSheet_;
+    OnDemand<CLiveOddsDlg> liveOddsDlg_;
+    OnDemand<CBetResultsDlg> betResultsDlg_;
     HallOfFameSheetModel scoreSheetModel_;
     LiveOddsModel liveOddsModel_;
     BetResultsModel betResultsModel_;
     // The STABLE menu's windows; the database works on the game's stable.
-    std::unique_ptr<CNewHorseEditorDlg> horseEditorDlg_;
-    std::unique_ptr<CHorseDatabaseDlg> horseDatabaseDlg_;
+    OnDemand<CNewHorseEditorDlg> horseEditorDlg_;
+    OnDemand<CHorseDatabaseDlg> horseDatabaseDlg_;
 };
 
 } // namespace galloria
