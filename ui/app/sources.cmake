@@ -10,6 +10,8 @@ target_sources(galloria_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/back_buffer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialog_placement.h
   ${CMAKE_CURRENT_LIST_DIR}/dialog_placement.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/closing_button_row.h
+  ${CMAKE_CURRENT_LIST_DIR}/closing_button_row.cpp
   ${CMAKE_CURRENT_LIST_DIR}/game_message_box.h
   ${CMAKE_CURRENT_LIST_DIR}/game_message_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/game_folder.h

@@ -1,5 +1,6 @@
 #include "betting/bet_results_dlg.h"
 
+#include "app/closing_button_row.h"
 #include "betting/board_table.h"
 #include "game/game_look.h"
 
@@ -77,18 +78,14 @@ CBetResultsDlg::CBetResultsDlg(QWidget* parent) : QDialog(parent)
     for (int column = 1; column < 5; ++column)
         sums->setColumnStretch(column, 1);
 
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
-    ok_->setDefault(true);
-    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok_);
+    const ClosingButtonRow buttons = MakeClosingButtonRow(*this, QStringLiteral("OK"));
+    ok_ = buttons.button;
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(table_, 1);
     layout->addLayout(sums);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     resize(width + 40, 420);
 }
 

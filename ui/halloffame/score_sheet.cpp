@@ -1,5 +1,6 @@
 #include "halloffame/score_sheet.h"
 
+#include "app/closing_button_row.h"
 #include "betting/board_table.h"
 #include "game/game_look.h"
 
@@ -162,18 +163,14 @@ CScoreSheet::CScoreSheet(QWidget* parent) : QDialog(parent)
         tabs_->addTab(pages_[page], Text(Sheet::Page(page).tab));
     }
     // A sheet that only shows: OK closes it, and there is nothing to apply.
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
-    ok_->setDefault(true);
-    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok_);
+    const ClosingButtonRow buttons = MakeClosingButtonRow(*this, QStringLiteral("OK"));
+    ok_ = buttons.button;
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(6);
     layout->addWidget(tabs_, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     setMinimumSize(600, 420);
     resize(640, 460);
 }

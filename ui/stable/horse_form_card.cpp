@@ -1,5 +1,6 @@
 #include "stable/horse_form_card.h"
 
+#include "app/closing_button_row.h"
 #include "betting/betting_style.h"
 #include "race/course_colours.h"
 #include "race/runner_sprites.h"
@@ -305,17 +306,13 @@ CHorseFormCard::CHorseFormCard(QWidget* parent) : QDialog(parent)
     const double scale = BettingScaleFor(parent);
     setStyleSheet(BettingStyleSheet(scale));
     view_ = new CFormCardView(this);
-    close_ = new QPushButton(QStringLiteral("Close"), this);
-    close_->setDefault(true);
-    connect(close_, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(close_);
+    const ClosingButtonRow buttons = MakeClosingButtonRow(*this, QStringLiteral("Close"));
+    close_ = buttons.button;
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(6);
     layout->addWidget(view_);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     setFixedSize(sizeHint());
 }
 
