@@ -65,6 +65,7 @@ public:
     void Expect(bool held, const std::string& expected, const std::string& got);
     Game& game() { return *game_; }
     const PlayHost& host() const { return host_; }
+    const SettingsStore& store() const { return store_; }
     const std::filesystem::path& folder() const { return folder_; }
     // The slot of a player in the game by name; none when nobody has it.
     std::optional<int> SlotOf(const std::string& name) const;

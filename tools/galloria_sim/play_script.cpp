@@ -1,5 +1,6 @@
 #include "play_script.h"
 
+#include "play_line_parser.h"
 #include "play_runner.h"
 
 #include "base/settings_store.h"
@@ -16,8 +17,6 @@
 namespace galloria::sim {
 
 namespace {
-
-using Words = std::vector<std::string>;
 
 // Each command by the name of its MenuCommand; ShowRacingForm is TRACK's RACING FORM.
 constexpr std::array<std::pair<std::string_view, MenuCommand>, 22> kMenuNames = {{
@@ -71,17 +70,6 @@ constexpr std::array<std::pair<std::string_view, GamePhase>, 4> kPhaseNames = {{
     {"racing", GamePhase::Racing},
     {"results", GamePhase::Result},
 }};
-
-template <typename Value, std::size_t N>
-std::optional<Value> Lookup(const std::array<std::pair<std::string_view, Value>, N>& table,
-                            std::string_view name)
-{
-    for (const auto& [key, value] : table) {
-        if (key == name)
-            return value;
-    }
-    return std::nullopt;
-}
 
 template <typename Value, std::size_t N>
 std::string NameOf(const std::array<std::pair<std::string_view, Value>, N>& table, Value value)
@@ -152,79 +140,6 @@ SplitLine Split(const std::string& line, int number)
     if (gap != std::string::npos)
         split.rest = split.text.substr(gap + 1);
     return split;
-}
-
-class LineParser {
-public:
-    LineParser(int number, Words words) : number_(number), words_(std::move(words)) {}
-
-    [[noreturn]] void Fail(const std::string& expected) const
-    {
-        throw ScriptError(number_, "expected " + expected);
-    }
-
-    void Arguments(std::size_t low, std::size_t high, const std::string& expected) const
-    {
-        const std::size_t given = words_.size() - 1;
-        if (given < low || given > high)
-            Fail(expected);
-    }
-    const std::string& Word(std::size_t index) const { return words_.at(index); }
-    std::size_t Count() const { return words_.size(); }
-
-    long long Integer(std::size_t index, long long low, long long high, const std::string& what) const
-    {
-        const std::string& text = words_.at(index);
-        long long value = 0;
-        const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (text.empty() || error != std::errc() || stop != text.data() + text.size() || value < low ||
-            value > high)
-            Fail(what + " (a whole number from " + std::to_string(low) + " to " + std::to_string(high) +
-                 "), not \"" + text + "\"");
-        return value;
-    }
-
-    std::vector<int> IntegerList(std::size_t index, int low, int high, const std::string& what) const
-    {
-        std::vector<int> values;
-        const std::string& text = words_.at(index);
-        std::size_t start = 0;
-        for (;;) {
-            const std::size_t comma = text.find(',', start);
-            LineParser item(number_,
-                            {"", text.substr(start, comma == std::string::npos ? comma : comma - start)});
-            values.push_back(static_cast<int>(item.Integer(1, low, high, what)));
-            if (comma == std::string::npos)
-                return values;
-            start = comma + 1;
-        }
-    }
-
-    template <typename Value, std::size_t N>
-    Value Choice(std::size_t index, const std::array<std::pair<std::string_view, Value>, N>& table,
-                 const std::string& what) const
-    {
-        if (const auto value = Lookup(table, words_.at(index)))
-            return *value;
-        std::string names;
-        for (const auto& [key, entry] : table)
-            names += (names.empty() ? "" : ", ") + std::string(key);
-        Fail(what + " (" + names + "), not \"" + words_.at(index) + "\"");
-    }
-
-private:
-    int number_;
-    Words words_;
-};
-
-using Run = std::function<void(PlayRunner&)>;
-
-std::string Quoted(const std::string& text)
-{
-    std::string quoted(1, '"');
-    quoted += OneLine(text);
-    quoted += '"';
-    return quoted;
 }
 
 Run ParseNames(const LineParser& line, const std::string& rest)
@@ -343,14 +258,6 @@ std::string PlayerValue(PlayRunner& runner, const std::string& player, const std
     return slot ? std::to_string(value(*slot)) : "no player " + Quoted(player);
 }
 
-Run Compare(std::string expected, std::function<std::string(PlayRunner&)> got)
-{
-    return [expected, got](PlayRunner& runner) {
-        const std::string value = got(runner);
-        runner.Expect(value == expected, expected, value);
-    };
-}
-
 Run ParseExpect(const LineParser& line)
 {
     if (line.Count() < 2)
@@ -384,8 +291,9 @@ Run ParseExpect(const LineParser& line)
         });
     }
     if (what == "message") {
-        line.Arguments(2, 2, "expect message \"TEXT\"");
-        return Compare(Quoted(line.Word(2)), [](PlayRunner& runner) {
+        line.Arguments(2, 2, "expect message \"TEXT\" or none");
+        const std::string expected = line.Word(2) == "none" ? "no message" : Quoted(line.Word(2));
+        return Compare(expected, [](PlayRunner& runner) {
             const auto& message = runner.host().LastMessage();
             return message ? "\"" + *message + "\"" : std::string("no message");
         });
@@ -447,9 +355,12 @@ Run ParseExpect(const LineParser& line)
             return title ? Quoted(*title) : std::string("none");
         });
     }
-    line.Fail(
-        "balance, race, phase, message, menu, file, hall, horses, payout or set-end after expect, not \"" +
-        what + "\"");
+    if (Run shown = ParseShownExpect(line))
+        return shown;
+    line.Fail("balance, race, phase, message, menu, file, hall, horses, payout, set-end, title, notices, "
+              "set-result, setting, players, runner, field, odds, horse, names-shown or file-line after "
+              "expect, not \"" +
+              what + "\"");
 }
 
 PlayStep ParseLine(int number, const SplitLine& split)
@@ -518,6 +429,22 @@ PlayStep ParseLine(int number, const SplitLine& split)
 }
 
 } // namespace
+
+std::string Quoted(const std::string& text)
+{
+    std::string quoted(1, '"');
+    quoted += OneLine(text);
+    quoted += '"';
+    return quoted;
+}
+
+Run Compare(std::string expected, std::function<std::string(PlayRunner&)> got)
+{
+    return [expected, got](PlayRunner& runner) {
+        const std::string value = got(runner);
+        runner.Expect(value == expected, expected, value);
+    };
+}
 
 std::vector<PlayStep> ParsePlayScript(std::istream& in)
 {
