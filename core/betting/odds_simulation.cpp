@@ -37,13 +37,6 @@ bool StableHoldsField(const RaceProgram& program, int race, const Stable& stable
 
 } // namespace
 
-int SimulationCountForSetting(int oddsAccuracy)
-{
-    if (oddsAccuracy <= 1)
-        return 0;
-    return oddsAccuracy == 2 ? 5 : 10;
-}
-
 OddsSimulationResult SimulateOdds(int count, RaceSetState& state, CRaceEngine& engine, const Stable& stable,
                                   GameRandom& random, OddsProgress* progress)
 {

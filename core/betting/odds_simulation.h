@@ -19,10 +19,6 @@ public:
 
 inline constexpr int kOddsProgressRange = 10;
 
-// Simulated races for the odds-accuracy setting: low (1, or anything below)
-// none, medium (2) five, high (3 and above) ten.
-int SimulationCountForSetting(int oddsAccuracy);
-
 enum class OddsSimulationResult {
     Completed,
     Skipped,        // nothing to simulate: no runs asked for, or no field the stable can fill

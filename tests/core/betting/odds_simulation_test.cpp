@@ -149,15 +149,6 @@ TEST_F(SimulateOddsTest, ASecondSimulationIsRefusedWhileOneRuns)
     EXPECT_EQ(SimulateOdds(5, state, engine, *stable, random), OddsSimulationResult::Completed);
 }
 
-TEST(SimulationCount, FollowsTheOddsAccuracySetting)
-{
-    EXPECT_EQ(SimulationCountForSetting(0), 0);
-    EXPECT_EQ(SimulationCountForSetting(1), 0);
-    EXPECT_EQ(SimulationCountForSetting(2), 5);
-    EXPECT_EQ(SimulationCountForSetting(3), 10);
-    EXPECT_EQ(SimulationCountForSetting(7), 10);
-}
-
 TEST(NormaliseOdds, EveryRaceOfTheProgramFromItsHorsesRatings)
 {
     auto stable = std::make_unique<Stable>();
