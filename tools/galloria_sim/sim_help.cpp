@@ -204,8 +204,8 @@ constexpr std::string_view kPlayUsage =
     "                        the boxes the last names dialog opened with\n"
     "  expect file-line NAME N \"TEXT\"\n"
     "                        line N of a file in the game folder\n"
-    "                        a failed expectation prints\n"
-    "                        FAILED line N: expected ..., got ...\n";
+    "\n"
+    "A failed expectation prints FAILED line N: expected ..., got ...\n";
 
 constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kCommandUsages = {{
     {"race", kRaceUsage},
