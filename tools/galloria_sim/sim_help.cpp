@@ -186,6 +186,13 @@ constexpr std::string_view kPlayUsage =
     "  expect menu NAME enabled|greyed | expect file NAME absent|present|size N\n"
     "  expect hall LIST ROW \"NAME\" VALUE (LIST by its tab text) | expect horses N\n"
     "  expect set-end \"TITLE\"|none\n"
+    "  expect shown messages|notices|set-results|betting-windows N\n"
+    "                        how many the game showed since the script began\n"
+    "  expect setting KEY VALUE\n"
+    "                        the game's setting as stored (the options' keys and\n"
+    "                        Player1..Player4) | expect sound on|off\n"
+    "  expect runner POST \"NAME\" the horse at post POST in the race shown\n"
+    "  expect menu also takes a popup by its title: Game, Stable, Track, Summary, Help\n"
     "                        a failed expectation prints\n"
     "                        FAILED line N: expected ..., got ...\n";
 
