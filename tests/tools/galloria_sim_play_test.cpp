@@ -35,8 +35,9 @@ protected:
 
 TEST_F(GalloriaSimPlay, AScriptThatCannotBeUnderstoodRunsNothingAndNamesItsLine)
 {
-    for (const char* bad : {"bet Ann 10 exacta 1", "jump", "expect phase asleep", "options Speed=11",
-                            "expect message \"open", "menu Save a.gxu b.gxu"}) {
+    for (const char* bad :
+         {"bet Ann 10 exacta 1", "jump", "expect phase asleep", "options Speed=11", "expect message \"open",
+          "menu Save a.gxu b.gxu", "expect setting Colour 3", "expect shown ghosts 1"}) {
         const SimRun run =
             Play("seed 1\nnames Ann\nmenu StartNewRaceSet # begins\n" + std::string(bad) + "\n");
         EXPECT_EQ(run.status, 2) << bad;

@@ -140,11 +140,9 @@ TEST_F(BetweenRaces, EachWindowOpensFromItsMenuInItsPhasesAndSortsOnAHeaderClick
     QAction* liveOdds = frame.Action(MenuCommand::LiveOdds);
     QAction* howDidIDo = frame.Action(MenuCommand::HowDidIDo);
 
-    // No set: only the hall of fame, and with no score file twelve empty pages.
+    // No set: the hall of fame, with no score file twelve empty pages. (The
+    // phases that offer each window are the window_menus_by_phase scenario's.)
     ASSERT_EQ(game.menus.Phase(), GamePhase::NoSet);
-    EXPECT_FALSE(liveOdds->isEnabled());
-    EXPECT_FALSE(howDidIDo->isEnabled());
-    ASSERT_TRUE(hallOfFame->isEnabled());
     QFile::remove(QStringLiteral("GXscores.gxs"));
     OpenFromMenu<CScoreSheet>(answerer, hallOfFame, [](CScoreSheet& sheet) {
         EXPECT_EQ(sheet.windowTitle(), "High Scores");
@@ -166,8 +164,6 @@ TEST_F(BetweenRaces, EachWindowOpensFromItsMenuInItsPhasesAndSortsOnAHeaderClick
     frame.Action(MenuCommand::StartNewRaceSet)->trigger();
     ASSERT_EQ(game.menus.Phase(), GamePhase::Betting);
     ASSERT_EQ(game.state.players[2].bets.count, 1);
-    EXPECT_FALSE(howDidIDo->isEnabled());
-    ASSERT_TRUE(liveOdds->isEnabled());
     const int field = game.CurrentFieldSize();
     OpenFromMenu<CLiveOddsDlg>(answerer, liveOdds, [&](CLiveOddsDlg& live) {
         EXPECT_EQ(live.windowTitle(), "LIVE ODDS & POOLS");
@@ -198,8 +194,6 @@ TEST_F(BetweenRaces, EachWindowOpensFromItsMenuInItsPhasesAndSortsOnAHeaderClick
     frame.Action(MenuCommand::RaceOrNextRace)->trigger();
     ASSERT_EQ(game.menus.Phase(), GamePhase::Result);
     EXPECT_EQ(game.chance.CurrentStatus(), RunnerChance::Status::Idle);
-    ASSERT_TRUE(howDidIDo->isEnabled());
-    EXPECT_TRUE(liveOdds->isEnabled());
     OpenFromMenu<CBetResultsDlg>(answerer, howDidIDo, [&](CBetResultsDlg& bets) {
         EXPECT_EQ(bets.windowTitle(), "Bet Results For Last Completed Race");
         const QTableWidget& table = *bets.Table();

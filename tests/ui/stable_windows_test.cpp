@@ -1,23 +1,28 @@
 // The stable windows as a player uses them, offscreen: the new horse editor's
-// controls, the database's header clicks, deletion and entry, the form card,
-// and horses entered in the database running first in a set's next race.
+// controls, the database's header clicks, deletion and entry, and the form
+// card. Horses entered running in the next race is a scenario's
+// (flow_entered_horses_run_next).
 
 // The game's headers before Qt's (see varn_view.h).
 #include "game/game.h"
 #include "stable/horse_database_model.h"
 
 #include "app/main_frame.h"
+#include "app/varn_view.h"
 #include "stable/horse_database_dlg.h"
 #include "stable/horse_form_card.h"
 #include "stable/new_horse_editor_dlg.h"
 
-#include "modal_answerer.h"
 #include "window_test_helpers.h"
 
+#include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QSlider>
+#include <QTimer>
 
 #include <filesystem>
 #include <fstream>
@@ -309,44 +314,6 @@ TEST_F(DatabaseWindow, DoubleClickOpensTheFormCardOfThatHorse)
     QTest::mousePress(table->viewport(), Qt::LeftButton, {}, cell.center());
     QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
     EXPECT_TRUE(shown);
-}
-
-TEST_F(StableWindows, ThreeHorsesEnteredInTheDatabaseRunFirstInTheNextRace)
-{
-    StoreSetting(QStringLiteral("View"), 2); // races not shown
-    StoreSetting(QStringLiteral("Odds"), 1);
-    CMainFrame frame(SizeClass::Medium);
-    frame.show();
-    CVarnView& view = frame.View();
-    view.FirstUpdate();
-    const Game& game = view.GameObject();
-    ModalAnswerer player(view);
-    frame.Action(MenuCommand::StartNewRaceSet)->trigger();
-    ASSERT_EQ(game.menus.Phase(), GamePhase::Betting);
-
-    QStringList chosen;
-    player.onDialog = [&](QDialog& dialog) {
-        auto* found = qobject_cast<CHorseDatabaseDlg*>(&dialog);
-        ASSERT_NE(found, nullptr);
-        ClickHeader(*found->Table(), 1); // by name
-        SelectRows(found->Table(), {0, 1, 2});
-        chosen = ColumnTexts(*found->Table(), 1).mid(0, 3);
-        // The confirmation is a message box of the game, answered OK.
-        found->EnterButton()->click();
-        found->OkButton()->click();
-    };
-    frame.Action(MenuCommand::ListHorses)->trigger();
-    ASSERT_EQ(chosen.size(), 3);
-    ASSERT_FALSE(player.messages.empty());
-    EXPECT_EQ(player.messages.back(), EnterHorsesQuestion(3));
-
-    frame.Action(MenuCommand::RaceOrNextRace)->trigger(); // the race
-    frame.Action(MenuCommand::RaceOrNextRace)->trigger(); // the next one
-    ASSERT_EQ(game.state.raceIndex, 1);
-    for (int post = 0; post < 3; ++post)
-        EXPECT_EQ(StableText(HorseName(game.stable.records[game.state.program.runners[1][post]])),
-                  chosen[post])
-            << "post " << post + 1;
 }
 
 // Screens of the windows for the issue, on whatever screen the test runs:

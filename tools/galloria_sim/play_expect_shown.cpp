@@ -1,5 +1,5 @@
 // The expectations of what the window shows beyond balances and phases: its
-// title, the notices, the set results grid, the stored settings, the names
+// title, the set results grid, the stored settings, the names
 // dialog, the current race's field and odds, the horse database and the lines
 // of the files the game writes.
 #include "play_line_parser.h"
@@ -10,8 +10,8 @@
 #include "game/game_settings.h"
 #include "stable/horse_database_model.h"
 
+#include <algorithm>
 #include <fstream>
-#include <limits>
 
 namespace galloria::sim {
 
@@ -74,12 +74,6 @@ Run ParseShownExpect(const LineParser& line)
             return titles.empty() ? std::string("no title") : Quoted(titles.back());
         });
     }
-    if (what == "notices") {
-        line.Arguments(2, 2, "expect notices N");
-        const std::string count = std::to_string(line.Integer(2, 0, 1000000, "a number of notices"));
-        return Compare(count,
-                       [](PlayRunner& runner) { return std::to_string(runner.host().notices.size()); });
-    }
     if (what == "set-result") {
         line.Arguments(4, 4, "expect set-result PLAYER START FINISH");
         const std::string player = line.Word(2);
@@ -88,13 +82,20 @@ Run ParseShownExpect(const LineParser& line)
         return Compare(expected, [player](PlayRunner& runner) { return SetResultOf(runner.game(), player); });
     }
     if (what == "setting") {
-        line.Arguments(3, 3, "expect setting KEY N");
+        line.Arguments(3, 3, "expect setting KEY VALUE");
         const std::string key = line.Word(2);
-        const std::string value = std::to_string(line.Integer(3, -1000, 1000, "a value"));
-        return Compare(value, [key](PlayRunner& runner) {
-            constexpr int kUnstored = std::numeric_limits<int>::min();
-            const int stored = runner.store().GetInt(kSettingsSection, key, kUnstored);
-            return stored == kUnstored ? std::string("not stored") : std::to_string(stored);
+        static constexpr std::string_view kKeys[] = {
+            kSoundOnKey,        kSortKey,           kSpeedKey,         kViewKey,
+            kGraphicKey,        kOddsKey,           kOwnerKey,         kPlayerNameKeys[0],
+            kPlayerNameKeys[1], kPlayerNameKeys[2], kPlayerNameKeys[3]};
+        if (std::ranges::find(kKeys, key) == std::end(kKeys))
+            line.Fail("a settings key (SoundOn, Sort, Speed, View, Graphic, Odds, Owner, Player1..Player4), "
+                      "not \"" +
+                      key + "\"");
+        return Compare(line.Word(3), [key](PlayRunner& runner) {
+            constexpr std::string_view kUnstored = "\x01";
+            const std::string stored = runner.store().GetString(kSettingsSection, key, kUnstored);
+            return stored == kUnstored ? std::string("not stored") : stored;
         });
     }
     if (what == "players") {
@@ -140,15 +141,21 @@ Run ParseShownExpect(const LineParser& line)
     if (what == "names-shown") {
         line.Arguments(5, 5, "expect names-shown \"A\" \"B\" \"C\" \"D\"");
         std::string expected;
-        for (std::size_t box = 2; box < 6; ++box)
-            expected += (box == 2 ? "" : " ") + Quoted(line.Word(box));
+        for (std::size_t box = 2; box < 6; ++box) {
+            if (box > 2)
+                expected += ' ';
+            expected += Quoted(line.Word(box));
+        }
         return Compare(expected, [](PlayRunner& runner) {
             const auto& shown = runner.host().namesShown;
             if (shown.empty())
                 return std::string("no names dialog");
             std::string boxes;
-            for (const std::string& box : shown.back())
-                boxes += (boxes.empty() ? "" : " ") + Quoted(box);
+            for (const std::string& box : shown.back()) {
+                if (!boxes.empty())
+                    boxes += ' ';
+                boxes += Quoted(box);
+            }
             return boxes;
         });
     }

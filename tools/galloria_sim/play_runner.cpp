@@ -193,6 +193,7 @@ void PlayRunner::ReviewDelete(const std::string& player, int line)
 // closed when the script turns to something else.
 void PlayRunner::AtBettingWindow(BettingWindowModel& window)
 {
+    ++bettingWindows_;
     out_ << "  betting window open\n";
     if (const PlayStep* step = std::exchange(windowStep_, nullptr))
         step->run(*this);
@@ -397,6 +398,21 @@ int PlayRunner::StableSize()
     stable->folder = folder_;
     stable->LoadOrExit(scratch);
     return stable->count;
+}
+
+int PlayRunner::ShownCount(ShownKind kind) const
+{
+    switch (kind) {
+    case ShownKind::Messages:
+        return static_cast<int>(host_.messages.size());
+    case ShownKind::Notices:
+        return static_cast<int>(host_.notices.size());
+    case ShownKind::SetResults:
+        return static_cast<int>(host_.setTitles.size());
+    case ShownKind::BettingWindows:
+        return bettingWindows_;
+    }
+    return 0;
 }
 
 void PlayRunner::PrintRaceFinish()

@@ -25,6 +25,9 @@ class SettingsStore;
 
 namespace galloria::sim {
 
+// What the game showed, counted since the script began.
+enum class ShownKind { Messages, Notices, SetResults, BettingWindows };
+
 // A bet as a script names it: the player, the amount, the type and its legs.
 struct ScriptBet {
     std::string player;
@@ -73,6 +76,7 @@ public:
     std::optional<int> LastPayout(const std::string& name) const;
     // The stable's size as the horse database would show it now.
     int StableSize();
+    int ShownCount(ShownKind kind) const;
 
 private:
     using FileStamps = std::map<std::string, std::pair<std::uintmax_t, std::filesystem::file_time_type>>;
@@ -100,6 +104,7 @@ private:
     // The window step being run when the window is opened for it.
     const PlayStep* windowStep_ = nullptr;
     int failures_ = 0;
+    int bettingWindows_ = 0;
 };
 
 } // namespace galloria::sim

@@ -11,6 +11,7 @@
 #include <array>
 #include <charconv>
 #include <filesystem>
+#include <iterator>
 #include <map>
 #include <utility>
 
@@ -42,6 +43,23 @@ constexpr std::array<std::pair<std::string_view, MenuCommand>, 22> kMenuNames = 
     {"SummaryRacingForm", MenuCommand::SummaryRacingForm},
     {"HelpContents", MenuCommand::HelpContents},
     {"About", MenuCommand::About},
+}};
+
+// The popups by their titles, for the menu expectation.
+constexpr std::array<std::pair<std::string_view, MenuPopup>, 5> kPopupNames = {{
+    {"Game", MenuPopup::Game},
+    {"Stable", MenuPopup::Stable},
+    {"Track", MenuPopup::Track},
+    {"Summary", MenuPopup::Summary},
+    {"Help", MenuPopup::Help},
+}};
+
+// What the shown expectation counts, as the runner counts it.
+constexpr std::array<std::pair<std::string_view, ShownKind>, 4> kShownNames = {{
+    {"messages", ShownKind::Messages},
+    {"notices", ShownKind::Notices},
+    {"set-results", ShownKind::SetResults},
+    {"betting-windows", ShownKind::BettingWindows},
 }};
 
 constexpr std::array<std::pair<std::string_view, BetType>, 6> kBetTypeNames = {{
@@ -300,11 +318,17 @@ Run ParseExpect(const LineParser& line)
     }
     if (what == "menu") {
         line.Arguments(3, 3, "expect menu NAME enabled|greyed");
-        const MenuCommand command = line.Choice(2, kMenuNames, "a menu command");
         if (line.Word(3) != "enabled" && line.Word(3) != "greyed")
             line.Fail("enabled or greyed, not \"" + line.Word(3) + "\"");
-        return Compare(line.Word(3), [command](PlayRunner& runner) {
-            return std::string(runner.game().menus.IsAvailable(command) ? "enabled" : "greyed");
+        // A popup by its title (Game, Stable, Track, Summary, Help), otherwise an item.
+        std::function<bool(const MenuModel&)> enabled;
+        if (const auto popup = Lookup(kPopupNames, line.Word(2)))
+            enabled = [popup = *popup](const MenuModel& menus) { return menus.IsPopupEnabled(popup); };
+        else
+            enabled = [command = line.Choice(2, kMenuNames, "a menu command or popup")](
+                          const MenuModel& menus) { return menus.IsAvailable(command); };
+        return Compare(line.Word(3), [enabled](PlayRunner& runner) {
+            return std::string(enabled(runner.game().menus) ? "enabled" : "greyed");
         });
     }
     if (what == "file") {
@@ -355,12 +379,27 @@ Run ParseExpect(const LineParser& line)
             return title ? Quoted(*title) : std::string("none");
         });
     }
+    if (what == "shown") {
+        line.Arguments(3, 3, "expect shown messages|notices|set-results|betting-windows N");
+        const ShownKind kind = line.Choice(2, kShownNames, "what the game showed");
+        const std::string count = std::to_string(line.Integer(3, 0, 1000000, "a count"));
+        return Compare(count, [kind](PlayRunner& runner) { return std::to_string(runner.ShownCount(kind)); });
+    }
+    if (what == "sound") {
+        line.Arguments(2, 2, "expect sound on|off");
+        if (line.Word(2) != "on" && line.Word(2) != "off")
+            line.Fail("on or off, not \"" + line.Word(2) + "\"");
+        return Compare(line.Word(2), [](PlayRunner& runner) {
+            return std::string(runner.game().sounds.Enabled() ? "on" : "off");
+        });
+    }
     if (Run shown = ParseShownExpect(line))
         return shown;
-    line.Fail("balance, race, phase, message, menu, file, hall, horses, payout, set-end, title, notices, "
-              "set-result, setting, players, runner, field, odds, horse, names-shown or file-line after "
-              "expect, not \"" +
-              what + "\"");
+    line.Fail(
+        "balance, race, phase, message, menu, file, hall, horses, payout, set-end, shown, sound, title, "
+        "set-result, setting, players, runner, field, odds, horse, names-shown or file-line after "
+        "expect, not \"" +
+        what + "\"");
 }
 
 PlayStep ParseLine(int number, const SplitLine& split)
