@@ -272,6 +272,54 @@ TEST_F(BetweenRaces, TheSheetRightAfterASetMarksTheNewEntry)
     }
 }
 
+// Every page shows its twenty rows whole, in one font, within the room the
+// sheet has at each size class (medium screens get the small layout's room).
+TEST_F(BetweenRaces, EveryHallOfFamePageShowsTwentyRowsInOneFont)
+{
+    HallOfFame hallOfFame;
+    for (int list = 0; list < kScoreListCount; ++list) {
+        for (int row = 0; row < kScoreRowCount; ++row) {
+            ScoreEntry& entry = hallOfFame.table[row][list];
+            entry.date.Set("12-31-2026");
+            entry.name.Set(list == kTeamList ? "Marguerit Tobias  " : "Marguerite");
+            entry.value.Set(std::to_string(250000 - 1000 * row));
+            entry.races.Set("100");
+        }
+    }
+    HallOfFameSheetModel model;
+    model.Fill(hallOfFame);
+    CScoreSheet sheet(nullptr);
+    sheet.Fill(model);
+    for (const Screen& screen : kScreens) {
+        const QSize room = screen.size.width() <= 640 ? screen.size : screen.size * 0.8;
+        sheet.FitListsTo(room);
+        const int pixels = sheet.Page(0)->Column(0)->font().pixelSize();
+        for (int page = 0; page < HallOfFameSheetModel::kPageCount; ++page) {
+            sheet.Tabs()->setCurrentIndex(page);
+            if (page == kTopList || page == kWinBetsList)
+                SnapOnScreen(sheet, screen,
+                             page == kTopList ? QStringLiteral("hall_of_fame_full_top")
+                                              : QStringLiteral("hall_of_fame_full_win_bets"));
+            sheet.show();
+            QApplication::processEvents();
+            for (int c = 0; c < 4; ++c) {
+                const QListWidget* box = sheet.Page(page)->Column(c);
+                if (box == nullptr)
+                    continue;
+                EXPECT_EQ(box->font().pixelSize(), pixels) << "page " << page;
+                EXPECT_LE(box->visualItemRect(box->item(kScoreRowCount - 1)).bottom(),
+                          box->viewport()->height())
+                    << "page " << page << " column " << c << " at " << screen.suffix;
+                // The "#" column has room for three digits.
+                const QString widest = c == 3 ? QStringLiteral("000") : box->item(0)->text().trimmed();
+                EXPECT_LE(QFontMetrics(box->font()).horizontalAdvance(widest), box->viewport()->width())
+                    << "page " << page << " column " << c;
+            }
+            sheet.hide();
+        }
+    }
+}
+
 TEST_F(BetweenRaces, LiveOddsWithTheChancesMeasured)
 {
     auto stable = std::make_unique<Stable>();
