@@ -71,6 +71,11 @@ struct RacingFormModel {
     std::string Cell(int row, FormColumn column) const;
 };
 
+// An empty form shaped for a field of `runners`: its row count and whether
+// it is compact, without texts. The view measures a full field's form with
+// it.
+RacingFormModel FormShapeForField(int runners);
+
 // The form of race state.raceIndex. Rows follow `sort`, best first; runners
 // with equal keys keep their post order, and horses without a best time come
 // after every timed horse when sorted by time. tippedRunner (0-based, -1 for

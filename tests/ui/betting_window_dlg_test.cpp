@@ -83,6 +83,11 @@ struct Fixture {
     }
     bool Enabled(int id) const { return Button(id) != nullptr && Button(id)->isEnabled(); }
     bool Shown(int id) const { return Button(id) != nullptr && !Button(id)->isHidden(); }
+    QString Status() const
+    {
+        auto* status = dialog.findChild<QLabel*>(QStringLiteral("betting_status"));
+        return status != nullptr ? status->text() : QStringLiteral("<none>");
+    }
     QString Label(int id) const
     {
         auto* label = dialog.findChild<QLabel*>(QStringLiteral("betting_%1").arg(id));
@@ -110,7 +115,7 @@ struct Fixture {
             if (dialog.isVisible())
                 dialog.reject();
         });
-        dialog.Run(model, topLeft);
+        dialog.Run(model, topLeft, topLeft.y());
     }
 
     RecordingSink sink;
@@ -206,6 +211,11 @@ TEST(BettingWindowDlgKeys, EnterBuysWithoutClosingAndTheTableHoldsTwentyFive)
     Fixture f({{0, "Player 1"}}, 1000);
     bool openAfterEnter = false;
     f.RunWith([&] {
+        // A key that would overdraw is refused in words too.
+        f.Click({Digit(5), Digit(0), Digit(0), Digit(0)});
+        EXPECT_TRUE(f.Status().contains(QStringLiteral("$1000"))) << f.Status().toStdString();
+        f.Click({kClear});
+
         // A lone player is chosen at once. Enter where a keypad key has the
         // focus means BUY, not that key.
         QPushButton* key = f.Button(Digit(5));
@@ -220,6 +230,7 @@ TEST(BettingWindowDlgKeys, EnterBuysWithoutClosingAndTheTableHoldsTwentyFive)
 
         // The 26th is refused and stays composed; Escape closes, no race.
         f.Click({Digit(2), kWin, kRunnerIds[0], kBuy});
+        EXPECT_TRUE(f.Status().contains(QStringLiteral("25 bets"))) << f.Status().toStdString();
         EXPECT_EQ(f.model.Bets(0).count, kMaxBetsPerPlayer);
         EXPECT_EQ(f.Label(1091), QStringLiteral("973"));
         QTest::keyClick(&f.dialog, Qt::Key_Escape);
@@ -364,7 +375,7 @@ TEST(BettingWindowDlgLook, AClosedModelIsNotShownAndAComposedBetIsPictured)
         if (shown)
             f.dialog.reject();
     });
-    f.dialog.Run(closed, {0, 0});
+    f.dialog.Run(closed, {0, 0}, 0);
     QApplication::processEvents();
     EXPECT_FALSE(shown);
 

@@ -304,6 +304,12 @@ void CVarnView::paintEvent(QPaintEvent*)
 
 void CVarnView::resizeEvent(QResizeEvent* event)
 {
+int CVarnView::FullFormBettingTop() const
+{
+    const int bottom = RacingFormBottom(FormShapeForField(kMaxFieldSize), buffer_.Size());
+    return mapToGlobal(buffer_.ToView(QPoint(0, bottom), size())).y();
+}
+
     QWidget::resizeEvent(event);
     if (!buffer_.Resize(size(), devicePixelRatioF()))
         return;
@@ -361,7 +367,7 @@ void CVarnView::ShowTip(std::string_view text)
 
 void CVarnView::RunBettingWindow(BettingWindowModel& window)
 {
-    bettingDlg_->Run(window, BettingWindowPosition());
+    bettingDlg_->Run(window, BettingWindowPosition(), FullFormBettingTop());
 }
 
 std::optional<PersonalDetails> CVarnView::AskPersonalDetails(const PersonalDetails& stored)

@@ -66,6 +66,10 @@ public:
     bool StartupRunning() const { return buffer_.StartupRunning(); }
     // Where the betting window opens: under the racing form's rows.
     QPoint BettingWindowPosition() const;
+    // The y on the screen just below a twelve-runner form: the betting
+    // window's arrangement is chosen to fit there, so it never changes with
+    // the field.
+    int FullFormBettingTop() const;
 
     // GameHost
     MessageAnswer ShowMessage(std::string_view text, MessageKind kind) override;
