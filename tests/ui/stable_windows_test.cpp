@@ -139,8 +139,11 @@ TEST_F(StableWindows, EditorAddsTwoHorsesThroughItsControlsToBothFiles)
     EXPECT_EQ(editor.NameBox()->text(), QString()) << "cleared for the next horse";
     EXPECT_EQ(editor.Slider(0)->value(), 0);
     EXPECT_EQ(editor.ValueBox(0)->text(), QStringLiteral("0"));
+    EXPECT_EQ(editor.JoinedLine()->text(),
+              QStringLiteral("Star joined the stable as No. %1.").arg(horsesBefore + 1));
 
     QTest::keyClicks(editor.NameBox(), QStringLiteral("Morning Glory"));
+    EXPECT_EQ(editor.JoinedLine()->text(), QString()) << "the next edit begins the next horse";
     editor.Slider(2)->setValue(75);
     QTest::keyClick(editor.NameBox(), Qt::Key_Return); // OK is the default button
     EXPECT_EQ(messages.size(), 1u);
@@ -165,6 +168,11 @@ TEST_F(StableWindows, EditorOffersTheOwnersAndTakesATypedOne)
     ASSERT_EQ(editor.OwnerBox()->count(), 2);
     EXPECT_EQ(editor.OwnerBox()->itemText(0), QStringLiteral("anna Farms"));
     EXPECT_TRUE(editor.OwnerBox()->isEnabled());
+    const auto paper = [&editor] {
+        const QImage box = editor.OwnerBox()->grab().toImage();
+        return box.pixelColor(4, box.height() / 2);
+    };
+    const QColor enabledPaper = paper();
 
     editor.NameBox()->setText(QStringLiteral("Owned Runner"));
     editor.OwnerBox()->setEditText(QStringLiteral("New Owner"));
@@ -179,6 +187,7 @@ TEST_F(StableWindows, EditorOffersTheOwnersAndTakesATypedOne)
     editor.Model().Open(false);
     editor.ShowModel();
     EXPECT_FALSE(editor.OwnerBox()->isEnabled()) << "ownership off";
+    EXPECT_NE(paper(), enabledPaper) << "and it looks it";
 }
 
 // Six horses of known figures in a stable of the test's own.
