@@ -720,6 +720,23 @@ TEST_F(MainWindowTest, SavedGameOpensAgainInTheSameRace)
     EXPECT_EQ(game.menus.Phase(), GamePhase::NoSet);
 }
 
+TEST_F(MainWindowTest, ClosingTheWindowBetweenRacesAsksFirst)
+{
+    ViewRacesAs(ViewRaceMode::None);
+    ASSERT_TRUE(OpenSet());
+    QString asked;
+    player->messageAnswer = [&](const QMessageBox& box) {
+        asked = box.text();
+        SaveScreenshot(const_cast<QMessageBox&>(box), "close_question.png");
+        return QMessageBox::No;
+    };
+    EXPECT_FALSE(frame->close());
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_TRUE(asked.startsWith(QStringLiteral("Quit Galloria?"))) << asked.toStdString();
+    player->messageAnswer = [](const QMessageBox&) { return QMessageBox::Yes; };
+    EXPECT_TRUE(frame->close());
+}
+
 TEST(QtSettingsStoreTest, ValuesPersistBySectionAndKey)
 {
     QTemporaryDir home;

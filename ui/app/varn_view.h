@@ -99,8 +99,9 @@ public:
     static QStringList GameFileFilters();
 
     // The window is being closed: during a race the program ends (the race
-    // loop sees it); true when the close may go ahead now.
-    bool AcceptClose();
+    // loop sees it); between races of a set, when `ask`, the player is asked
+    // first. True when the close may go ahead now.
+    bool AcceptClose(bool ask);
     const FinishPhotoAlbum& Photos() const { return photos_; }
     // The STABLE menu's windows.
     CNewHorseEditorDlg& HorseEditor();
