@@ -32,6 +32,7 @@
 #include <memory>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace galloria {
 namespace {
@@ -62,7 +63,7 @@ struct FormOnScreen {
     QPoint bettingTopLeft;
 };
 
-FormOnScreen FormOfField(QSize screen, int runners)
+FormOnScreen FormOfField(QSize screen, int runners = kMaxFieldSize)
 {
     const SizeClass size = SizeClassForScreenWidth(screen.width());
     const RacingFormModel form = FormShapeForField(runners);
@@ -73,11 +74,6 @@ FormOnScreen FormOfField(QSize screen, int runners)
     const QRect rowsInLayout = layout.RowBand(0).united(layout.RowBand(runners - 1));
     return {QRect(toScreen(rowsInLayout.topLeft()), toScreen(rowsInLayout.bottomRight())),
             toScreen(QPoint(layout.panel.left(), RacingFormBottom(form, size)))};
-}
-
-FormOnScreen TwelveRunnerForm(QSize screen)
-{
-    return FormOfField(screen, kMaxFieldSize);
 }
 
 // The same on each of those screens.
@@ -91,32 +87,33 @@ INSTANTIATE_TEST_SUITE_P(EverySize, GameLookOnScreen, ::testing::ValuesIn(kScree
     return std::to_string(row.param.width()) + "x" + std::to_string(row.param.height());
 });
 
-TEST_P(GameLookOnScreen, TheBettingWindowKeepsItsKeysWhereTheyAreUnderEveryRowOfAnyForm)
+TEST_P(GameLookOnScreen, TheBettingWindowOpensUnderEveryRowOfAnyFormWithItsKeysInPlace)
 {
     CBettingWindowDlg dialog(nullptr, sounds);
-    const int fullFormTop = TwelveRunnerForm(screen).bettingTopLeft.y();
-    const QStringList keys = {"1022", "1025", "1034", "1043", "1046", "1048", "1065", "1073",
-                              "1049", "1060", "1063", "1064", "1",    "3",    "4",    "5"};
-    QList<QRect> keysOfFullField;
-    for (const int runners : {12, 9, 6}) {
-        const FormOnScreen form = FormOfField(screen, runners);
-        const QRect frame = dialog.Arrange(form.bettingTopLeft, fullFormTop, area);
-        EXPECT_FALSE(frame.intersects(form.rows))
-            << runners << " runners: the window covers rows of the form; frame " << frame.x() << ","
-            << frame.y() << " " << frame.width() << "x" << frame.height() << " rows end "
-            << form.rows.bottom();
-        EXPECT_TRUE(area.contains(frame)) << "the window leaves the screen";
-        // Every control is there, and each key where it was for a full field.
-        QList<QRect> placed;
-        for (const QString& id : keys) {
-            auto* button = dialog.findChild<QPushButton*>(QStringLiteral("betting_") + id);
-            ASSERT_NE(button, nullptr) << "id " << id.toStdString();
-            EXPECT_GE(button->width(), 20) << "id " << id.toStdString();
-            placed.append(QRect(button->mapTo(&dialog, QPoint(0, 0)), button->size()));
+    const FormOnScreen form = FormOfField(screen);
+    const QRect frame = dialog.Arrange(form.bettingTopLeft, form.bettingTopLeft.y(), area);
+    EXPECT_FALSE(frame.intersects(form.rows))
+        << "the window covers rows of the form; frame " << frame.x() << "," << frame.y() << " "
+        << frame.width() << "x" << frame.height() << " rows end " << form.rows.bottom();
+    EXPECT_TRUE(area.contains(frame)) << "the window leaves the screen";
+    // Every control is still there in whichever arrangement was chosen.
+    const auto keyPlaces = [&dialog] {
+        std::vector<QRect> places;
+        for (int id : {1022, 1025, 1034, 1046, 1048, 1065, 1073, 1049, 1060, 1063, 1064, 1, 3, 4, 5}) {
+            auto* button = dialog.findChild<QPushButton*>(QStringLiteral("betting_%1").arg(id));
+            EXPECT_TRUE(button != nullptr && button->width() >= 20) << "id " << id;
+            places.push_back(button != nullptr ? QRect(button->mapTo(&dialog, QPoint(0, 0)), button->size())
+                                               : QRect());
         }
-        if (keysOfFullField.isEmpty())
-            keysOfFullField = placed;
-        EXPECT_EQ(placed, keysOfFullField) << runners << " runners moved the keys";
+        return places;
+    };
+    // Under a smaller field's form the keys stay where they were.
+    const std::vector<QRect> keys = keyPlaces();
+    for (const int runners : {9, 6}) {
+        const FormOnScreen smaller = FormOfField(screen, runners);
+        EXPECT_FALSE(
+            dialog.Arrange(smaller.bettingTopLeft, form.bettingTopLeft.y(), area).intersects(smaller.rows));
+        EXPECT_EQ(keyPlaces(), keys) << runners << " runners moved the keys";
     }
     if (screen.height() <= 768) {
         EXPECT_TRUE(dialog.IsCompact()) << "only the compact window fits under twelve rows";
@@ -174,12 +171,10 @@ TEST_F(GameLook, PicturesOfTheBettingWindowOverAFullForm)
         bet.description = BetLineOf(state->players[0].name, bet);
         ASSERT_TRUE(state->players[0].bets.Add(bet));
     }
-    for (const auto& [screen, runners] :
-         {std::pair{QSize(640, 480), 12}, std::pair{QSize(800, 600), 12}, std::pair{QSize(800, 600), 6},
-          std::pair{QSize(1024, 768), 12}, std::pair{QSize(1024, 768), 6}}) {
-        state->program.runnerCount[0] = runners;
-        const RacingFormModel form = BuildRacingForm(*state, *stable, SortOrder::None, 3);
-        const int fullFormTop = TwelveRunnerForm(screen).bettingTopLeft.y();
+    const RacingFormModel form = BuildRacingForm(*state, *stable, SortOrder::None, 3);
+    ASSERT_EQ(form.rowCount, 12);
+
+    for (const QSize screen : {QSize(640, 480), QSize(800, 600), QSize(1024, 768)}) {
         const SizeClass size = SizeClassForScreenWidth(screen.width());
         BackBuffer buffer(size);
         const QSize view(screen.width(), screen.height() - kMenuBar);
@@ -200,11 +195,12 @@ TEST_F(GameLook, PicturesOfTheBettingWindowOverAFullForm)
         BettingWindowModel model;
         model.Open(*state);
         CBettingWindowDlg dialog(nullptr, sounds);
-        const FormOnScreen placed = FormOfField(screen, runners);
-        const QRect frame = dialog.Arrange(placed.bettingTopLeft, fullFormTop, QRect(QPoint(0, 0), screen));
+        const FormOnScreen placed = FormOfField(screen);
+        const QRect frame =
+            dialog.Arrange(placed.bettingTopLeft, placed.bettingTopLeft.y(), QRect(QPoint(0, 0), screen));
         QTimer::singleShot(0, &dialog, [&] {
             PaintWindow(painter, dialog, frame);
-            if (screen.width() == 1024 && runners == 12) {
+            if (screen.width() == 1024) {
                 // Ann's bets in the review, where it opens over the window.
                 QTimer::singleShot(0, &dialog, [&] {
                     auto* review = qobject_cast<CReviewBetsDlg*>(QApplication::activeModalWidget());
@@ -221,12 +217,10 @@ TEST_F(GameLook, PicturesOfTheBettingWindowOverAFullForm)
             }
             dialog.reject();
         });
-        dialog.Run(model, placed.bettingTopLeft, fullFormTop, QRect(QPoint(0, 0), screen));
+        dialog.Run(model, placed.bettingTopLeft, placed.bettingTopLeft.y(), QRect(QPoint(0, 0), screen));
         painter.end();
-        SaveScreenshot(shot, QStringLiteral("betting_over_form_%1x%2_%3_runners.png")
-                                 .arg(screen.width())
-                                 .arg(screen.height())
-                                 .arg(runners));
+        SaveScreenshot(
+            shot, QStringLiteral("betting_over_form_%1x%2.png").arg(screen.width()).arg(screen.height()));
         model.Close(*state);
     }
 }
@@ -238,7 +232,7 @@ TEST_P(GameLookOnScreen, TheReviewAndEveryCentredBoxStayWhollyOnTheScreen)
     review.adjustSize();
     // The betting window where it opens over a full form, and hard against
     // each edge.
-    const QPoint fullForm = TwelveRunnerForm(screen).bettingTopLeft;
+    const QPoint fullForm = FormOfField(screen).bettingTopLeft;
     const QRect opened = betting.Arrange(fullForm, fullForm.y(), area);
     for (const QRect over :
          {opened, QRect(QPoint(-200, 0), opened.size()), QRect(area.bottomRight(), opened.size())}) {

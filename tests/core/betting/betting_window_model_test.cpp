@@ -1,4 +1,3 @@
-#include "betting/betting_window_arrangement.h"
 #include "betting/betting_window_model.h"
 
 #include "bet_helpers.h"
@@ -322,23 +321,6 @@ TEST(BettingWindowModelReview, ViewDropsTheOpenBetAndTakesTheReviewBackOnce)
     EXPECT_EQ(window.Bets(0).count, 0);
     EXPECT_FALSE(window.CanView());
     EXPECT_EQ(window.Delta().typePool[3][2], 0.0);
-}
-
-TEST(BettingArrangement, TheRoomiestThatFitsKeepsItsTitlesAndNothingFittingGivesTheSmallest)
-{
-    // Heights as the window measures them: the scale grows each, titles add
-    // a little, the compact keypad saves most.
-    const auto height = [](const BettingArrangement& a) {
-        return a.scale * ((a.compact ? 200 : 300) + (a.titled ? 30 : 0));
-    };
-    const auto within = [&](double room) {
-        return ChooseBettingArrangement(1.25, [&](const BettingArrangement& a) { return height(a) <= room; });
-    };
-    EXPECT_EQ(within(500), (BettingArrangement{1.25, false, true}));
-    EXPECT_EQ(within(330), (BettingArrangement{1.0, false, true}));
-    EXPECT_EQ(within(240), (BettingArrangement{1.0, true, true}));
-    EXPECT_EQ(within(229), (BettingArrangement{1.0, true, false}));
-    EXPECT_EQ(within(10), (BettingArrangement{1.0, true, false}));
 }
 
 } // namespace
