@@ -134,7 +134,17 @@ BetActionResult BettingWindowModel::ChoosePlayer(int player)
     if (!CanChoosePlayer(player))
         return Refused(open_ && !IsPlayerShown(player) ? "That seat has no player in this race set." : "");
     SelectPlayer(player);
-    return Clicked(true);
+    BetActionResult result = Clicked(true);
+    result.message = FullTableNote();
+    return result;
+}
+
+std::string BettingWindowModel::FullTableNote() const
+{
+    if (!HasPlayer() || !seats_[current_].bets.IsFull())
+        return {};
+    return seats_[current_].name + " holds " + std::to_string(kMaxBetsPerPlayer) +
+           " bets, the most a race allows: delete one with View to buy another.";
 }
 
 std::string_view BettingWindowModel::PlayerName(int player) const
@@ -172,8 +182,12 @@ BetActionResult BettingWindowModel::PressKey(AmountKey key)
 
     const std::int64_t amount = AmountAfterKey(openBet_.amount, key);
     const std::int64_t available = static_cast<std::int64_t>(seats_[current_].balance) + reserved_;
-    if (amount > available)
-        return Clicked(false);
+    if (amount > available) {
+        BetActionResult refused = Clicked(false);
+        refused.message = "$" + std::to_string(amount) + " is more than " + seats_[current_].name +
+                          " has: $" + std::to_string(available) + ".";
+        return refused;
+    }
     Reserve(static_cast<int>(amount));
     amountStarted_ = true;
     return Clicked(true);
@@ -275,9 +289,9 @@ BetActionResult BettingWindowModel::Buy()
     if (!CanBuy())
         return Refused(CanPressKey() ? "Choose an amount, a type of bet and its runners first." : "");
     Seat& seat = seats_[current_];
-    // The full table is refused with a sound only; the bet stays composed.
+    // The full table is refused with the delete sound; the bet stays composed.
     if (seat.bets.IsFull())
-        return {.sound = SoundEffect::Delete};
+        return {.sound = SoundEffect::Delete, .message = FullTableNote()};
 
     Bet bet = openBet_;
     bet.description = BetLine();
@@ -295,7 +309,7 @@ BetActionResult BettingWindowModel::Buy()
     reserved_ = 0;
     openBet_ = Bet{};
     SelectPlayer(current_);
-    return {.applied = true, .sound = SoundEffect::Buy};
+    return {.applied = true, .sound = SoundEffect::Buy, .message = FullTableNote()};
 }
 
 bool BettingWindowModel::CanClearAll() const

@@ -83,7 +83,8 @@ public:
     // The amount. Digits append to it, the zero keys only after a first
     // digit; "00" or "000" on a started amount locks further digits until it
     // is cleared; a key that would overdraw the player is rejected but still
-    // clicks. Keys pressed while locked are ignored without a sound.
+    // clicks, and says what the player has. Keys pressed while locked are
+    // ignored without a sound.
     bool CanPressKey() const;
     BetActionResult PressKey(AmountKey key);
     bool DigitsLocked() const { return digitsLocked_; }
@@ -111,9 +112,11 @@ public:
 
     // BUY: with a player, an amount, a type and every leg chosen. A player
     // who already holds the most bets a race allows is refused with the
-    // delete sound and nothing changes. Otherwise the bet goes into the
-    // player's table and the window's pools, and a fresh bet begins for the
-    // same player.
+    // delete sound and a note saying why, and nothing changes (the button
+    // stays enabled so that the sound is heard). Otherwise the bet goes into
+    // the player's table and the window's pools, and a fresh bet begins for
+    // the same player; the bet that fills the table says so at once, as does
+    // choosing a player whose table is full.
     bool CanBuy() const;
     BetActionResult Buy();
 
@@ -159,6 +162,8 @@ private:
     void Reserve(int amount);
     void DropOpenBet();
     void SelectPlayer(int player);
+    // Why the current player can buy no more, or empty while they can.
+    std::string FullTableNote() const;
 
     bool open_ = false;
     Seat seats_[kPlayerSlots];

@@ -124,21 +124,26 @@ std::string RacingFormModel::Cell(int row, FormColumn column) const
     return {};
 }
 
+RacingFormModel FormShapeForField(int runners)
+{
+    RacingFormModel form;
+    form.rowCount = runners;
+    form.compact = runners >= kCompactFormRunners;
+    form.columnHeadings = !form.compact;
+    return form;
+}
+
 RacingFormModel BuildRacingForm(const RaceSetState& state, const Stable& stable, SortOrder sort,
                                 int tippedRunner)
 {
-    RacingFormModel form;
     const int race = state.raceIndex;
+    const int runners = state.program.FieldSize(race);
+    RacingFormModel form = FormShapeForField(runners);
     const bool raceInSet = race >= 0 && race < kRacesPerSet;
     form.raceTitle = Labelled("Race ", race + 1);
     form.purseLabel = "Purse:";
     form.purse = Dollars(raceInSet ? state.program.purse[race] : 0);
     form.raceNumber = Labelled("No. ", state.raceCounter + 1);
-
-    const int runners = state.program.FieldSize(race);
-    form.rowCount = runners;
-    form.compact = runners >= kCompactFormRunners;
-    form.columnHeadings = !form.compact;
 
     std::array<FormHorse, kMaxFieldSize> horses;
     std::array<std::int64_t, kMaxFieldSize> keys{};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/size_class.h"
 #include "betting/bet.h"
 
 #include <array>
@@ -61,7 +62,7 @@ struct RacingFormModel {
     std::string purse;          // "$%d"
     std::string raceNumber;     // "No. %d", the running race number across continued sets
     bool compact = false;       // a full field: tighter rows ...
-    bool columnHeadings = true; // ... and no row of column headings
+    bool columnHeadings = true; // ... and, on a small screen, no row of column headings
     int rowCount = 0;
     std::array<RacingFormRow, kMaxFieldSize> rows;
     int tippedRow = -1; // the row of the tipster's horse, -1 for none
@@ -70,6 +71,19 @@ struct RacingFormModel {
     // place and purse with a space. Empty outside the rows.
     std::string Cell(int row, FormColumn column) const;
 };
+
+// Whether the form is drawn with its row of column headings: always but for
+// a full field on a small screen, where the betting window needs that row's
+// room below the form.
+constexpr bool ShowsColumnHeadings(const RacingFormModel& form, SizeClass size)
+{
+    return form.columnHeadings || size != SizeClass::Small;
+}
+
+// An empty form shaped for a field of `runners`: its row count and whether
+// it is compact, without texts. The view measures a full field's form with
+// it.
+RacingFormModel FormShapeForField(int runners);
 
 // The form of race state.raceIndex. Rows follow `sort`, best first; runners
 // with equal keys keep their post order, and horses without a best time come

@@ -58,26 +58,47 @@ void ScaleBalanceChart(BalanceChart& chart, int min, int max)
     chart.step = static_cast<int>(std::min<std::int64_t>(step, INT32_MAX));
 }
 
-std::string ChartMoneyLabel(int dollars)
+bool RunsAlongEarlierLine(const BalanceChart& chart, std::size_t index)
+{
+    if (index >= chart.lines.size())
+        return false;
+    const std::vector<int>& points = chart.lines[index].points;
+    for (std::size_t earlier = 0; earlier < index; ++earlier) {
+        const std::vector<int>& under = chart.lines[earlier].points;
+        for (std::size_t k = 1; k < std::min(points.size(), under.size()); ++k) {
+            if (points[k - 1] == under[k - 1] && points[k] == under[k])
+                return true;
+        }
+    }
+    return false;
+}
+
+std::string ChartMoneyLabel(int dollars, const BalanceChart& scale)
 {
     const std::int64_t value = dollars;
     const std::int64_t magnitude = value < 0 ? -value : value;
-    std::string text = value < 0 ? "-$" : "$";
-    if (magnitude >= 1000000) {
-        const std::int64_t tenths = (magnitude + 50000) / 100000;
-        text += std::to_string(tenths / 10);
-        if (tenths % 10 != 0) {
-            text += '.';
-            text += std::to_string(tenths % 10);
-        }
-        text += 'M';
-    } else if (magnitude >= 10000 && magnitude % 1000 == 0) {
-        text += std::to_string(magnitude / 1000);
-        text += 'k';
-    } else {
-        text += std::to_string(magnitude);
+    const std::int64_t largest = std::max(std::abs(static_cast<std::int64_t>(scale.low)),
+                                          std::abs(static_cast<std::int64_t>(scale.high)));
+    // One unit for the whole scale, chosen so every mark is written exactly.
+    std::int64_t unit = 1;
+    const char* suffix = "";
+    if (scale.step > 0 && scale.step % 100000 == 0 && largest >= 1000000) {
+        unit = 1000000;
+        suffix = "M";
+    } else if (scale.step > 0 && scale.step % 1000 == 0 && largest >= 10000) {
+        unit = 1000;
+        suffix = "k";
     }
-    return text;
+    if (magnitude == 0)
+        return "$0";
+    std::string text = value < 0 ? "-$" : "$";
+    text += std::to_string(magnitude / unit);
+    // Millions keep their tenths: the step is a whole number of them.
+    if (const std::int64_t tenths = magnitude % unit * 10 / unit; unit == 1000000 && tenths != 0) {
+        text += '.';
+        text += std::to_string(tenths);
+    }
+    return text + suffix;
 }
 
 BalanceChart BalanceChartOf(const RaceSetState& state)

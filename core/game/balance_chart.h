@@ -38,8 +38,15 @@ BalanceChart BalanceChartOf(const RaceSetState& state);
 // still gets one step.
 void ScaleBalanceChart(BalanceChart& chart, int min, int max);
 
-// A scale mark's text, short enough for the chart's margin: "$0", "$500",
-// "$2500", "$20k", "$1.5M" (whole thousands and tenths of millions).
-std::string ChartMoneyLabel(int dollars);
+// Whether line `index` runs along an earlier line for at least one race (the
+// same balances at both ends of it): it is drawn dashed so that the line
+// under it shows through.
+bool RunsAlongEarlierLine(const BalanceChart& chart, std::size_t index);
+
+// A mark's text on the chart's scale, short enough for its margin and in
+// one unit for the whole scale: dollars ("$500", "$2500"), thousands when
+// the scale reaches $10,000 in whole thousands ("$8k", "$20k"), millions
+// when it reaches a million in tenths of one ("$0.5M", "$1.5M").
+std::string ChartMoneyLabel(int dollars, const BalanceChart& scale);
 
 } // namespace galloria

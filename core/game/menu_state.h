@@ -86,6 +86,15 @@ ItemState PhasePopupState(GamePhase phase, MenuPopup popup);
 // The RACE! text a phase sets, or none when it keeps the current one.
 std::optional<std::string_view> PhaseRaceText(GamePhase phase);
 
+// Closing the window between races of a set asks first (a race in progress
+// has its own way out, and with no set there is nothing to lose).
+inline constexpr std::string_view kCloseMidSetQuestion =
+    "Quit Galloria? This set is saved after every race and CONTINUE LAST SET takes you back.";
+constexpr bool AsksBeforeClosing(std::optional<GamePhase> phase)
+{
+    return phase == GamePhase::Betting || phase == GamePhase::Result;
+}
+
 // Putting the racing form on screen (RACING FORM in either popup) offers the
 // way back to the results and takes the two RACING FORM items away.
 ItemState RacingFormShownItemState(MenuCommand command);

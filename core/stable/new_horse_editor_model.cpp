@@ -125,9 +125,10 @@ NewHorseEditorModel::OkResult NewHorseEditorModel::Ok()
         onHorseAdded(stable.records[stable.count - 1]);
 
     // Ready for the next horse; the owner and the colour stay.
+    std::string joined = name + " joined the stable as No. " + std::to_string(stable.count) + ".";
     name.clear();
     values = {};
-    return {true, {}};
+    return {true, {}, std::move(joined)};
 }
 
 std::string NewHorseEditorModel::AddToFiles()

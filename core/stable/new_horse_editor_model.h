@@ -44,11 +44,14 @@ public:
     static constexpr int kSliderCount = 4;
     static constexpr int kSliderMax = 100;
 
-    // What OK did: the horse was added or not, and the text to show (empty
-    // when there is nothing to say).
+    // What OK did: the horse was added or not, the refusal to show (empty
+    // when there is nothing to say) and, for an added horse, the line that
+    // says where it joined the stable, shown in the editor until the next
+    // edit.
     struct OkResult {
         bool added = false;
         std::string message;
+        std::string joined;
     };
 
     // The game's folder, in which the stable and owner files lie.

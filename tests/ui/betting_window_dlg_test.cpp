@@ -110,7 +110,7 @@ struct Fixture {
             if (dialog.isVisible())
                 dialog.reject();
         });
-        dialog.Run(model, topLeft);
+        dialog.Run(model, topLeft, topLeft.y());
     }
 
     RecordingSink sink;
@@ -206,6 +206,10 @@ TEST(BettingWindowDlgKeys, EnterBuysWithoutClosingAndTheTableHoldsTwentyFive)
     Fixture f({{0, "Player 1"}}, 1000);
     bool openAfterEnter = false;
     f.RunWith([&] {
+        // A key that would overdraw is refused in words too.
+        f.Click({Digit(5), Digit(0), Digit(0), Digit(0)});
+        EXPECT_TRUE(f.dialog.findChild<QLabel*>("betting_status")->text().contains("$1000"));
+        f.Click({kClear});
         // A lone player is chosen at once. Enter where a keypad key has the
         // focus means BUY, not that key.
         QPushButton* key = f.Button(Digit(5));
@@ -220,6 +224,7 @@ TEST(BettingWindowDlgKeys, EnterBuysWithoutClosingAndTheTableHoldsTwentyFive)
 
         // The 26th is refused and stays composed; Escape closes, no race.
         f.Click({Digit(2), kWin, kRunnerIds[0], kBuy});
+        EXPECT_TRUE(f.dialog.findChild<QLabel*>("betting_status")->text().contains("25 bets"));
         EXPECT_EQ(f.model.Bets(0).count, kMaxBetsPerPlayer);
         EXPECT_EQ(f.Label(1091), QStringLiteral("973"));
         QTest::keyClick(&f.dialog, Qt::Key_Escape);
@@ -364,7 +369,7 @@ TEST(BettingWindowDlgLook, AClosedModelIsNotShownAndAComposedBetIsPictured)
         if (shown)
             f.dialog.reject();
     });
-    f.dialog.Run(closed, {0, 0});
+    f.dialog.Run(closed, {0, 0}, 0);
     QApplication::processEvents();
     EXPECT_FALSE(shown);
 

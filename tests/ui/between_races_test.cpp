@@ -266,6 +266,40 @@ TEST_F(BetweenRaces, TheSheetRightAfterASetMarksTheNewEntry)
     }
 }
 
+// Every page shows its twenty rows whole and in one font, in the room the
+// sheet has at each size class, with room for three digits under "#".
+TEST_F(BetweenRaces, EveryHallOfFamePageShowsTwentyRowsInOneFont)
+{
+    HallOfFame hallOfFame;
+    for (int list = 0; list < kScoreListCount; ++list) {
+        for (int row = 0; row < kScoreRowCount; ++row) {
+            hallOfFame.table[row][list].name.Set("Marguerite");
+            hallOfFame.table[row][list].value.Set(std::to_string(250000 - 1000 * row));
+        }
+    }
+    HallOfFameSheetModel model;
+    model.Fill(hallOfFame);
+    CScoreSheet sheet(nullptr);
+    sheet.Fill(model);
+    for (const Screen& screen : kScreens) {
+        sheet.FitListsTo(screen.size.width() <= 640 ? screen.size : screen.size * 0.8);
+        const int pixels = sheet.Page(0)->Column(0)->font().pixelSize();
+        for (int page = 0; page < HallOfFameSheetModel::kPageCount; ++page) {
+            sheet.Tabs()->setCurrentIndex(page);
+            SnapOnScreen(sheet, screen, QStringLiteral("hall_of_fame_page%1").arg(page));
+            for (const QListWidget* box : {sheet.Page(page)->Column(0), sheet.Page(page)->Column(2)}) {
+                EXPECT_EQ(box->font().pixelSize(), pixels) << "page " << page;
+                EXPECT_LE(box->visualItemRect(box->item(kScoreRowCount - 1)).bottom(),
+                          box->viewport()->height());
+                EXPECT_LE(QFontMetrics(box->font()).horizontalAdvance(box->item(0)->text().trimmed()),
+                          box->viewport()->width());
+            }
+            if (const QListWidget* races = sheet.Page(page)->Column(3))
+                EXPECT_LE(QFontMetrics(races->font()).horizontalAdvance("000"), races->viewport()->width());
+        }
+    }
+}
+
 TEST_F(BetweenRaces, LiveOddsWithTheChancesMeasured)
 {
     auto stable = std::make_unique<Stable>();

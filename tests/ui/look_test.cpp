@@ -32,6 +32,7 @@
 #include <memory>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace galloria {
 namespace {
@@ -54,26 +55,23 @@ protected:
 constexpr int kMenuBar = 24;
 const QSize kScreens[] = {{640, 480}, {800, 600}, {1024, 768}, {1280, 1024}};
 
-// The racing form of a full field as it lands on a screen: the rows'
-// rectangle and the point the betting window is asked to open at, both in
-// screen coordinates.
+// The racing form of a field as it lands on a screen: the rows' rectangle
+// and the point the betting window is asked to open at, both in screen
+// coordinates.
 struct FormOnScreen {
     QRect rows;
     QPoint bettingTopLeft;
 };
 
-FormOnScreen TwelveRunnerForm(QSize screen)
+FormOnScreen FormOfField(QSize screen, int runners = kMaxFieldSize)
 {
     const SizeClass size = SizeClassForScreenWidth(screen.width());
-    RacingFormModel form;
-    form.rowCount = 12;
-    form.compact = true;
-    form.columnHeadings = false;
+    const RacingFormModel form = FormShapeForField(runners);
     const RacingFormLayout layout = LayOutRacingForm(form, size);
     const BackBuffer buffer(size);
     const QSize view(screen.width(), screen.height() - kMenuBar);
     const auto toScreen = [&](QPoint p) { return buffer.ToView(p, view) + QPoint(0, kMenuBar); };
-    const QRect rowsInLayout = layout.RowBand(0).united(layout.RowBand(11));
+    const QRect rowsInLayout = layout.RowBand(0).united(layout.RowBand(runners - 1));
     return {QRect(toScreen(rowsInLayout.topLeft()), toScreen(rowsInLayout.bottomRight())),
             toScreen(QPoint(layout.panel.left(), RacingFormBottom(form, size)))};
 }
@@ -89,20 +87,33 @@ INSTANTIATE_TEST_SUITE_P(EverySize, GameLookOnScreen, ::testing::ValuesIn(kScree
     return std::to_string(row.param.width()) + "x" + std::to_string(row.param.height());
 });
 
-TEST_P(GameLookOnScreen, TheBettingWindowOpensUnderEveryRowOfAFullFormAndOnTheScreen)
+TEST_P(GameLookOnScreen, TheBettingWindowOpensUnderEveryRowOfAnyFormWithItsKeysInPlace)
 {
     CBettingWindowDlg dialog(nullptr, sounds);
-    const FormOnScreen form = TwelveRunnerForm(screen);
-    const QRect frame = dialog.Arrange(form.bettingTopLeft, area);
+    const FormOnScreen form = FormOfField(screen);
+    const QRect frame = dialog.Arrange(form.bettingTopLeft, form.bettingTopLeft.y(), area);
     EXPECT_FALSE(frame.intersects(form.rows))
         << "the window covers rows of the form; frame " << frame.x() << "," << frame.y() << " "
         << frame.width() << "x" << frame.height() << " rows end " << form.rows.bottom();
     EXPECT_TRUE(area.contains(frame)) << "the window leaves the screen";
     // Every control is still there in whichever arrangement was chosen.
-    for (int id : {1022, 1025, 1034, 1046, 1048, 1065, 1073, 1049, 1060, 1063, 1064, 1, 3, 4, 5}) {
-        auto* button = dialog.findChild<QPushButton*>(QStringLiteral("betting_%1").arg(id));
-        ASSERT_NE(button, nullptr) << "id " << id;
-        EXPECT_GE(button->width(), 20) << "id " << id;
+    const auto keyPlaces = [&dialog] {
+        std::vector<QRect> places;
+        for (int id : {1022, 1025, 1034, 1046, 1048, 1065, 1073, 1049, 1060, 1063, 1064, 1, 3, 4, 5}) {
+            auto* button = dialog.findChild<QPushButton*>(QStringLiteral("betting_%1").arg(id));
+            EXPECT_TRUE(button != nullptr && button->width() >= 20) << "id " << id;
+            places.push_back(button != nullptr ? QRect(button->mapTo(&dialog, QPoint(0, 0)), button->size())
+                                               : QRect());
+        }
+        return places;
+    };
+    // Under a smaller field's form the keys stay where they were.
+    const std::vector<QRect> keys = keyPlaces();
+    for (const int runners : {9, 6}) {
+        const FormOnScreen smaller = FormOfField(screen, runners);
+        EXPECT_FALSE(
+            dialog.Arrange(smaller.bettingTopLeft, form.bettingTopLeft.y(), area).intersects(smaller.rows));
+        EXPECT_EQ(keyPlaces(), keys) << runners << " runners moved the keys";
     }
     if (screen.height() <= 768) {
         EXPECT_TRUE(dialog.IsCompact()) << "only the compact window fits under twelve rows";
@@ -112,7 +123,7 @@ TEST_P(GameLookOnScreen, TheBettingWindowOpensUnderEveryRowOfAFullFormAndOnTheSc
 TEST_F(GameLook, TheBettingWindowKeepsItsRoomyArrangementWithRoomToSpare)
 {
     CBettingWindowDlg roomy(nullptr, sounds);
-    roomy.Arrange(QPoint(0, 0), QRect(0, 0, 1024, 768));
+    roomy.Arrange(QPoint(0, 0), 0, QRect(0, 0, 1024, 768));
     EXPECT_FALSE(roomy.IsCompact());
 }
 
@@ -184,8 +195,9 @@ TEST_F(GameLook, PicturesOfTheBettingWindowOverAFullForm)
         BettingWindowModel model;
         model.Open(*state);
         CBettingWindowDlg dialog(nullptr, sounds);
-        const FormOnScreen placed = TwelveRunnerForm(screen);
-        const QRect frame = dialog.Arrange(placed.bettingTopLeft, QRect(QPoint(0, 0), screen));
+        const FormOnScreen placed = FormOfField(screen);
+        const QRect frame =
+            dialog.Arrange(placed.bettingTopLeft, placed.bettingTopLeft.y(), QRect(QPoint(0, 0), screen));
         QTimer::singleShot(0, &dialog, [&] {
             PaintWindow(painter, dialog, frame);
             if (screen.width() == 1024) {
@@ -205,7 +217,7 @@ TEST_F(GameLook, PicturesOfTheBettingWindowOverAFullForm)
             }
             dialog.reject();
         });
-        dialog.Run(model, placed.bettingTopLeft, QRect(QPoint(0, 0), screen));
+        dialog.Run(model, placed.bettingTopLeft, placed.bettingTopLeft.y(), QRect(QPoint(0, 0), screen));
         painter.end();
         SaveScreenshot(
             shot, QStringLiteral("betting_over_form_%1x%2.png").arg(screen.width()).arg(screen.height()));
@@ -220,7 +232,8 @@ TEST_P(GameLookOnScreen, TheReviewAndEveryCentredBoxStayWhollyOnTheScreen)
     review.adjustSize();
     // The betting window where it opens over a full form, and hard against
     // each edge.
-    const QRect opened = betting.Arrange(TwelveRunnerForm(screen).bettingTopLeft, area);
+    const QPoint fullForm = FormOfField(screen).bettingTopLeft;
+    const QRect opened = betting.Arrange(fullForm, fullForm.y(), area);
     for (const QRect over :
          {opened, QRect(QPoint(-200, 0), opened.size()), QRect(area.bottomRight(), opened.size())}) {
         const QRect frame(CentredWithin(over, FrameSizeOf(review), area), FrameSizeOf(review));

@@ -655,6 +655,22 @@ TEST_F(MainWindowTest, SaveAndOpenAskForAGameFileInTheirDialogs)
     EXPECT_EQ(game.menus.Phase(), GamePhase::Betting);
 }
 
+TEST_F(MainWindowTest, ClosingTheWindowBetweenRacesAsksFirst)
+{
+    ViewRacesAs(ViewRaceMode::None);
+    ASSERT_TRUE(OpenSet());
+    QString asked;
+    player->messageAnswer = [&](const QMessageBox& box) {
+        asked = box.text();
+        SaveScreenshot(const_cast<QMessageBox&>(box), "close_question.png");
+        return QMessageBox::No;
+    };
+    EXPECT_FALSE(frame->close());
+    EXPECT_TRUE(asked.startsWith(QStringLiteral("Quit Galloria?"))) << asked.toStdString();
+    player->messageAnswer = [](const QMessageBox&) { return QMessageBox::Yes; };
+    EXPECT_TRUE(frame->close());
+}
+
 TEST(QtSettingsStoreTest, ValuesPersistBySectionAndKey)
 {
     QTemporaryDir home;

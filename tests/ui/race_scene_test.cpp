@@ -1,8 +1,10 @@
 #include "race/race_scene_painter.h"
 #include "race/runner_sprites.h"
 
+#include "app/back_buffer.h"
 #include "betting/payout_board_view.h"
 #include "betting/payouts.h"
+#include "betting/race_money_board.h"
 #include "race/finish_photo_album.h"
 #include "race/payout_board_painter.h"
 
@@ -270,14 +272,24 @@ TEST(RaceScene, PhotosAreCutFromTheBackBufferAndLabelledInFinishingOrder)
     EXPECT_FALSE(album.Made());
 }
 
+// With the longest names one can give: a horse of 29 letters with an owner, four players of ten.
 TEST_P(RaceSceneAtSize, ThePayoutBoardFits)
 {
+    RegisterFontSubstitutes(); // the boards' face, as the view registers it
     const std::vector<int> order = {4, 0, 2, 1, 3, 5, 6, 7, 8, 9, 10, 11};
     std::vector<std::string> names;
     for (int k = 0; k < 12; ++k)
-        names.push_back(k == 4 ? "Kingfisher Thunder" : "Runner " + std::to_string(k + 1));
+        names.push_back(k == 4 ? "Wwwwwwwwwwwwwwwwwwwwwwwwwwwww" : "Runner " + std::to_string(k + 1));
+    const std::vector<std::string> owners = {"", "", "", "", "Marguerite Whitfield", "", "", "",
+                                             "", "", "", ""};
     PayoutBoard pay{12.4, 5.8, 3.7, 13.7, 6.1, 3.4, 172.7, 461.7};
-    const PayoutBoardView board = BuildPayoutBoardView(order, names, {}, 2, pay);
+    const PayoutBoardView board = BuildPayoutBoardView(order, names, owners, 2, pay);
+    const std::vector<RaceMoneyRow> money(
+        4, {"WWWWWWWWWW", 12500, 125000, 112500, 1234500, "$12,500", "$125,000", "+$112,500", "$1,234,500"});
+    const RaceMoneyBoardLayout layout = LayOutRaceMoneyBoard(size, money);
+    EXPECT_LE(QFontMetrics(layout.font).horizontalAdvance("WWWWWWWWWW"), layout.nameRoom);
+    EXPECT_LE(layout.nameLeft + layout.nameRoom,
+              layout.rights[0] - QFontMetrics(layout.font).horizontalAdvance("$12,500"));
     QImage photo(480, 294, QImage::Format_RGB32);
     photo.fill(QColor(0xAA, 0x5E, 0x00));
     QImage image(LayoutWidth(size), LayoutHeight(size), QImage::Format_RGB32);
@@ -287,7 +299,17 @@ TEST_P(RaceSceneAtSize, ThePayoutBoardFits)
         PaintPayoutBoard(painter, size, board,
                          photo.copy(QRect(QPoint(0, 0), BySizeClass(size, QSize(300, 184), QSize(370, 230),
                                                                     QSize(480, 294)))));
+        PaintRaceMoneyBoard(painter, size, money);
     }
+    // The owner's cream box beside the long name is wide enough to read.
+    int ownerBox = 0;
+    for (int y = 0; y < image.height() / 3; ++y) {
+        for (int x = 0, first = -1; x < image.width() / 2; ++x) {
+            if (image.pixel(x, y) == qRgb(0xE8, 0xE0, 0xC8))
+                ownerBox = std::max(ownerBox, x - (first = first < 0 ? x : first) + 1);
+        }
+    }
+    EXPECT_GE(ownerBox, BySizeClass(size, 44, 56, 72));
     // Nothing is drawn in the last rows of the layout: the board fits.
     for (int x = 0; x < image.width(); x += 3)
         ASSERT_EQ(image.pixel(x, image.height() - 2), qRgb(0, 0, 0)) << "column " << x;

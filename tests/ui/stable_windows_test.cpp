@@ -144,8 +144,11 @@ TEST_F(StableWindows, EditorAddsTwoHorsesThroughItsControlsToBothFiles)
     EXPECT_EQ(editor.NameBox()->text(), QString()) << "cleared for the next horse";
     EXPECT_EQ(editor.Slider(0)->value(), 0);
     EXPECT_EQ(editor.ValueBox(0)->text(), QStringLiteral("0"));
+    EXPECT_EQ(editor.JoinedLine()->text(),
+              QStringLiteral("Star joined the stable as No. %1.").arg(horsesBefore + 1));
 
     QTest::keyClicks(editor.NameBox(), QStringLiteral("Morning Glory"));
+    EXPECT_EQ(editor.JoinedLine()->text(), QString()) << "the next edit begins the next horse";
     editor.Slider(2)->setValue(75);
     QTest::keyClick(editor.NameBox(), Qt::Key_Return); // OK is the default button
     EXPECT_EQ(messages.size(), 1u);
@@ -170,6 +173,7 @@ TEST_F(StableWindows, EditorOffersTheOwnersAndTakesATypedOne)
     ASSERT_EQ(editor.OwnerBox()->count(), 2);
     EXPECT_EQ(editor.OwnerBox()->itemText(0), QStringLiteral("anna Farms"));
     EXPECT_TRUE(editor.OwnerBox()->isEnabled());
+    const QImage enabled = editor.OwnerBox()->grab().toImage();
 
     editor.NameBox()->setText(QStringLiteral("Owned Runner"));
     editor.OwnerBox()->setEditText(QStringLiteral("New Owner"));
@@ -184,6 +188,9 @@ TEST_F(StableWindows, EditorOffersTheOwnersAndTakesATypedOne)
     editor.Model().Open(false);
     editor.ShowModel();
     EXPECT_FALSE(editor.OwnerBox()->isEnabled()) << "ownership off";
+    const QImage disabled = editor.OwnerBox()->grab().toImage();
+    EXPECT_NE(disabled.pixel(4, disabled.height() / 2), enabled.pixel(4, enabled.height() / 2))
+        << "and looks it";
 }
 
 // Six horses of known figures in a stable of the test's own.

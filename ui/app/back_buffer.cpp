@@ -56,7 +56,9 @@ void BackBuffer::DrawTiles(QPainter& painter) const
 
 QPoint BackBuffer::PicturePosition() const
 {
-    return BySizeClass(size_, QPoint(10, 10), QPoint(10, 10), QPoint(200, 160));
+    // The small screen has barely room for the picture; the medium one has
+    // it centred across and a little above the middle, as the large one.
+    return BySizeClass(size_, QPoint(10, 10), QPoint(95, 90), QPoint(200, 160));
 }
 
 QRect BackBuffer::VersionTextRect() const

@@ -166,9 +166,16 @@ void CMainFrame::ApplyMenus(const MenuModel& menus)
         race->setText(Text(menus.RaceText()));
 }
 
+void CMainFrame::CloseWithoutAsking()
+{
+    closeAsked_ = false;
+    close();
+    closeAsked_ = true;
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (view_->AcceptClose())
+    if (view_->AcceptClose(closeAsked_))
         event->accept();
     else
         event->ignore();

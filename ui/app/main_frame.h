@@ -42,8 +42,13 @@ public:
     // menus' check marks are.
     int ScaledPopupWidth(int width) const;
 
+    // Closes the window as EXIT does: without the question the close box
+    // asks in the middle of a set.
+    void CloseWithoutAsking();
+
 protected:
-    // Closing during a race ends the program from the race loop.
+    // Closing during a race ends the program from the race loop; between
+    // races of a set the player is asked first.
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -53,6 +58,7 @@ private:
     std::map<MenuPopup, CSkinMenu*> popups_;
     std::map<MenuCommand, QAction*> actions_;
     CVarnView* view_ = nullptr;
+    bool closeAsked_ = true; // false while EXIT closes the window
 };
 
 } // namespace galloria

@@ -29,6 +29,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QPainter>
 
 namespace galloria {
@@ -144,7 +145,8 @@ void CVarnView::RunCommand(MenuCommand command)
         game.QuitRaceSet();
         break;
     case MenuCommand::Exit:
-        frame_.close();
+        // EXIT is asked for: it closes without the close box's question.
+        frame_.CloseWithoutAsking();
         break;
     case MenuCommand::GameOptions:
         game.GameOptions();
@@ -277,12 +279,19 @@ void CVarnView::ShowNextPhoto()
     payoutBoardWanted_ = true;
 }
 
-bool CVarnView::AcceptClose()
+bool CVarnView::AcceptClose(bool ask)
 {
-    if (!game_->state.raceRunning)
+    if (game_->state.raceRunning) {
+        quitDuringRace_ = true;
+        return false;
+    }
+    if (!ask || !AsksBeforeClosing(game_->menus.Phase()))
         return true;
-    quitDuringRace_ = true;
-    return false;
+    QMessageBox box(QMessageBox::Question, tr("Galloria"), Text(kCloseMidSetQuestion),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    ApplyGameMessageLook(box);
+    return box.exec() == QMessageBox::Yes;
 }
 
 QPoint CVarnView::BettingWindowPosition() const
@@ -293,6 +302,12 @@ QPoint CVarnView::BettingWindowPosition() const
     const int left = LayOutRacingForm(form, buffer_.Size()).panel.left();
     const int bottom = RacingFormBottom(form, buffer_.Size());
     return mapToGlobal(buffer_.ToView(QPoint(left, bottom), size()));
+}
+
+int CVarnView::FullFormBettingTop() const
+{
+    const int bottom = RacingFormBottom(FormShapeForField(kMaxFieldSize), buffer_.Size());
+    return mapToGlobal(buffer_.ToView(QPoint(0, bottom), size())).y();
 }
 
 void CVarnView::paintEvent(QPaintEvent*)
@@ -361,7 +376,7 @@ void CVarnView::ShowTip(std::string_view text)
 
 void CVarnView::RunBettingWindow(BettingWindowModel& window)
 {
-    bettingDlg_->Run(window, BettingWindowPosition());
+    bettingDlg_->Run(window, BettingWindowPosition(), FullFormBettingTop());
 }
 
 std::optional<PersonalDetails> CVarnView::AskPersonalDetails(const PersonalDetails& stored)

@@ -66,6 +66,10 @@ public:
     bool StartupRunning() const { return buffer_.StartupRunning(); }
     // Where the betting window opens: under the racing form's rows.
     QPoint BettingWindowPosition() const;
+    // The y on the screen just below a twelve-runner form: the betting
+    // window's arrangement is chosen to fit there, so it never changes with
+    // the field.
+    int FullFormBettingTop() const;
 
     // GameHost
     MessageAnswer ShowMessage(std::string_view text, MessageKind kind) override;
@@ -95,8 +99,9 @@ public:
     static QStringList GameFileFilters();
 
     // The window is being closed: during a race the program ends (the race
-    // loop sees it); true when the close may go ahead now.
-    bool AcceptClose();
+    // loop sees it); between races of a set, when `ask`, the player is asked
+    // first. True when the close may go ahead now.
+    bool AcceptClose(bool ask);
     const FinishPhotoAlbum& Photos() const { return photos_; }
     // The STABLE menu's windows.
     CNewHorseEditorDlg& HorseEditor();

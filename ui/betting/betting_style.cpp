@@ -25,7 +25,7 @@ int Px(double pixels, double scale)
 
 } // namespace
 
-QString BettingStyleSheet(double scale, bool compact)
+QString BettingStyleSheet(double scale, bool compact, bool titled)
 {
     // Disabled keys fade into the green so that the keys the player can press
     // next stand out; a chosen player, type or runner stays gold even though
@@ -62,7 +62,7 @@ QLineEdit, QListWidget {
 }
 )")
         .arg(Px(compact ? 11 : 13, scale))
-        .arg(Px(compact ? 0 : 9, scale))
+        .arg(Px(titled ? (compact ? 8 : 9) : 0, scale))
         .arg(Px(compact ? 1 : 6, scale))
         .arg(Px(compact ? 19 : 28, scale));
 }

@@ -9,8 +9,9 @@ namespace galloria {
 
 // The look shared by the betting window and the review list: the track's dark
 // green with cream keys and gold for what is chosen or ready to press.
-// The compact arrangement uses smaller keys and titleless groups.
-QString BettingStyleSheet(double scale, bool compact = false);
+// The compact arrangement uses smaller keys; untitled groups leave no room
+// above their frames for a title.
+QString BettingStyleSheet(double scale, bool compact = false, bool titled = true);
 
 // How much larger than the 640 x 480 layout the betting dialogs are drawn on
 // the screen that holds widget: 1 on small and medium screens, where they

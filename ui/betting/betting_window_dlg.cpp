@@ -93,7 +93,8 @@ CBettingWindowDlg::CBettingWindowDlg(QWidget* parent, SoundPlayer& sounds)
     setObjectName(QStringLiteral("betting_146"));
     setWindowTitle(QStringLiteral("Betting Window"));
     BuildControls();
-    ApplyScale(BettingScaleFor(parentWidget() != nullptr ? parentWidget() : this), false);
+    arrangement_.scale = 0.0; // nothing applied yet
+    ApplyArrangement({BettingScaleFor(parentWidget() != nullptr ? parentWidget() : this), false, true});
 }
 
 QPushButton* CBettingWindowDlg::MakeButton(const QString& text, int id, bool checkable)
@@ -114,7 +115,7 @@ void CBettingWindowDlg::BuildControls()
     betLine_->setReadOnly(true);
     betLine_->setFocusPolicy(Qt::NoFocus);
 
-    playerBox_ = new QGroupBox(QStringLiteral("Player"), this);
+    playerBox_ = new QGroupBox(this);
     for (int p = 0; p < kPlayerSlots; ++p) {
         players_[p] = MakeButton(QStringLiteral("Player %1").arg(p + 1), kFirstPlayerId + p, true);
         balances_[p] = new QLabel(this);
@@ -129,7 +130,7 @@ void CBettingWindowDlg::BuildControls()
         });
     }
 
-    amountBox_ = new QGroupBox(QStringLiteral("Amount"), this);
+    amountBox_ = new QGroupBox(this);
     for (int k = 0; k < static_cast<int>(keys_.size()); ++k) {
         const auto key = static_cast<AmountKey>(k);
         keys_[k] = MakeButton(Text(AmountKeyText(key)), kDigitIds[k]);
@@ -145,7 +146,7 @@ void CBettingWindowDlg::BuildControls()
             Apply(model_->ClearAmount());
     });
 
-    typeBox_ = new QGroupBox(QStringLiteral("Type Of Bet"), this);
+    typeBox_ = new QGroupBox(this);
     const struct {
         const char* text;
         int id;
@@ -170,7 +171,7 @@ void CBettingWindowDlg::BuildControls()
         });
     }
 
-    horseBox_ = new QGroupBox(QStringLiteral("Horse(s)"), this);
+    horseBox_ = new QGroupBox(this);
     for (int k = 0; k < kMaxFieldSize; ++k) {
         runners_[k] = MakeButton(QString::number(k + 1), kRunnerIds[k], true);
         KeepPlaceWhenHidden(runners_[k]);
@@ -215,8 +216,6 @@ void CBettingWindowDlg::BuildControls()
     status_->setObjectName(QStringLiteral("betting_status"));
     status_->setProperty("role", QStringLiteral("status"));
     status_->setWordWrap(true);
-
-    LayOut(false);
 }
 
 void CBettingWindowDlg::LayOut(bool compact)
@@ -228,10 +227,6 @@ void CBettingWindowDlg::LayOut(bool compact)
     delete layout();
     for (QGroupBox* box : {playerBox_, amountBox_, typeBox_, horseBox_})
         delete box->layout();
-    playerBox_->setTitle(compact ? QString() : QStringLiteral("Player"));
-    amountBox_->setTitle(compact ? QString() : QStringLiteral("Amount"));
-    typeBox_->setTitle(compact ? QString() : QStringLiteral("Type Of Bet"));
-    horseBox_->setTitle(compact ? QString() : QStringLiteral("Horse(s)"));
 
     auto* playerGrid = new QGridLayout(playerBox_);
     for (int p = 0; p < kPlayerSlots; ++p) {
@@ -291,18 +286,25 @@ void CBettingWindowDlg::LayOut(bool compact)
     layout->addWidget(playerBox_);
     layout->addLayout(middle);
     layout->addLayout(actions);
-    compact_ = compact;
 }
 
-void CBettingWindowDlg::ApplyScale(double scale, bool compact)
+void CBettingWindowDlg::ApplyArrangement(const BettingArrangement& arrangement)
 {
-    if (scale == scale_ && compact == compact_)
+    if (arrangement == arrangement_)
         return;
-    if (compact != compact_)
+    const bool compact = arrangement.compact;
+    if (compact != arrangement_.compact || arrangement_.scale == 0.0)
         LayOut(compact);
-    scale_ = scale;
+    arrangement_ = arrangement;
+    const bool titled = arrangement.titled;
+    playerBox_->setTitle(titled ? tr("Player") : QString());
+    amountBox_->setTitle(titled ? tr("Amount") : QString());
+    typeBox_->setTitle(titled ? tr("Type Of Bet") : QString());
+    horseBox_->setTitle(titled ? tr("Horse(s)") : QString());
+
+    const double scale = arrangement.scale;
     const auto px = [scale](int pixels) { return static_cast<int>(pixels * scale + 0.5); };
-    setStyleSheet(BettingStyleSheet(scale, compact));
+    setStyleSheet(BettingStyleSheet(scale, compact, titled));
 
     const int width = px(kWindowWidth);
     const int margin = compact ? px(3) : px(8);
@@ -329,42 +331,44 @@ void CBettingWindowDlg::ApplyScale(double scale, bool compact)
     }
 }
 
-QRect CBettingWindowDlg::Arrange(QPoint topLeft, const QRect& area)
+QSize CBettingWindowDlg::MeasuredFrame()
 {
-    // The largest arrangement whose frame fits between topLeft and the
-    // bottom of the area: the roomy one at the screen's scale, then at the
-    // smallest, then the compact one at each. When none fits, the compact
-    // one as low as the screen allows.
-    const double screenScale = BettingScaleForScreenWidth(area.width());
-    const struct {
-        double scale;
-        bool compact;
-    } tries[] = {{screenScale, false}, {1.0, false}, {screenScale, true}, {1.0, true}};
-    for (const auto& attempt : tries) {
-        ApplyScale(attempt.scale, attempt.compact);
-        Refresh();
-        // Sized as it will be shown: styled and laid out, even before its
-        // first showing.
-        ensurePolished();
-        for (QWidget* child : findChildren<QWidget*>())
-            child->ensurePolished();
-        layout()->activate();
-        adjustSize();
-        const QSize frame = FrameSizeOf(*this);
-        if (topLeft.y() + frame.height() <= area.top() + area.height() && frame.width() <= area.width())
-            break;
+    Refresh();
+    // Sized as it will be shown: styled and laid out, even before its first
+    // showing.
+    ensurePolished();
+    for (QWidget* child : findChildren<QWidget*>())
+        child->ensurePolished();
+    layout()->activate();
+    adjustSize();
+    return FrameSizeOf(*this);
+}
+
+QRect CBettingWindowDlg::Arrange(QPoint topLeft, int fullFormTop, const QRect& area)
+{
+    if (area != arrangedArea_ || fullFormTop != arrangedFullFormTop_) {
+        arrangedArea_ = area;
+        arrangedFullFormTop_ = fullFormTop;
+        const BettingArrangement chosen = ChooseBettingArrangement(
+            BettingScaleForScreenWidth(area.width()), [&](const BettingArrangement& a) {
+                ApplyArrangement(a);
+                const QSize frame = MeasuredFrame();
+                return fullFormTop + frame.height() <= area.top() + area.height() &&
+                       frame.width() <= area.width();
+            });
+        ApplyArrangement(chosen);
     }
-    const QSize frame = FrameSizeOf(*this);
+    const QSize frame = MeasuredFrame();
     return QRect(KeptWithin(topLeft, frame, area), frame);
 }
 
-void CBettingWindowDlg::Run(BettingWindowModel& model, QPoint topLeft, const QRect& area)
+void CBettingWindowDlg::Run(BettingWindowModel& model, QPoint topLeft, int fullFormTop, const QRect& area)
 {
     if (!model.IsOpen())
         return;
     model_ = &model;
     status_->clear();
-    move(Arrange(topLeft, area.isEmpty() ? AvailableAreaAt(topLeft, *this) : area).topLeft());
+    move(Arrange(topLeft, fullFormTop, area.isEmpty() ? AvailableAreaAt(topLeft, *this) : area).topLeft());
     exec();
     model_ = nullptr;
 }

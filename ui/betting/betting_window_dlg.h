@@ -1,5 +1,7 @@
 #pragma once
 
+#include "betting/betting_window_arrangement.h"
+
 #include <QDialog>
 #include <QPoint>
 #include <QRect>
@@ -38,16 +40,20 @@ public:
     // to keep the whole window on the screen). Returns when the window
     // closes; the caller then closes the model and starts the race if
     // model.StartRaceRequested(). A model that is not open is not shown.
-    // `area` is the screen's available area it must fit in; empty for the
-    // area of the screen that holds topLeft.
-    void Run(BettingWindowModel& model, QPoint topLeft, const QRect& area = QRect());
+    // `fullFormTop` is the y just below the rows of a twelve-runner form,
+    // the lowest the window ever opens on this screen; `area` is the
+    // screen's available area it must fit in, empty for the area of the
+    // screen that holds topLeft.
+    void Run(BettingWindowModel& model, QPoint topLeft, int fullFormTop, const QRect& area = QRect());
 
-    // Chooses the largest arrangement whose frame fits on `area` below
-    // topLeft (under the racing form's rows) and returns the frame's
-    // rectangle on the area: topLeft itself when it fits, moved up or left
-    // only as far as the area needs.
-    QRect Arrange(QPoint topLeft, const QRect& area);
-    bool IsCompact() const { return compact_; }
+    // Lays the window out in the arrangement it keeps for this screen (the
+    // roomiest that fits on `area` below a full form's rows at fullFormTop,
+    // chosen the first time and kept while area and fullFormTop stay the
+    // same) and returns the frame's rectangle on the area: topLeft itself
+    // when it fits, moved up or left only as far as the area needs.
+    QRect Arrange(QPoint topLeft, int fullFormTop, const QRect& area);
+    bool IsCompact() const { return arrangement_.compact; }
+    bool IsTitled() const { return arrangement_.titled; }
 
 private:
     struct TypeButton {
@@ -59,7 +65,8 @@ private:
     void BuildControls();
     QPushButton* MakeButton(const QString& text, int id, bool checkable = false);
     void LayOut(bool compact);
-    void ApplyScale(double scale, bool compact);
+    void ApplyArrangement(const BettingArrangement& arrangement);
+    QSize MeasuredFrame();
 
     void Apply(const BetActionResult& result);
     void Refresh();
@@ -68,8 +75,10 @@ private:
     SoundPlayer& sounds_;
     BettingWindowModel* model_ = nullptr; // only while Run is showing it
     CReviewBetsDlg* review_ = nullptr;
-    double scale_ = 0.0;
-    bool compact_ = false;
+    BettingArrangement arrangement_{};
+    // The screen the arrangement was chosen for: its area and full form's bottom.
+    QRect arrangedArea_;
+    int arrangedFullFormTop_ = 0;
     QGroupBox* playerBox_ = nullptr;
     QGroupBox* amountBox_ = nullptr;
     QGroupBox* typeBox_ = nullptr;

@@ -36,16 +36,23 @@ void StyleBoardTable(QTableWidget* table)
                  look::kGold.name(), course::kClockYellow.name(), course::kBoardStripe.name()));
 }
 
-void SizeForScreen(QWidget* window, QSize largest)
+QSize RoomOnScreen(const QWidget* window)
 {
     const QScreen* screen = window->screen();
     if (screen == nullptr)
-        return;
+        return QSize(LayoutWidth(SizeClass::Small), LayoutHeight(SizeClass::Small));
     // Small and medium screens get the 640 x 480 layout, as the betting
     // window does; a large screen most of its room.
     const bool large = SizeClassForScreenWidth(screen->geometry().width()) == SizeClass::Large;
-    const QSize room = large ? screen->availableGeometry().size() * 0.8
-                             : QSize(LayoutWidth(SizeClass::Small), LayoutHeight(SizeClass::Small));
+    return large ? screen->availableGeometry().size() * 0.8
+                 : QSize(LayoutWidth(SizeClass::Small), LayoutHeight(SizeClass::Small));
+}
+
+void SizeForScreen(QWidget* window, QSize largest)
+{
+    if (window->screen() == nullptr)
+        return;
+    const QSize room = RoomOnScreen(window);
     const QSize least = window->minimumSizeHint();
     window->resize(std::max(least.width(), std::min(room.width(), largest.width())),
                    std::max(least.height(), std::min(room.height(), largest.height())));

@@ -15,6 +15,10 @@ namespace galloria {
 // tote-board header of the boards' blue with the clock's yellow letters.
 void StyleBoardTable(QTableWidget* table);
 
+// The room a window may take on the screen it opens on: 640 x 480 on small
+// and medium screens, most of a large one.
+QSize RoomOnScreen(const QWidget* window);
+
 // Sizes a window for the screen it opens on, never below what its layout
 // needs: 640 x 480 on small and medium screens, most of a large one up to
 // `largest`.

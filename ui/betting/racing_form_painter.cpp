@@ -219,7 +219,7 @@ RacingFormLayout LayOutRacingForm(const RacingFormModel& form, SizeClass size)
     layout.rowPitch = rowPitch;
     layout.heading = QRect(left, top, right - left, headingHeight);
     int y = top + headingHeight;
-    if (form.columnHeadings) {
+    if (ShowsColumnHeadings(form, size)) {
         layout.columnHeadings = QRect(left, y, right - left, columnHeadingHeight);
         y += columnHeadingHeight;
     }
@@ -245,7 +245,7 @@ void PaintRacingForm(QPainter& painter, const RacingFormModel& form, SizeClass s
     painter.setPen(QPen(course::kGeneralPen, 1));
     painter.drawLine(layout.panel.left() + 1, layout.heading.bottom(), layout.panel.right() - 1,
                      layout.heading.bottom());
-    if (form.columnHeadings)
+    if (ShowsColumnHeadings(form, size))
         DrawColumnHeadings(painter, layout, size);
     for (int i = 0; i < form.rowCount && i < kMaxFieldSize; ++i)
         DrawRow(painter, form, layout, i, size);

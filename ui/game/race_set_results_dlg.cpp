@@ -94,7 +94,7 @@ void CBalanceChartView::paintEvent(QPaintEvent*)
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         painter.setPen(look::kDarkTurf);
         painter.drawText(QRectF(0, y - 7, kLeftMargin - 4, 14), Qt::AlignRight | Qt::AlignVCenter,
-                         QString::fromStdString(ChartMoneyLabel(static_cast<int>(mark))));
+                         QString::fromStdString(ChartMoneyLabel(static_cast<int>(mark), chart_)));
     }
     // The races along the bottom: the start, then 1 to 10.
     for (int index = 0; index <= kRacesPerSet; ++index) {
@@ -114,7 +114,8 @@ void CBalanceChartView::paintEvent(QPaintEvent*)
     bold.setPixelSize(11);
     bold.setBold(true);
     double keyX = plot.left();
-    for (const BalanceChart::Line& line : chart_.lines) {
+    for (std::size_t lineIndex = 0; lineIndex < chart_.lines.size(); ++lineIndex) {
+        const BalanceChart::Line& line = chart_.lines[lineIndex];
         const QColor colour = SlotColour(line.slot);
         QPainterPath path;
         for (std::size_t index = 0; index < line.points.size(); ++index) {
@@ -125,7 +126,8 @@ void CBalanceChartView::paintEvent(QPaintEvent*)
                 path.lineTo(point);
         }
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(colour, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const Qt::PenStyle style = RunsAlongEarlierLine(chart_, lineIndex) ? Qt::DashLine : Qt::SolidLine;
+        painter.setPen(QPen(colour, 2.5, style, Qt::RoundCap, Qt::RoundJoin));
         painter.drawPath(path);
         painter.setBrush(colour);
         painter.setPen(QPen(look::kPaper, 1));

@@ -4,16 +4,13 @@
 #include "betting/board_table.h"
 #include "game/game_look.h"
 
-#include <algorithm>
-
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QPushButton>
-#include <QResizeEvent>
-#include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -29,12 +26,18 @@ QString Text(std::string_view text)
 }
 
 // The lists pad their texts with spaces, so they are shown in a fixed-pitch face.
-QFont ListFont()
+QFont ListFont(int pixels)
 {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPixelSize(12);
+    font.setPixelSize(pixels);
     return font;
 }
+
+// The range of the lists' letter heights in pixels.
+constexpr int kSmallestListPixels = 11;
+constexpr int kLargestListPixels = 20;
+// The sheet never grows beyond this on a large screen.
+constexpr QSize kLargestSheet(820, 680);
 
 // Widths of the four columns in characters: date, name, value, races; the
 // Team page has a wider name and no races.
@@ -45,7 +48,8 @@ constexpr int kColumnChars[2][4] = {{17, 30, 18, 4}, {17, 34, 18, 0}};
 CScorePage::CScorePage(int list, QWidget* parent) : QWidget(parent)
 {
     const Sheet::PageLayout& page = Sheet::Page(list);
-    const bool team = !page.racesColumn;
+    team_ = !page.racesColumn;
+    const bool team = team_;
 
     heading_ = new QLabel(Text(page.heading), this);
     heading_->setAlignment(Qt::AlignCenter);
@@ -54,8 +58,7 @@ CScorePage::CScorePage(int list, QWidget* parent) : QWidget(parent)
     heading_->setStyleSheet(QStringLiteral("background: %1; color: %2; font-weight: bold; padding: 3px;")
                                 .arg(look::kPaper.name(), look::kTurf.name()));
 
-    const QFont font = ListFont();
-    const QFontMetrics metrics(font);
+    const QFont font = ListFont(kSmallestListPixels);
     // Each title stands over its column's text, which the lists indent.
     const QString titles[4] = {QStringLiteral("       DATE"),
                                team ? QStringLiteral(" NAME") : QStringLiteral("             NAME"),
@@ -77,11 +80,10 @@ CScorePage::CScorePage(int list, QWidget* parent) : QWidget(parent)
         box->setFocusPolicy(c == 1 ? Qt::StrongFocus : Qt::NoFocus);
         // Date, name and value allow several rows to be selected.
         box->setSelectionMode(c < 3 ? QAbstractItemView::ExtendedSelection : QAbstractItemView::NoSelection);
-        box->setVerticalScrollBarPolicy(c == columns - 1 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+        // The lists are as tall as their twenty rows: they never scroll.
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setUniformItemSizes(true);
-        box->setMinimumWidth(metrics.horizontalAdvance(QLatin1Char('0')) * kColumnChars[team ? 1 : 0][c] +
-                             10);
         box->setStyleSheet(
             QStringLiteral("QListWidget { background: %1; color: %2; border: 1px solid %3; }"
                            "QListWidget::item:selected { background: %4; color: %2; }")
@@ -90,41 +92,30 @@ CScorePage::CScorePage(int list, QWidget* parent) : QWidget(parent)
         grid->setColumnStretch(c, kColumnChars[team ? 1 : 0][c]);
         columns_[c] = box;
     }
-    // The columns scroll as one list.
-    for (int c = 0; c < columns; ++c) {
-        for (int other = 0; other < columns; ++other) {
-            if (other != c)
-                connect(columns_[c]->verticalScrollBar(), &QScrollBar::valueChanged,
-                        columns_[other]->verticalScrollBar(), &QScrollBar::setValue);
-        }
-    }
-
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(6);
     layout->addWidget(heading_);
     layout->addLayout(grid, 1);
+    SetListFont(font);
 }
 
-void CScorePage::resizeEvent(QResizeEvent* event)
+void CScorePage::SetListFont(const QFont& font)
 {
-    QWidget::resizeEvent(event);
-    // The twenty rows fill the page's height: a larger window, larger letters.
-    if (columns_[0] == nullptr)
-        return;
-    const int rowRoom = (columns_[0]->viewport()->height() - 4) / kScoreRowCount;
-    const int pixels = std::clamp(rowRoom * 3 / 4, 11, 20);
-    if (pixels == columns_[0]->font().pixelSize())
-        return;
-    QFont font = columns_[0]->font();
-    font.setPixelSize(pixels);
-    for (QListWidget* box : columns_) {
-        if (box != nullptr)
-            box->setFont(font);
-    }
     for (QLabel* title : titles_) {
         if (title != nullptr)
             title->setFont(font);
+    }
+    for (int c = 0; c < static_cast<int>(columns_.size()); ++c) {
+        QListWidget* box = columns_[c];
+        if (box == nullptr)
+            continue;
+        box->setFont(font);
+        box->setMinimumWidth(
+            QFontMetrics(font).horizontalAdvance(QLatin1Char('0')) * kColumnChars[team_ ? 1 : 0][c] + 10);
+        // Tall enough for all twenty rows, so no list ever scrolls.
+        const int row = box->count() > 0 ? box->sizeHintForRow(0) : QFontMetrics(font).height() + 2;
+        box->setMinimumHeight(kScoreRowCount * row + 2 * box->frameWidth() + 2);
     }
 }
 
@@ -181,11 +172,34 @@ void CScoreSheet::Fill(const HallOfFameSheetModel& model)
         pages_[page]->Fill(model.Rows(page));
 }
 
+void CScoreSheet::FitListsTo(QSize room)
+{
+    // One letter size for every page: the largest whose twenty rows fit the
+    // room on the page that needs the most, so no page scrolls or looks
+    // emptier than another.
+    for (int pixels = kLargestListPixels; pixels >= kSmallestListPixels; --pixels) {
+        const QFont font = ListFont(pixels);
+        for (CScorePage* page : pages_) {
+            page->SetListFont(font);
+            // A hidden page lays itself out only when shown: measured now.
+            page->layout()->invalidate();
+            page->layout()->activate();
+        }
+        tabs_->updateGeometry();
+        layout()->invalidate();
+        layout()->activate();
+        const QSize least = minimumSizeHint();
+        if (least.width() <= room.width() && least.height() <= room.height())
+            return;
+    }
+}
+
 void CScoreSheet::Show(const HallOfFameSheetModel& model)
 {
     Fill(model);
     tabs_->setCurrentIndex(0);
-    SizeForScreen(this, QSize(820, 680));
+    FitListsTo(RoomOnScreen(this).boundedTo(kLargestSheet));
+    SizeForScreen(this, kLargestSheet);
     exec();
 }
 

@@ -8,6 +8,7 @@
 
 class QLabel;
 class QListWidget;
+class QFont;
 class QPushButton;
 class QTabWidget;
 
@@ -24,11 +25,11 @@ public:
 
     QListWidget* Column(int column) const { return columns_[column]; }
     const QLabel* Heading() const { return heading_; }
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
+    // Shows the titles and lists in font, each list tall enough for its rows.
+    void SetListFont(const QFont& font);
 
 private:
+    bool team_ = false; // the Team page: a wider name and no races column
     QLabel* heading_ = nullptr;
     std::array<QLabel*, 4> titles_{};
     std::array<QListWidget*, 4> columns_{}; // date, name, value, races (none on the Team page)
@@ -45,6 +46,9 @@ public:
     void Show(const HallOfFameSheetModel& model);
     // Fills the pages without showing the sheet (Show does this first).
     void Fill(const HallOfFameSheetModel& model);
+    // Gives every page the largest list font that lets the sheet show all
+    // twenty rows of each list within room (Show fits the screen's room).
+    void FitListsTo(QSize room);
 
     QTabWidget* Tabs() const { return tabs_; }
     CScorePage* Page(int page) const { return pages_[page]; }

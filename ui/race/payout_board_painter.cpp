@@ -19,6 +19,9 @@ const QColor kPlacedColour(0xFF, 0xFF, 0xFF);
 const QColor kUnplacedColour(0xFA, 0xA0, 0xB4);
 const QColor kOwnerColour(0x14, 0x14, 0x14);
 
+// The figure columns of the money board.
+constexpr const char* kRaceMoneyHeadings[4] = {"Staked", "Won", "Net", "Balance"};
+
 QFont BoardFont(int pixels, bool bold)
 {
     QFont font("Ariel");
@@ -93,17 +96,24 @@ void PaintPayoutBoard(QPainter& painter, SizeClass size, const PayoutBoardView& 
         painter.setPen(row.placed ? kPlacedColour : kUnplacedColour);
         painter.drawText(QPoint(left + 8, y), Text(row.place));
         painter.setPen(row.tipped ? course::kTippedYellow : (row.placed ? kPlacedColour : kUnplacedColour));
-        const QString name = metrics.elidedText(Text(row.name), Qt::ElideRight, nameWidth);
+        // The name and its owner share the name column: when both are long
+        // each gets half, shortened; otherwise the shorter one whole.
+        const QFontMetrics ownerMetrics(ownerFont);
+        const int ownerGap = 8;
+        const int ownerWanted =
+            row.owner.empty() ? 0 : ownerMetrics.horizontalAdvance(Text(row.owner)) + ownerGap;
+        const int ownerRoom = std::min(
+            ownerWanted, std::max(nameWidth / 2, nameWidth - metrics.horizontalAdvance(Text(row.name))));
+        const QString name = metrics.elidedText(Text(row.name), Qt::ElideRight, nameWidth - ownerRoom);
         painter.drawText(QPoint(nameLeft, y), name);
         if (!row.owner.empty()) {
             painter.setFont(ownerFont);
             painter.setPen(kOwnerColour);
-            const int ownerLeft = nameLeft + metrics.horizontalAdvance(name) + 6;
-            const QString owner = QFontMetrics(ownerFont).elidedText(
-                Text(row.owner), Qt::ElideRight, std::max(0, winRight - figureWidth - ownerLeft));
-            painter.fillRect(QRect(ownerLeft - 2, y - QFontMetrics(ownerFont).ascent(),
-                                   QFontMetrics(ownerFont).horizontalAdvance(owner) + 4,
-                                   QFontMetrics(ownerFont).height()),
+            const int ownerLeft = nameLeft + metrics.horizontalAdvance(name) + ownerGap - 2;
+            const QString owner =
+                ownerMetrics.elidedText(Text(row.owner), Qt::ElideRight, ownerRoom - ownerGap);
+            painter.fillRect(QRect(ownerLeft - 2, y - ownerMetrics.ascent(),
+                                   ownerMetrics.horizontalAdvance(owner) + 4, ownerMetrics.height()),
                              QColor(0xE8, 0xE0, 0xC8));
             painter.drawText(QPoint(ownerLeft, y), owner);
             painter.setFont(font);
@@ -129,53 +139,82 @@ QRect RaceMoneyBoardRect(SizeClass size)
                        QRect(QPoint(364, 20), QPoint(749, 190)), QRect(QPoint(467, 26), QPoint(962, 246)));
 }
 
+RaceMoneyBoardLayout LayOutRaceMoneyBoard(SizeClass size, std::span<const RaceMoneyRow> rows)
+{
+    RaceMoneyBoardLayout layout;
+    layout.rowHeight = BySizeClass(size, 22, 28, 36);
+    // As tall as its rows need, within its area.
+    layout.panel = RaceMoneyBoardRect(size);
+    layout.panel.setBottom(
+        std::min(layout.panel.bottom(),
+                 layout.panel.top() + layout.rowHeight * (static_cast<int>(rows.size()) + 1) + 12));
+    layout.nameLeft = layout.panel.left() + 8;
+    const int gap = BySizeClass(size, 8, 10, 12);
+    // Each figure column is as wide as its widest text, the names get the
+    // rest; letters shrink a little, never below a readable size, until the
+    // longest name shows whole.
+    const int largest = BySizeClass(size, 12, 15, 18);
+    const int smallest = BySizeClass(size, 9, 11, 13);
+    for (int pixels = largest; pixels >= smallest; --pixels) {
+        layout.heading = BoardFont(pixels, true);
+        layout.font = BoardFont(pixels, false);
+        const QFontMetrics headingMetrics(layout.heading);
+        const QFontMetrics metrics(layout.font);
+        int right = layout.panel.right() - 8;
+        for (int c = 3; c >= 0; --c) {
+            layout.rights[c] = right;
+            int width = headingMetrics.horizontalAdvance(QString::fromLatin1(kRaceMoneyHeadings[c]));
+            for (const RaceMoneyRow& row : rows) {
+                const std::string* texts[4] = {&row.stakedText, &row.wonText, &row.netText, &row.balanceText};
+                width = std::max(width, metrics.horizontalAdvance(Text(*texts[c])));
+            }
+            right -= width + gap;
+        }
+        layout.nameRoom = right + gap / 2 - layout.nameLeft;
+        int widestName = headingMetrics.horizontalAdvance(QStringLiteral("This race"));
+        for (const RaceMoneyRow& row : rows)
+            widestName = std::max(widestName, metrics.horizontalAdvance(Text(row.name)));
+        if (widestName <= layout.nameRoom)
+            break;
+    }
+    return layout;
+}
+
 void PaintRaceMoneyBoard(QPainter& painter, SizeClass size, std::span<const RaceMoneyRow> rows)
 {
     if (rows.empty())
         return;
-    const int rowHeight = BySizeClass(size, 22, 28, 36);
-    // As tall as its rows need, within its area.
-    QRect panel = RaceMoneyBoardRect(size);
-    panel.setBottom(
-        std::min(panel.bottom(), panel.top() + rowHeight * (static_cast<int>(rows.size()) + 1) + 12));
+    const RaceMoneyBoardLayout layout = LayOutRaceMoneyBoard(size, rows);
+    const QRect& panel = layout.panel;
     painter.save();
     painter.fillRect(panel, course::kBoardBlue);
     painter.setPen(QColor(0x53, 0x97, 0xE1));
     painter.drawRect(panel);
 
-    const QFont heading = BoardFont(BySizeClass(size, 12, 15, 18), true);
-    const QFont font = BoardFont(BySizeClass(size, 12, 15, 18), false);
-    const int inner = panel.width() - 16;
-    // Name, then four figure columns right-aligned at these fractions.
-    const double columnEnds[4] = {0.44, 0.62, 0.80, 1.0};
-    const char* headings[4] = {"Staked", "Won", "Net", "Balance"};
-    const auto right = [&](int column) {
-        return panel.left() + 8 + static_cast<int>(inner * columnEnds[column]);
-    };
     const auto drawRight = [&](const QString& text, int column, int baseline) {
         painter.drawText(
-            QPoint(right(column) - QFontMetrics(painter.font()).horizontalAdvance(text), baseline), text);
+            QPoint(layout.rights[column] - QFontMetrics(painter.font()).horizontalAdvance(text), baseline),
+            text);
     };
 
-    int y = panel.top() + rowHeight;
-    painter.setFont(heading);
+    int y = panel.top() + layout.rowHeight;
+    painter.setFont(layout.heading);
     painter.setPen(course::kTippedYellow);
-    painter.drawText(QPoint(panel.left() + 8, y), QStringLiteral("This race"));
+    painter.drawText(QPoint(layout.nameLeft, y), QStringLiteral("This race"));
     for (int c = 0; c < 4; ++c)
-        drawRight(QString::fromLatin1(headings[c]), c, y);
+        drawRight(QString::fromLatin1(kRaceMoneyHeadings[c]), c, y);
     painter.setPen(QPen(course::kGeneralPen, 1));
     painter.drawLine(panel.left() + 4, y + 5, panel.right() - 4, y + 5);
 
-    painter.setFont(font);
-    const QFontMetrics metrics(font);
-    const int nameWidth = right(0) - metrics.horizontalAdvance(QStringLiteral("$00,000")) - panel.left() - 16;
+    painter.setFont(layout.font);
+    const QFontMetrics metrics(layout.font);
     for (const RaceMoneyRow& row : rows) {
-        y += rowHeight;
+        y += layout.rowHeight;
         if (y > panel.bottom())
             break;
         painter.setPen(kPlacedColour);
-        painter.drawText(QPoint(panel.left() + 8, y),
-                         metrics.elidedText(Text(row.name), Qt::ElideRight, nameWidth));
+        painter.drawText(QPoint(layout.nameLeft, y),
+                         metrics.elidedText(Text(row.name), Qt::ElideRight, layout.nameRoom));
         drawRight(Text(row.stakedText), 0, y);
         drawRight(Text(row.wonText), 1, y);
         // A gain in green, a loss in the unplaced pink, nothing in white.

@@ -2,6 +2,7 @@
 
 #include "base/size_class.h"
 
+#include <QFont>
 #include <QRect>
 
 #include <span>
@@ -24,5 +25,19 @@ void PaintPayoutBoard(QPainter& painter, SizeClass size, const PayoutBoardView& 
 void PaintRaceMoneyBoard(QPainter& painter, SizeClass size, std::span<const RaceMoneyRow> rows);
 // Where that board goes.
 QRect RaceMoneyBoardRect(SizeClass size);
+
+// How the money board lays out rows: its panel, fonts and row pitch, the
+// names' left edge and room, and the right edge of each figure column
+// (staked, won, net, balance).
+struct RaceMoneyBoardLayout {
+    QRect panel;
+    QFont heading;
+    QFont font;
+    int rowHeight = 0;
+    int nameLeft = 0;
+    int nameRoom = 0;
+    int rights[4] = {};
+};
+RaceMoneyBoardLayout LayOutRaceMoneyBoard(SizeClass size, std::span<const RaceMoneyRow> rows);
 
 } // namespace galloria

@@ -94,8 +94,13 @@ CNewHorseEditorDlg::CNewHorseEditorDlg(QWidget* parent)
     ok_ = new QPushButton(QStringLiteral("OK"), this);
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
     ok_->setDefault(true);
+    joined_ = new QLabel(this);
+    joined_->setObjectName(QStringLiteral("joined"));
+    joined_->setProperty("role", QStringLiteral("status"));
+    joined_->setWordWrap(true);
+    joined_->setMinimumHeight(px(36)); // two lines, so the fixed-size dialog never cuts it
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
+    buttons->addWidget(joined_, 1);
     buttons->addWidget(cancel_);
     buttons->addWidget(ok_);
 
@@ -108,6 +113,12 @@ CNewHorseEditorDlg::CNewHorseEditorDlg(QWidget* parent)
     connect(ok_, &QPushButton::clicked, this, &CNewHorseEditorDlg::PressOk);
     connect(cancel_, &QPushButton::clicked, this, &CNewHorseEditorDlg::reject);
     connect(change_, &QPushButton::clicked, this, &CNewHorseEditorDlg::ChangeColour);
+    // Any edit begins the next horse: the line about the last one goes.
+    connect(name_, &QLineEdit::textEdited, this, &CNewHorseEditorDlg::ClearJoined);
+    connect(owner_->lineEdit(), &QLineEdit::textEdited, this, &CNewHorseEditorDlg::ClearJoined);
+    connect(owner_, &QComboBox::activated, this, &CNewHorseEditorDlg::ClearJoined);
+    for (QSlider* slider : sliders_)
+        connect(slider, &QSlider::actionTriggered, this, &CNewHorseEditorDlg::ClearJoined);
     gallop_.setInterval(kGallopMilliseconds);
     connect(&gallop_, &QTimer::timeout, this, &CNewHorseEditorDlg::StepPreview);
     setFixedSize(sizeHint());
@@ -173,6 +184,7 @@ void CNewHorseEditorDlg::PressOk()
         model.values[static_cast<std::size_t>(s)] = sliders_[static_cast<std::size_t>(s)]->value();
     const NewHorseEditorModel::OkResult result = model.Ok();
     ShowModel();
+    joined_->setText(StableText(result.joined));
     if (!result.message.empty())
         AskWith(ask, this, result.message, MessageKind::Information);
     name_->setFocus();
@@ -192,8 +204,14 @@ void CNewHorseEditorDlg::ChangeColour()
     if (!chosen)
         return;
     model_->colour = HorseColourOf(*chosen);
+    ClearJoined();
     ShowColour();
     repaint();
+}
+
+void CNewHorseEditorDlg::ClearJoined()
+{
+    joined_->clear();
 }
 
 void CNewHorseEditorDlg::reject()

@@ -51,6 +51,7 @@ public:
     QPushButton* ChangeButton() const { return change_; }
     QPushButton* OkButton() const { return ok_; }
     QPushButton* CancelButton() const { return cancel_; }
+    QLabel* JoinedLine() const { return joined_; }
 
 public Q_SLOTS:
     void reject() override;
@@ -60,6 +61,7 @@ private:
     void ChangeColour();
     void ShowColour();
     void StepPreview();
+    void ClearJoined();
 
     std::unique_ptr<NewHorseEditorModel> model_;
     QLineEdit* name_ = nullptr;
@@ -71,7 +73,8 @@ private:
     QPushButton* change_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
-    QImage strip_; // the horse in its colour, all gallop frames
+    QLabel* joined_ = nullptr; // where the last horse joined, until the next edit
+    QImage strip_;             // the horse in its colour, all gallop frames
     int frame_ = 0;
     QTimer gallop_;
 };

@@ -42,6 +42,7 @@ QComboBox {
     color: #123d27; background: #f3ead3; border: 2px solid #b8942f; border-radius: 4px;
     padding: 1px 6px; font-size: %1px;
 }
+QComboBox:disabled { color: #6f8f7b; background: #1e5034; border-color: #2f6446; }
 QComboBox QAbstractItemView {
     color: #123d27; background: #f3ead3;
     selection-color: #f3ead3; selection-background-color: #123d27;

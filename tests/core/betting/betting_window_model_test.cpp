@@ -65,7 +65,8 @@ TEST(BettingWindowModelAmount, KeysReserveTheStakeAndRejectOverdraftsWithAClick)
         const BetActionResult r = window.PressKey(static_cast<AmountKey>(k));
         EXPECT_FALSE(r.applied) << k;
         EXPECT_EQ(r.sound, SoundEffect::Click) << k;
-        EXPECT_TRUE(r.message.empty());
+        // A digit would overdraw and says so; zeros never start an amount.
+        EXPECT_EQ(r.message.empty(), k >= static_cast<int>(AmountKey::Zero)) << k;
     }
     EXPECT_EQ(window.AmountText(), "");
     EXPECT_FALSE(window.CanChooseType(BetType::Win, false));
@@ -107,7 +108,9 @@ TEST(BettingWindowModelAmount, DoubleAndTripleZeroLockTheAmountUntilCleared)
     // Rejected for overdrawing, "00" still ends the amount.
     window.ClearAmount();
     TypeAmount(window, "70");
-    EXPECT_EQ(window.PressKey(AmountKey::DoubleZero).sound, SoundEffect::Click);
+    const BetActionResult overdrawn = window.PressKey(AmountKey::DoubleZero);
+    EXPECT_EQ(overdrawn.sound, SoundEffect::Click);
+    EXPECT_NE(overdrawn.message.find("$6000"), std::string::npos) << overdrawn.message; // what the player has
     EXPECT_TRUE(window.DigitsLocked());
     TypeAmount(window, "1");
     EXPECT_EQ(window.Amount(), 70);
@@ -243,13 +246,17 @@ TEST(BettingWindowModelBuying, TheTwentySixthBetIsRefusedAndClearAllStepsBack)
     window.Open(*state);
     for (int i = 0; i < kMaxBetsPerPlayer; ++i) {
         ComposeBet(window, "2", BetType::Place, {i % 8});
-        ASSERT_TRUE(window.Buy().applied) << i;
+        const BetActionResult bought = window.Buy();
+        ASSERT_TRUE(bought.applied) << i;
+        // The bet that fills the table says so at once.
+        EXPECT_EQ(bought.message.empty(), i + 1 < kMaxBetsPerPlayer) << i;
     }
     ComposeBet(window, "7", BetType::Win, {3});
     const DeltaPools before = window.Delta();
     const BetActionResult refused = window.Buy();
     EXPECT_FALSE(refused.applied);
     EXPECT_EQ(refused.sound, SoundEffect::Delete);
+    EXPECT_NE(refused.message.find("25 bets"), std::string::npos) << refused.message;
     EXPECT_EQ(window.Bets(0).count, 25);
     EXPECT_EQ(std::memcmp(&before, &window.Delta(), sizeof before), 0);
     EXPECT_EQ(window.Balance(0), 1000 - 50 - 7);

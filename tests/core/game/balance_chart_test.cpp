@@ -75,13 +75,28 @@ TEST(BalanceChart, TheScaleIsRoundAndHoldsEveryPoint)
     }
 }
 
-TEST(BalanceChart, ScaleMarksAreShort)
+// The scale is written in one unit, and a line along another's is marked for
+// dashes (one that only crosses it is not).
+TEST(BalanceChart, EveryMarkOfAScaleIsInOneUnitAndALineAlongAnotherIsDashed)
 {
-    const std::pair<int, const char*> cases[] = {{0, "$0"},          {500, "$500"},     {2500, "$2500"},
-                                                 {20000, "$20k"},    {12500, "$12500"}, {-4000, "-$4000"},
-                                                 {1500000, "$1.5M"}, {2000000, "$2M"},  {-20000, "-$20k"}};
-    for (const auto& [dollars, text] : cases)
-        EXPECT_EQ(ChartMoneyLabel(dollars), text);
+    const auto marks = [](int min, int max) {
+        BalanceChart chart;
+        ScaleBalanceChart(chart, min, max);
+        std::string texts;
+        for (long long mark = chart.low; mark <= chart.high; mark += chart.step)
+            texts += ChartMoneyLabel(static_cast<int>(mark), chart) + " ";
+        return texts;
+    };
+    EXPECT_EQ(marks(7400, 10400), "$7000 $7500 $8000 $8500 $9000 $9500 $10000 $10500 ");
+    EXPECT_EQ(marks(4000, 19250), "$4k $6k $8k $10k $12k $14k $16k $18k $20k ");
+    EXPECT_EQ(marks(200000, 1500000), "$0.2M $0.4M $0.6M $0.8M $1M $1.2M $1.4M $1.6M ");
+
+    BalanceChart chart;
+    chart.lines = {
+        {0, "Ann", {10000, 12000, 9000}}, {1, "Bob", {10000, 12000, 15000}}, {2, "Cy", {10000, 8000, 9000}}};
+    EXPECT_FALSE(RunsAlongEarlierLine(chart, 0));
+    EXPECT_TRUE(RunsAlongEarlierLine(chart, 1));
+    EXPECT_FALSE(RunsAlongEarlierLine(chart, 2));
 }
 
 TEST(BalanceChart, TheResultsCarryTheChartOfTheSetAsItEnded)

@@ -101,7 +101,9 @@ TEST_F(NewHorseEditor, AnAcceptedHorseEndsBothFilesAndTheEditorIsReadyForTheNext
     Texts announced;
     editor->onHorseAdded = [&](const HorseRecord& horse) { announced.emplace_back(HorseName(horse)); };
 
-    EXPECT_EQ(Outcome(Add("Star's Pride", {70, 60, 50, 40})), "added");
+    const NewHorseEditorModel::OkResult result = Add("Star's Pride", {70, 60, 50, 40});
+    EXPECT_EQ(Outcome(result), "added");
+    EXPECT_EQ(result.joined, "Star's Pride joined the stable as No. 3.");
     EXPECT_EQ(NamesIn(StablePath()), (Texts{"Thunderbolt", "Blaze", "Star's Pride"}));
     EXPECT_EQ(ReadBytes(BackupPath()), ReadBytes(StablePath()));
     EXPECT_EQ(announced, Texts{"Star's Pride"});
