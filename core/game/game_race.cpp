@@ -259,7 +259,7 @@ void Game::EndOfRace()
     }
 
     SettleBets(state, podium);
-    AppendRaceReport(resultsFile, state, stable, FinishOf(engine));
+    AppendRaceReport(ResultsFileInUse(), state, stable, FinishOf(engine));
     FinishResults();
     state.nextRaceArmed = true;
 }
