@@ -36,8 +36,11 @@ public:
                           std::string_view defaultValue) const override;
     void SetString(std::string_view section, std::string_view key, std::string_view value) override;
 
-private:
     using Key = std::pair<std::string, std::string>; // section, key
+    // Every value as text, by section and key.
+    const std::map<Key, std::string>& Values() const { return values_; }
+
+private:
     static Key MakeKey(std::string_view section, std::string_view key);
 
     std::map<Key, std::string> values_;

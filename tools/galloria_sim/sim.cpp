@@ -38,6 +38,8 @@ int RunGalloriaSim(const std::vector<std::string>& words, std::ostream& out, std
             return RunSetCommand(arguments, out);
         if (arguments.command == "bench")
             return RunBenchCommand(arguments, out);
+        if (arguments.command == "play")
+            return RunPlayCommand(arguments, out);
         throw UsageError("unknown command \"" + arguments.command + "\"");
     } catch (const UsageError& error) {
         err << "galloria-sim: " << error.what() << " (see galloria-sim --help)\n";

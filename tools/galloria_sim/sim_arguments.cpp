@@ -93,6 +93,8 @@ SimArguments ParseSimArguments(const std::vector<std::string>& words)
             SetOnce(arguments.dir, word, value);
         } else if (word == "--threads") {
             SetOnce(arguments.threads, word, value);
+        } else if (word == "--settings") {
+            SetOnce(arguments.settings, word, value);
         } else {
             throw UsageError("unknown option " + word);
         }

@@ -33,7 +33,8 @@ struct SimArguments {
     std::optional<std::string> sets;
     std::optional<std::string> odds;
     std::optional<std::string> dir;
-    std::optional<std::string> threads; // odds: worker threads
+    std::optional<std::string> threads;  // odds: worker threads
+    std::optional<std::string> settings; // play: an INI file as the settings store
     std::vector<std::string> positional;
     bool json = false;
 };

@@ -13,5 +13,7 @@ int RunOddsCommand(const SimArguments& arguments, std::ostream& out);
 int RunStableCommand(const SimArguments& arguments, std::ostream& out);
 int RunSetCommand(const SimArguments& arguments, std::ostream& out);
 int RunBenchCommand(const SimArguments& arguments, std::ostream& out);
+// Returns 1 when an expectation of the script failed.
+int RunPlayCommand(const SimArguments& arguments, std::ostream& out);
 
 } // namespace galloria::sim

@@ -18,6 +18,7 @@ constexpr std::string_view kGeneralUsage =
     "  galloria-sim set --seed S --players NAME[,NAME...] [--strategy none|favourite|longshot|mixed]\n"
     "                   [--stake N] [--sets K] [--odds 1|2|3] [--dir PATH] [--stable PATH] [--json]\n"
     "  galloria-sim bench [--stable PATH]\n"
+    "  galloria-sim play FILE|- [--dir PATH] [--stable PATH] [--settings PATH]\n"
     "  galloria-sim COMMAND --help\n"
     "\n"
     "  race    runs one race from the gate to the finish and prints the finish\n"
@@ -28,6 +29,8 @@ constexpr std::string_view kGeneralUsage =
     "          PATH (default: here), betting N dollars a bet by the strategy\n"
     "  bench   runs a fixed list of seeded races and sets and prints their\n"
     "          signature and the time they took\n"
+    "  play    plays a script of a player's commands against the game and\n"
+    "          prints what the game showed, checking the script's expectations\n"
     "\n"
     "  Characteristics are 0..100; stride phases 0..10; K is a runner index from 0\n"
     "  (-1 for none); horse numbers in --field count from 1; 1 to 12 runners.\n"
@@ -125,12 +128,74 @@ constexpr std::string_view kBenchUsage =
     "The sets start from the stable file PATH (default: resources/stable/Stable.dat,\n"
     "as found from the source folder).\n";
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kCommandUsages = {{
+constexpr std::string_view kPlayUsage =
+    "usage:\n"
+    "  galloria-sim play FILE|- [--dir PATH] [--stable PATH] [--settings PATH]\n"
+    "\n"
+    "Plays the script FILE (- reads standard input) against the game as a player\n"
+    "at the window would, and prints a transcript: each command, then what the\n"
+    "game showed (message boxes with their answers, notices, titles, tips, bets\n"
+    "bought or refused, each race's winner, prices and balances, set results and\n"
+    "the files written). Exit status: 0 when every expectation held, 1 when one\n"
+    "failed (the rest still run), 2 for a script that cannot be understood\n"
+    "(nothing is run).\n"
+    "\n"
+    "  --dir PATH            the game folder, kept afterwards; default a fresh\n"
+    "                        temporary folder, removed afterwards\n"
+    "  --stable PATH         the stable file a folder without one starts from\n"
+    "                        (default resources/stable/Stable.dat)\n"
+    "  --settings PATH       an INI file as the settings store; default one in\n"
+    "                        memory for the whole script\n"
+    "\n"
+    "One command per line; words are separated by blanks, a \"quoted text\" may hold\n"
+    "blanks (and \\n, \\\" and \\\\), # starts a comment. PLAYER is a player's name.\n"
+    "A command that answers a dialog is queued before the command that opens it.\n"
+    "\n"
+    "  seed N                the generator is seeded with N, and the next-race\n"
+    "                        steps take N, N+1, ... instead of the clock\n"
+    "  names A, B, C, D      the next names dialog's four boxes (an empty box\n"
+    "                        leaves the slot out); names cancel cancels it\n"
+    "  menu NAME [FILE]      a menu command by its MenuCommand name:\n"
+    "                        StartNewRaceSet, ContinueLastSet, Open FILE, Save FILE,\n"
+    "                        PauseRace, QuitRaceSet, GameOptions, HallOfFame,\n"
+    "                        BettingWindow, LiveOdds, TrackRacingForm (or\n"
+    "                        ShowRacingForm), RaceOrNextRace, ShowNextPhoto,\n"
+    "                        FinishResults, HowDidIDo, SummaryRacingForm,\n"
+    "                        HelpContents, About; refused when greyed\n"
+    "  race                  menu RaceOrNextRace\n"
+    "  answer yes|no|ok|cancel|retry\n"
+    "                        the answer to the next message box; unqueued, a box\n"
+    "                        gets OK (Yes), and Cancel where it offers Retry\n"
+    "  results continue|stop the next race-set results (unqueued: stop)\n"
+    "  bet PLAYER AMOUNT TYPE LEG [LEG [LEG]] [box]\n"
+    "                        buys a bet at the betting window with its keys; TYPE\n"
+    "                        is win, place, show, across, exacta or triacta; a LEG\n"
+    "                        is a post number, All or Long\n"
+    "  review-delete PLAYER N\n"
+    "                        deletes the player's Nth bet in the review window\n"
+    "  options KEY=VALUE ... the options dialog saved with these settings (SoundOn,\n"
+    "                        Sort, Speed, View, Graphic, Odds, Owner, as stored)\n"
+    "  options reset         the hall-of-fame reset in the options dialog\n"
+    "  add-horse \"NAME\" SPEED SPRINT STAMINA SPONTANEITY [OWNER]\n"
+    "  delete-horses N,...   horses by their numbers in the database, from 1\n"
+    "  enter-horses N,...    horses entered in the next race\n"
+    "  restart               the program is closed and started again\n"
+    "  print                 the race, the phase and each player's balance\n"
+    "  expect balance PLAYER N | expect payout PLAYER N | expect race N\n"
+    "  expect phase none|betting|racing|results | expect message \"TEXT\"\n"
+    "  expect menu NAME enabled|greyed | expect file NAME absent|present|size N\n"
+    "  expect hall LIST ROW \"NAME\" VALUE (LIST by its tab text) | expect horses N\n"
+    "  expect set-end \"TITLE\"|none\n"
+    "                        a failed expectation prints\n"
+    "                        FAILED line N: expected ..., got ...\n";
+
+constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kCommandUsages = {{
     {"race", kRaceUsage},
     {"odds", kOddsUsage},
     {"stable", kStableUsage},
     {"set", kSetUsage},
     {"bench", kBenchUsage},
+    {"play", kPlayUsage},
 }};
 
 } // namespace

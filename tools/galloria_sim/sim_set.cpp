@@ -115,29 +115,29 @@ void PrintRace(const Game& game, int set, bool json, std::ostream& out)
     out << "\n";
 }
 
-void ProvideStable(const SetRunOptions& options)
+} // namespace
+
+void ProvideStable(const fs::path& folder, const std::optional<fs::path>& startingStable)
 {
-    const fs::path data = options.folder / "data";
+    const fs::path data = folder / "data";
     std::error_code error;
     fs::create_directories(data, error);
     if (fs::exists(data / "Stable.dat") || fs::exists(data / "BackUp.dat"))
         return;
-    if (!options.startingStable)
+    if (!startingStable)
         throw FieldError("no stable in " + data.string() + "; name one to start from with --stable PATH");
-    if (!fs::is_regular_file(*options.startingStable))
-        throw FieldError("cannot read the stable file " + options.startingStable->string());
-    fs::copy_file(*options.startingStable, data / "Stable.dat", error);
+    if (!fs::is_regular_file(*startingStable))
+        throw FieldError("cannot read the stable file " + startingStable->string());
+    fs::copy_file(*startingStable, data / "Stable.dat", error);
     if (!error)
-        fs::copy_file(*options.startingStable, data / "BackUp.dat", error);
+        fs::copy_file(*startingStable, data / "BackUp.dat", error);
     if (error)
         throw FieldError("cannot put the stable into " + data.string() + ": " + error.message());
 }
 
-} // namespace
-
 void RunSets(const SetRunOptions& options, std::ostream& out, const AfterRace& afterRace)
 {
-    ProvideStable(options);
+    ProvideStable(options.folder, options.startingStable);
 
     SimHost host(out, options.json);
     for (std::size_t slot = 0; slot < options.players.size() && slot < host.playerNames.size(); ++slot)

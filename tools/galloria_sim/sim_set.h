@@ -33,6 +33,12 @@ struct SetRunOptions {
 // Called after every race has been settled, before the next one.
 using AfterRace = std::function<void(const Game& game)>;
 
+// Fills a game folder without a stable from the stable file `startingStable`,
+// as the game fills its own folder at its first start. Throws FieldError when
+// there is neither.
+void ProvideStable(const std::filesystem::path& folder,
+                   const std::optional<std::filesystem::path>& startingStable);
+
 // Plays the sets, printing each race's winner, prices and balances and each
 // set's results; the second and later sets go on through "Continue Racing".
 // Throws FieldError when the folder has no stable and none is given.
