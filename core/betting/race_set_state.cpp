@@ -39,9 +39,9 @@ void RaceSetState::ResetRaceSet()
 {
     raceCounter = -1;
     for (PlayerSlot& player : players) {
-        // A slot not in the game keeps its balance: it takes no part in the set.
-        if (player.InGame())
-            player.balance = player.startBalance;
+        // A slot not in the game holds no money: a player who left the
+        // game must not leave dollars behind in an empty seat.
+        player.balance = player.InGame() ? player.startBalance : 0;
         player.statistics = BetStatistics{};
         player.bets.Clear();
     }

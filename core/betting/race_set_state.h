@@ -76,7 +76,8 @@ struct RaceSetState {
     bool oddsSimulationActive = false;
 
     // Clears the set for a new start or before an open: the race counter goes
-    // back to -1, every named slot gets its start balance back, every slot's
+    // back to -1, every named slot gets its start balance back and every
+    // empty slot a balance of 0, every slot's
     // statistics are zeroed, bets, pools and morning-line odds are cleared and
     // no race is running or armed.
     void ResetRaceSet();

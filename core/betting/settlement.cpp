@@ -3,6 +3,7 @@
 #include "betting/race_set_state.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -11,14 +12,29 @@ namespace galloria {
 namespace {
 
 constexpr int kMaxDollars = std::numeric_limits<int>::max();
+// Far above any figure a pool can give, and small enough that a stake of
+// the most dollars a balance holds times it still fits 64 bits.
+constexpr double kMostTenths = 1e9;
 
-// Truncates a payout to whole dollars; a figure beyond what a balance can
-// hold is held at the most it can, so a freak payout never wraps around.
-int TruncToDollars(double dollars)
+// A payout figure in whole tenths of a dollar. The figures are rounded to
+// tenths when the prices are made; payouts are reckoned from those tenths
+// exactly, so that a half dollar is never lost to the error of a double.
+std::int64_t Tenths(double figure)
 {
-    if (!(dollars > 0))
+    if (!(figure > 0))
         return 0;
-    return dollars >= kMaxDollars ? kMaxDollars : static_cast<int>(dollars);
+    return std::llround(std::min(figure * 10, kMostTenths));
+}
+
+// amount x tenths / divisor in whole dollars, a half rounded up (the divisor
+// counts tenths of a dollar and is even). A payout beyond what a balance can
+// hold is held at the most it can, so a freak payout never wraps around.
+int RoundedDollars(int amount, std::int64_t tenths, std::int64_t divisor)
+{
+    if (amount <= 0 || tenths <= 0)
+        return 0;
+    const std::int64_t dollars = (amount * tenths + divisor / 2) / divisor;
+    return static_cast<int>(std::min<std::int64_t>(dollars, kMaxDollars));
 }
 
 // Balances and statistics stop at the largest count rather than wrapping round.
@@ -27,11 +43,11 @@ int SaturatingAdd(int total, int amount)
     return static_cast<int>(std::min<std::int64_t>(std::int64_t{total} + amount, kMaxDollars));
 }
 
-// (A x figure + 1) / 2: the dollars of A dollars on a two-dollar figure,
-// rounded half up.
+// A x figure / 2: the dollars of A dollars on a two-dollar figure, rounded
+// half up.
 int StraightShare(int amount, double figure)
 {
-    return TruncToDollars((amount * figure + 1) * 0.5);
+    return RoundedDollars(amount, Tenths(figure), 20);
 }
 
 bool IsLongShotRunner(int runner, const RaceOutcome& race)
@@ -59,26 +75,29 @@ int WheelDivisor(const Bet& bet, const RaceOutcome& race)
 
 int AcrossPayout(const Bet& bet, const PayoutBoard& pay, const Podium& podium)
 {
-    double figures = 0;
+    std::int64_t tenths = 0;
     if (bet.horse[0] == podium.first)
-        figures = pay.showPayFirst + pay.placePayFirst + pay.winPay;
+        tenths = Tenths(pay.showPayFirst) + Tenths(pay.placePayFirst) + Tenths(pay.winPay);
     else if (bet.horse[0] == podium.second)
-        figures = pay.showPaySecond + pay.placePaySecond;
+        tenths = Tenths(pay.showPaySecond) + Tenths(pay.placePaySecond);
     else if (bet.horse[0] == podium.third)
-        figures = pay.showPayThird;
+        tenths = Tenths(pay.showPayThird);
     else
         return 0;
-    return TruncToDollars(bet.amount * figures / 6 + 0.5);
+    // A x figures / 6, a third of a straight share of each place.
+    return RoundedDollars(bet.amount, tenths, 60);
 }
 
 int ExactaPayout(const Bet& bet, const PayoutBoard& pay, const RaceOutcome& race, int divisor)
 {
     const Podium& p = race.podium;
     const bool straightHit = bet.horse[0] == p.first && LegHolds(bet.horse[1], p.second, race);
+    // A straight share divided among the wheel's combinations; a boxed
+    // bet's stake covers two orders, so each is worth half.
     if (!bet.boxed)
-        return straightHit ? TruncToDollars(bet.amount * pay.exactaPay * 0.5 / divisor + 0.5) : 0;
+        return straightHit ? RoundedDollars(bet.amount, Tenths(pay.exactaPay), 20 * divisor) : 0;
     const bool reversedHit = bet.horse[0] == p.second && LegHolds(bet.horse[1], p.first, race);
-    return straightHit || reversedHit ? TruncToDollars(bet.amount * pay.exactaPay * 0.25 / divisor + 0.5) : 0;
+    return straightHit || reversedHit ? RoundedDollars(bet.amount, Tenths(pay.exactaPay), 40 * divisor) : 0;
 }
 
 // Place (0, 1, 2) of a runner on the podium, or -1.
@@ -99,7 +118,7 @@ int TriactaPayout(const Bet& bet, const PayoutBoard& pay, const RaceOutcome& rac
     if (!bet.boxed) {
         const bool hit =
             bet.horse[0] == p.first && bet.horse[1] == p.second && LegHolds(bet.horse[2], p.third, race);
-        return hit ? TruncToDollars(bet.amount * pay.triactaPay * 0.5 / divisor + 0.5) : 0;
+        return hit ? RoundedDollars(bet.amount, Tenths(pay.triactaPay), 20 * divisor) : 0;
     }
     // Boxed: the first two legs on any two places of the podium, the last leg
     // holding for the runner in the remaining place.
@@ -111,7 +130,8 @@ int TriactaPayout(const Bet& bet, const PayoutBoard& pay, const RaceOutcome& rac
     const int remaining = podium[3 - place1 - place2];
     if (!LegHolds(bet.horse[2], remaining, race))
         return 0;
-    return TruncToDollars(bet.amount * pay.triactaPay / 12 / divisor + 0.5);
+    // The stake covers the six orders of the box.
+    return RoundedDollars(bet.amount, Tenths(pay.triactaPay), 120 * divisor);
 }
 
 void CountSettledBet(BetStatistics& statistics, const Bet& bet)

@@ -63,7 +63,8 @@ public:
     // The owner of each runner of the race just run, read from the relations
     // when it ended with ownership on; empty otherwise.
     std::vector<std::string> runnerOwners;
-    // The results file of the current set, named when the set begins.
+    // The results file of the current set, named when the set begins; empty
+    // after an open until the opened game's first race is reported.
     std::filesystem::path resultsFile;
 
     // Each runner's chance of winning the prepared race, measured in the
@@ -152,6 +153,8 @@ private:
     void FinishRaceUndisplayed();
     void EndSet();
     void RecordSetInHallOfFame();
+    // The results file the next race is appended to, begun when there is none.
+    const std::filesystem::path& ResultsFileInUse();
     std::uint32_t SeedFromClock() const;
     void StartRunnerChance();
     void StopRunnerChance();
@@ -161,6 +164,9 @@ private:
     // The end of a quit set is entered in the hall of fame only when the
     // players asked for it.
     bool hallOfFameAtSetEnd_ = true;
+    // A game was just opened with its program drawn: the next-race step
+    // prepares its race, even the first of a set, without drawing again.
+    bool openedGameProgramDrawn_ = false;
 };
 
 } // namespace galloria

@@ -71,11 +71,22 @@ void Game::OpenUnfinishedGame(GameFile file)
         DrawRaceProgram(state.program, stable, random);
         WriteProgramReport(folder, state.program, stable);
     }
-    resultsFile = StartResultsFile(folder, store_, hallOfFame).path;
+    // The opened game's races go to a results file of their own, begun with
+    // its first race: the file its set used before may since hold another
+    // set, and a game opened only to look at takes no number of the ten.
+    resultsFile.clear();
     settings = LoadSettings(store_);
     sounds.SetEnabled(settings.SoundEnabled());
+    openedGameProgramDrawn_ = state.raceIndex < kRacesPerSet;
     --state.raceCounter;
     AdvanceToNextRace();
+}
+
+const std::filesystem::path& Game::ResultsFileInUse()
+{
+    if (resultsFile.empty())
+        resultsFile = StartResultsFile(folder, store_, hallOfFame).path;
+    return resultsFile;
 }
 
 void Game::ContinueLastSet()

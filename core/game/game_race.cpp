@@ -178,7 +178,9 @@ void Game::RunRaceDisplay()
     }
     FinishRaceUndisplayed();
     state.raceRunning = false;
-    if (view != ViewRaceMode::None && !RaceDisplayCancelled())
+    // Every shown race ends with the gallop stopped, one cancelled from the
+    // pause box too: its gallop may have begun after the box was answered.
+    if (view != ViewRaceMode::None)
         sounds.Play(SoundEffect::StopRun);
     EndOfRace();
     if (RaceDisplayCancelled()) {
@@ -257,7 +259,7 @@ void Game::EndOfRace()
     }
 
     SettleBets(state, podium);
-    AppendRaceReport(resultsFile, state, stable, FinishOf(engine));
+    AppendRaceReport(ResultsFileInUse(), state, stable, FinishOf(engine));
     FinishResults();
     state.nextRaceArmed = true;
 }

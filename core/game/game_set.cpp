@@ -4,6 +4,7 @@
 
 #include "base/settings_store.h"
 #include "betting/odds.h"
+#include "game/entered_sets.h"
 #include "game/race_program_draw.h"
 #include "halloffame/high_score_export.h"
 #include "race/race_run.h"
@@ -11,6 +12,7 @@
 #include "reports/results_file.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace galloria {
 
@@ -50,11 +52,14 @@ SetResultInput SetResultInputOf(const RaceSetState& state)
     return input;
 }
 
+// The money of the players in the game; an empty seat counts for nothing.
 long long MoneyInGame(const RaceSetState& state)
 {
     long long money = 0;
-    for (const PlayerSlot& player : state.players)
-        money += player.balance;
+    for (const PlayerSlot& player : state.players) {
+        if (player.InGame())
+            money += player.balance;
+    }
     return money;
 }
 
@@ -150,9 +155,12 @@ void Game::AdvanceToNextRace()
     ++state.raceCounter;
     state.raceIndex = RaceIndexOf(state.raceCounter);
     const bool money = MoneyInGame(state) != 0;
+    // An opened game has its program drawn, at the first race of a set too.
+    const bool openedProgram = std::exchange(openedGameProgramDrawn_, false);
 
-    const bool withinSet = state.raceIndex != 0 && money && !state.quitRequested;
-    const bool firstRace = state.raceIndex == 0 && state.raceCounter == 0 && money && !state.quitRequested;
+    const bool withinSet = (state.raceIndex != 0 || openedProgram) && money && !state.quitRequested;
+    const bool firstRace =
+        !openedProgram && state.raceIndex == 0 && state.raceCounter == 0 && money && !state.quitRequested;
     if (firstRace) {
         if (stable.count < kHorsesNeededForASet) {
             // Checked when the set was begun; a stable changed since cannot
@@ -222,12 +230,22 @@ void Game::EndSet()
     setResults.Fill(state, reason);
     const bool continueRacing = host_.ShowRaceSetResults(setResults) && setResults.CanContinue();
 
-    if (hallOfFameAtSetEnd_)
+    // A set is entered once: a saved game of a set already entered (the
+    // automatic save after its last race, opened again) only shows its results.
+    const std::string fingerprint = SetEndFingerprint(state);
+    if (hallOfFameAtSetEnd_ && !SetAlreadyEntered(store_, fingerprint)) {
         RecordSetInHallOfFame();
+        RememberEnteredSet(store_, fingerprint);
+    }
     hallOfFameAtSetEnd_ = true;
     stable.Save();
 
-    if (!continueRacing) {
+    // A stable pruned too far to give the next set its fields refuses
+    // "Continue Racing" as it refuses a new set, and this set ends.
+    const std::string tooSmall = continueRacing ? StableTooSmallMessage(stable.count) : std::string();
+    if (!tooSmall.empty())
+        Message(tooSmall, MessageKind::Information);
+    if (!continueRacing || !tooSmall.empty()) {
         FirstUpdate();
         return;
     }

@@ -111,6 +111,7 @@ void HorseDatabaseModel::FillOwnerNames()
 
 void HorseDatabaseModel::FillRows()
 {
+    rowsSorted_ = false;
     rows_.assign(static_cast<std::size_t>(stable.count), Row{});
     for (int h = 0; h < stable.count; ++h) {
         const HorseRecord& horse = stable.records[h];
@@ -146,6 +147,7 @@ void HorseDatabaseModel::SortBy(int column)
         return;
     sortAscending = column != sortColumn ? true : !sortAscending;
     sortColumn = column;
+    rowsSorted_ = true;
 
     // Each row's key once, then the rows in key order; rows of equal keys
     // keep the order they had.

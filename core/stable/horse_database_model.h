@@ -87,6 +87,9 @@ public:
     // Whether the rows now run from the smallest key to the largest, for the
     // heading's arrow; meaningless before the first sort.
     bool SortedSmallestFirst() const;
+    // The column the rows are now in the order of, for the heading's arrow;
+    // -1 when they are in stable order, as after opening or a deletion.
+    int ArrowColumn() const { return rowsSorted_ ? sortColumn : -1; }
 
     // "Delete Selected Horse(s)" confirmed, with the selected rows in any
     // order: the horses are deleted and the rows filled again with the new
@@ -118,6 +121,7 @@ private:
     std::vector<int> InListOrder(std::span<const int> selectedRows) const;
 
     std::vector<Row> rows_;
+    bool rowsSorted_ = false; // the rows follow sortColumn, not stable order
 };
 
 } // namespace galloria

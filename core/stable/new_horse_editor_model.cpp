@@ -1,5 +1,7 @@
 #include "stable/new_horse_editor_model.h"
 
+#include "base/file_io.h"
+
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -14,6 +16,17 @@ namespace {
 constexpr std::string_view kNotKeptMessage =
     "Your new horse could not be kept:\nthe stable file or its backup\ncannot be written.\n\nCheck that "
     "the game's data folder\ncan be written to and try again.";
+
+constexpr std::string_view kStableUnreadableMessage =
+    "Your new horse was not added:\nneither the stable file nor its\nbackup could be read, and the\neditor "
+    "writes nothing over them.\n\nCheck the game's data folder\nand try again.";
+
+// A stable file from which at least one horse can be read.
+bool HoldsAHorse(const std::filesystem::path& path)
+{
+    const FileRead file = ReadFileUpTo(path, kHorseRecordSize);
+    return file.HasBytes() && file.bytes.size() >= kHorseRecordSize;
+}
 
 std::string TrimSpaces(std::string_view text)
 {
@@ -108,6 +121,10 @@ NewHorseEditorModel::OkResult NewHorseEditorModel::Ok()
     if (std::accumulate(values.begin(), values.end(), 0) == 0)
         return {false, std::string(kAllZeroMessage)};
 
+    // Loading restores or refreshes one file from the other: only when one
+    // of them holds horses, or an unreadable stable would be written over.
+    if (!HoldsAHorse(stable.StablePath()) && !HoldsAHorse(stable.BackupPath()))
+        return {false, std::string(kStableUnreadableMessage)};
     stable.Load(random);
     for (int h = 0; h < stable.count; ++h) {
         if (HorseName(stable.records[h]) == name)

@@ -516,6 +516,14 @@ TEST_F(MainWindowTest, AnUnshownRaceStillTakesItsPhotosAndTheBoardStepsThroughTh
     frame->Action(MenuCommand::SummaryRacingForm)->trigger();
     frame->Action(MenuCommand::FinishResults)->trigger();
     EXPECT_EQ(view.Photos().ShownSlot(), 0) << "FINISH RESULTS starts again at the winner";
+    // Back at the results, a new window size draws the results again, not the form.
+    frame->resize(frame->width() + 200, frame->height() + 150);
+    QApplication::processEvents();
+    view.Repaint();
+    const QImage resized = view.Buffer().Image();
+    SaveScreenshot(resized, "results_after_form_resized.png");
+    view.GameObject().FinishResults(); // the results put up afresh at the new size
+    EXPECT_EQ(resized, view.Buffer().Image());
 }
 
 TEST_F(MainWindowTest, TheFormReSortsAtOnceWhenItsOrderChangesAndStaysSharpWhenEnlarged)

@@ -432,7 +432,9 @@ void CVarnView::ApplyMenus(const MenuModel& menus)
         buffer_.gameScreenShown = true;
         UpdateBuffer();
     } else if (phase == GamePhase::Result) {
-        // The results: the payout board with the winner's photo.
+        // The results: the payout board with the winner's photo, also when
+        // FINISH RESULTS takes the form away again.
+        formShown_ = false;
         buffer_.racingFormWanted = false;
         photos_.ShowWinner();
         payoutBoardWanted_ = true;

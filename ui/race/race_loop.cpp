@@ -70,11 +70,17 @@ void RunRaceLoop(Game& game, const std::function<void()>& showFrame,
             firstShown = false;
             // From the gate: hold the start, ring the bell, then the gallop.
             // A race shown from the home stretch gallops at once.
+            // A race cancelled from the pause box during the hold starts no
+            // gate and no gallop.
             if (game.frameCounter == 0) {
                 PumpEventsFor(kGateBellAfterMs);
+                if (game.RaceDisplayCancelled())
+                    return;
                 game.sounds.Play(SoundEffect::Gate);
                 PumpEventsFor(kGallopAfterBellMs);
             }
+            if (game.RaceDisplayCancelled())
+                return;
             game.sounds.Play(SoundEffect::Run);
             deadlineNs = stopwatch.nsecsElapsed() + periodNs;
         }

@@ -60,7 +60,7 @@ public:
         if (role == Qt::DisplayRole) {
             QString heading = StableText(database_.Columns()[static_cast<std::size_t>(section)].heading);
             // The sorted column shows its direction: up when the smallest comes first.
-            if (section == database_.sortColumn)
+            if (section == database_.ArrowColumn())
                 heading +=
                     database_.SortedSmallestFirst() ? QStringLiteral(" \u25b2") : QStringLiteral(" \u25bc");
             return heading;

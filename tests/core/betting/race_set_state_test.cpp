@@ -18,7 +18,7 @@ TEST(RaceSetState, ProgramStartsWithNoPlayersAndFullStartBalances)
     EXPECT_EQ(state.pendingViewMode, -1);
 }
 
-TEST(RaceSetState, ResetRestoresNamedSlotsAndLeavesUnnamedBalances)
+TEST(RaceSetState, ResetRestoresNamedSlotsAndEmptiesUnnamedOnes)
 {
     RaceSetState state;
     state.players[0].name = "Ann";
@@ -44,7 +44,7 @@ TEST(RaceSetState, ResetRestoresNamedSlotsAndLeavesUnnamedBalances)
     state.ResetRaceSet();
 
     EXPECT_EQ(state.players[0].balance, 7500);
-    EXPECT_EQ(state.players[2].balance, 55);
+    EXPECT_EQ(state.players[2].balance, 0) << "an empty seat holds no money";
     for (const PlayerSlot& player : state.players) {
         EXPECT_EQ(player.statistics, BetStatistics{});
         EXPECT_EQ(player.bets.count, 0);

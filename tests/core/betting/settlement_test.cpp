@@ -57,6 +57,11 @@ TEST_F(BetPayoutTest, WinPlaceShowAndAcross)
     // A share that is not a whole number of dollars goes to the nearest one.
     EXPECT_EQ(Pays(MakeBet(BetType::Across, 10, 2)), 34); // 33.67
     EXPECT_EQ(Pays(MakeBet(BetType::Across, 10, 7)), 6);  // 6.33
+    // A half dollar rounds up even where doubles reckon 1006.4999...
+    pay.winPay = 35.9;
+    pay.placePayFirst = 20.7;
+    pay.showPayFirst = 10.5;
+    EXPECT_EQ(Pays(MakeBet(BetType::Across, 90, 2)), 1007); // 90 x 67.1 / 6 = 1006.5
 }
 
 TEST_F(BetPayoutTest, ExactaStraightBoxedAndWheels)

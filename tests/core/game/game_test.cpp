@@ -125,6 +125,8 @@ TEST_F(GameSet, AShownRaceCheersOnceAndACancelledPauseFinishesItUnshown)
         game->PauseRace();
         EXPECT_EQ(game->settings.viewRaceMode, ViewRaceMode::None);
         EXPECT_FALSE(game->AdvanceRaceFrame()) << "nothing more is shown";
+        // The gallop begun after the box, as a start held at the gate does.
+        game->sounds.Play(SoundEffect::Run);
     };
     host.sounds.clear();
     game->RaceOrNextRace();
@@ -133,6 +135,11 @@ TEST_F(GameSet, AShownRaceCheersOnceAndACancelledPauseFinishesItUnshown)
     EXPECT_EQ(game->settings.viewRaceMode, ViewRaceMode::WholeRace);
     EXPECT_EQ(game->state.pendingViewMode, -1);
     EXPECT_EQ(Count(host.sounds, "once Sounds/gxcheer.wav"), 0) << "the leader passed 9500 unshown";
+    const auto lastGallop =
+        std::ranges::find(host.sounds.rbegin(), host.sounds.rend(), "loop Sounds/gxrun.wav");
+    ASSERT_NE(lastGallop, host.sounds.rend());
+    EXPECT_NE(std::find(lastGallop.base(), host.sounds.end(), "stop"), host.sounds.end())
+        << "the gallop is stopped";
 }
 
 } // namespace

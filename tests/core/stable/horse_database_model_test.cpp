@@ -179,14 +179,17 @@ TEST_F(HorseDatabase, SortColumnAndDirectionSurviveReopeningAndDeletion)
 {
     database.Open(false);
     database.SortBy(6);
+    EXPECT_EQ(database.ArrowColumn(), 6);
     database.Open(false);
     EXPECT_EQ(database.Cell(0, 1), "Bravo") << "a new opening lists the stable in order";
+    EXPECT_EQ(database.ArrowColumn(), -1) << "and its heading shows no order";
     database.SortBy(6);
     EXPECT_FALSE(database.sortAscending);
     EXPECT_EQ(Names(), (Texts{"Alpha", "Delta", "Foxtrot", "Charlie", "Bravo", "Echo"}));
 
     const int rows[] = {5}; // Echo, number 3
     EXPECT_EQ(database.DeleteRows(rows), "");
+    EXPECT_EQ(database.ArrowColumn(), -1) << "refilled in stable order";
     database.SortBy(6);
     EXPECT_TRUE(database.sortAscending);
     EXPECT_EQ(Names(), (Texts{"Bravo", "Charlie", "Alpha", "Delta", "Foxtrot"}));

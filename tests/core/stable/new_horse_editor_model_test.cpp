@@ -249,5 +249,26 @@ TEST_F(NewHorseEditor, AFileThatCannotBeWrittenLeavesTheHorseOutWithAMessage)
     EXPECT_EQ(ReadBytes(BackupPath()), before);
 }
 
+TEST_F(NewHorseEditor, AStableThatCannotBeReadIsNeitherAddedToNorWrittenOver)
+{
+    // The stable file missing and a folder where the backup belongs; then
+    // both files too short to hold a horse.
+    fs::remove(StablePath());
+    fs::remove(BackupPath());
+    fs::create_directory(BackupPath());
+    const auto missing = Add("Lone Rider");
+    EXPECT_FALSE(missing.added);
+    EXPECT_NE(missing.message.find("could be read"), std::string::npos) << missing.message;
+    EXPECT_FALSE(fs::exists(StablePath()));
+    EXPECT_TRUE(fs::is_directory(BackupPath()));
+
+    fs::remove(BackupPath());
+    WriteBytes(StablePath(), "short");
+    WriteBytes(BackupPath(), "shorter");
+    EXPECT_FALSE(editor->Ok().added);
+    EXPECT_EQ(ReadBytes(StablePath()), "short");
+    EXPECT_EQ(ReadBytes(BackupPath()), "shorter");
+}
+
 } // namespace
 } // namespace galloria
