@@ -98,40 +98,52 @@ std::vector<std::string> NewHorseEditorModel::OwnerChoices() const
     return choices;
 }
 
+namespace {
+
+// OK refused, with the text to show.
+NewHorseEditorModel::OkResult Refusal(std::string message)
+{
+    NewHorseEditorModel::OkResult result;
+    result.message = std::move(message);
+    return result;
+}
+
+} // namespace
+
 NewHorseEditorModel::OkResult NewHorseEditorModel::Ok()
 {
     // Spaces around the name go silently; a name of spaces is no name.
     name = TrimSpaces(name);
     if (name.empty())
-        return {false, std::string(kNoHorseNameMessage)};
+        return Refusal(std::string(kNoHorseNameMessage));
     if (ownershipEnabled) {
         if (std::string problem = OwnerNameProblem(owner); !problem.empty())
-            return {false, std::move(problem)};
+            return Refusal(std::move(problem));
     }
     if (std::string cleaned = CleanHorseName(name); cleaned != name) {
         // The cleaned name goes back into the box; the next OK goes on with it.
         name = std::move(cleaned);
-        return {false, std::string(kOnlyLettersMessage)};
+        return Refusal(std::string(kOnlyLettersMessage));
     }
     // A record holds 29 characters: a longer name is refused, never cut.
     if (name.size() > kMaxHorseNameLength)
-        return {false, std::string(kNameTooLongMessage)};
+        return Refusal(std::string(kNameTooLongMessage));
     for (int& value : values)
         value = std::clamp(value, 0, kSliderMax);
     if (std::accumulate(values.begin(), values.end(), 0) == 0)
-        return {false, std::string(kAllZeroMessage)};
+        return Refusal(std::string(kAllZeroMessage));
 
     // Loading restores or refreshes one file from the other: only when one
     // of them holds horses, or an unreadable stable would be written over.
     if (!HoldsAHorse(stable.StablePath()) && !HoldsAHorse(stable.BackupPath()))
-        return {false, std::string(kStableUnreadableMessage)};
+        return Refusal(std::string(kStableUnreadableMessage));
     stable.Load(random);
     for (int h = 0; h < stable.count; ++h) {
         if (HorseName(stable.records[h]) == name)
-            return {false, std::string(kNameTakenMessage)};
+            return Refusal(std::string(kNameTakenMessage));
     }
     if (std::string refusal = AddToFiles(); !refusal.empty())
-        return {false, std::move(refusal)};
+        return Refusal(std::move(refusal));
 
     // The relation names the horse as stored, and only a horse that was added.
     if (ownershipEnabled && !TrimSpaces(owner).empty()) {
