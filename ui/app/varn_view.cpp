@@ -258,7 +258,7 @@ RaceSceneFrame CVarnView::SceneFrame() const
     return frame;
 }
 
-void CVarnView::DrawRaceFrame()
+void CVarnView::DrawRaceFrame(bool fromLayers)
 {
     QPainter painter(&buffer_.MutableImage());
     buffer_.Prepare(painter);
@@ -266,7 +266,10 @@ void CVarnView::DrawRaceFrame()
         scene_.SetUpCourse(painter, static_cast<int>(game_->settings.graphicsQuality));
         courseSetUp_ = true;
     }
-    scene_.DrawFrame(painter, SceneFrame());
+    if (fromLayers)
+        scene_.DrawFrame(painter, SceneFrame());
+    else
+        scene_.DrawFrameUnlayered(painter, SceneFrame());
 }
 
 void CVarnView::ShowNextPhoto()
@@ -482,7 +485,7 @@ void CVarnView::CaptureFinishPhotos(int newTopThree)
 {
     // The finish frame is drawn into the back buffer, shown or not, and the
     // photos are cut from it; it never reaches the screen itself.
-    DrawRaceFrame();
+    DrawRaceFrame(raceOnScreen_);
     for (int photo = 0; photo < newTopThree; ++photo)
         photos_.Capture(buffer_.Image(), game_->engine.raceTime);
 }

@@ -111,8 +111,10 @@ private:
     void UpdateBuffer();
     void StartStartup();
     RaceSceneFrame SceneFrame() const;
-    // Draws the race's current frame into the back buffer.
-    void DrawRaceFrame();
+    // Draws the race's current frame into the back buffer, from the scene's
+    // layers or, for a single frame of a race not shown, drawn whole without
+    // making them.
+    void DrawRaceFrame(bool fromLayers = true);
     void ShowNextPhoto();
 
     CMainFrame& frame_;
