@@ -23,6 +23,7 @@
 #include "halloffame/score_sheet.h"
 #include "race/payout_board_painter.h"
 #include "race/race_loop.h"
+#include "race/scene_rect_qt.h"
 #include "stable/horse_database_dlg.h"
 #include "stable/new_horse_editor_dlg.h"
 
@@ -272,6 +273,16 @@ void CVarnView::DrawRaceFrame(bool fromLayers)
         scene_.DrawFrameUnlayered(painter, SceneFrame());
 }
 
+QRegion CVarnView::RaceFrameRegion() const
+{
+    // Only the track and the two boxes below it change from frame to frame;
+    // the rest of the window is left as it is on the screen.
+    QRegion region(buffer_.ToView(ToQRect(SceneBoxesFor(buffer_.Size()).track), size()));
+    region += buffer_.ToView(scene_.OverviewRepaintRect(), size());
+    region += buffer_.ToView(scene_.RunningOrderRepaintRect(), size());
+    return region;
+}
+
 void CVarnView::ShowNextPhoto()
 {
     photos_.ShowNext();
@@ -500,7 +511,7 @@ void CVarnView::AnimateRace()
             if (game_->engine.finishThisTick)
                 return; // the photo frame stays off the screen
             DrawRaceFrame();
-            repaint();
+            repaint(RaceFrameRegion());
         },
         [this] { return quitDuringRace_; });
     raceOnScreen_ = false;

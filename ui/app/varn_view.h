@@ -16,6 +16,7 @@
 #include "race/race_scene_painter.h"
 #include "race/runner_sprites.h"
 
+#include <QRegion>
 #include <QTimer>
 #include <QWidget>
 
@@ -115,6 +116,8 @@ private:
     // layers or, for a single frame of a race not shown, drawn whole without
     // making them.
     void DrawRaceFrame(bool fromLayers = true);
+    // The part of the window a race frame changes.
+    QRegion RaceFrameRegion() const;
     void ShowNextPhoto();
 
     CMainFrame& frame_;
