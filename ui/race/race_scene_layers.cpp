@@ -66,9 +66,10 @@ void RaceScenePainter::ComposeCourse(QPainter& painter, int graphicsQuality, int
             qRound(toBuffer.map(QPointF(0, boxes.nearGrass.top)).y()) + nearGrassTexture_.height();
         painter.setClipRect(QRect(pixels.left(), top, pixels.width(), bottom - top) & pixels);
     }
-    painter.drawImage(
-        pixels.topLeft(), courseStrip_,
-        QRect(StripOffset(toBuffer, graphicsQuality, camera), 0, pixels.width(), pixels.height()));
+    // Held inside the strip at scales below one, where rounding could reach past it.
+    const int from =
+        std::clamp(StripOffset(toBuffer, graphicsQuality, camera), 0, courseStrip_.width() - pixels.width());
+    painter.drawImage(pixels.topLeft(), courseStrip_, QRect(from, 0, pixels.width(), pixels.height()));
 }
 
 int RaceScenePainter::StripOffset(const QTransform& toBuffer, int graphicsQuality, int camera) const
