@@ -131,7 +131,10 @@ TEST_P(RaceSceneLayers, FramesFromTheLayersLookLikeFramesDrawnWhole)
             worst.mean = std::max(worst.mean, d.mean);
         }
         if (screen.buffer == QSize(LayoutWidth(screen.size), LayoutHeight(screen.size))) {
-            EXPECT_EQ(worst.mean, 0) << "pixel for pixel at the layout's own size, quality " << quality;
+            // Pixel for pixel but for a step of rounding on the lakes' soft
+            // edges, which the strip draws at another offset.
+            EXPECT_EQ(worst.shareBeyondNoise, 0) << "quality " << quality;
+            EXPECT_LT(worst.mean, 0.01) << "quality " << quality;
         } else {
             // Scaled, the sprites and the strip land on whole pixels where
             // drawing them would start between two: their edges and the
