@@ -4,7 +4,7 @@
 
 namespace galloria {
 
-void RunnerChance::Start(const CRaceEngine& field, std::uint32_t seed, int runs)
+void RunnerChance::Start(const CRaceEngine& field, std::uint32_t seed, int runs, int threads)
 {
     Stop();
     fieldSize_ = field.fieldSize;
@@ -21,8 +21,8 @@ void RunnerChance::Start(const CRaceEngine& field, std::uint32_t seed, int runs)
         inputs->stamina[k] = field.stamina[k];
         inputs->spontaneity[k] = field.spontaneity[k];
     }
-    thread_ = std::thread([this, inputs, seed, runs] {
-        const RaceStudy study = StudyField(*inputs, seed, runs, &stop_);
+    thread_ = std::thread([this, inputs, seed, runs, threads] {
+        const RaceStudy study = StudyField(*inputs, seed, runs, &stop_, threads);
         if (stop_.load())
             return; // stopped: the figures of a part of the runs mean nothing
         result_ = study;

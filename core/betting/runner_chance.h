@@ -13,8 +13,9 @@
 namespace galloria {
 
 // Each runner's chance of winning the race about to be run, measured by
-// running that very field many times on a thread of its own, with a generator
-// of its own, so the game's draws are untouched. The game starts it when the
+// running that very field many times on threads of its own (its chunks
+// shared over the machine's cores), with generators of its own, so the game's
+// draws are untouched. The game starts it when the
 // race has been prepared and stops it when the race starts or the set ends;
 // nobody ever waits for it: the figures are read only once it reports done.
 class RunnerChance {
@@ -28,8 +29,10 @@ public:
     ~RunnerChance() { Stop(); }
 
     // Begins measuring the field that `field`'s inputs describe (see
-    // StudyField), after stopping any measurement still under way.
-    void Start(const CRaceEngine& field, std::uint32_t seed, int runs = kRuns);
+    // StudyField) on `threads` threads, after stopping any measurement still
+    // under way. The figures do not depend on the thread count.
+    void Start(const CRaceEngine& field, std::uint32_t seed, int runs = kRuns,
+               int threads = StudyThreadCount());
     // Stops the measurement at once (within one simulated race) and forgets
     // it; afterwards nothing of it runs and the status is Idle.
     void Stop();
@@ -43,7 +46,7 @@ public:
 
 private:
     std::unique_ptr<CRaceEngine> inputs_; // the thread's copy of the field, kept until it is joined
-    std::thread thread_;
+    std::thread thread_;                  // runs the study and its helpers
     std::atomic<bool> stop_{false};
     std::atomic<bool> done_{false};
     int fieldSize_ = 0;

@@ -81,12 +81,14 @@ int ScenePlaceX(SizeClass size, int place, int leaderPosition)
     return SceneRight(size) + (place - leaderPosition);
 }
 
+int CameraTravel(SizeClass size, int leaderPosition)
+{
+    return leaderPosition < CameraMiddle(size) ? 0 : std::min(leaderPosition, kCourseFinish);
+}
+
 int RailPostShift(SizeClass size, int leaderPosition, int spacing)
 {
-    if (spacing <= 0)
-        return 0;
-    const int followed = std::clamp(leaderPosition, CameraMiddle(size), kCourseFinish);
-    return leaderPosition < CameraMiddle(size) ? 0 : followed % spacing;
+    return spacing <= 0 ? 0 : CameraTravel(size, leaderPosition) % spacing;
 }
 
 int FarRailPostSpacing(SizeClass size)

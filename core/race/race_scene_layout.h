@@ -36,6 +36,12 @@ int SpriteFrame(int gaitPhase, int frameCounter);
 // The x at which a place of the course is drawn while the camera follows.
 int ScenePlaceX(SizeClass size, int place, int leaderPosition);
 
+// How far the camera has moved along the course: 0 until the leader reaches
+// the middle of the view, then with the leader, standing at the finish once
+// the leader is past it. What scrolls with the course (textures, rails,
+// lakes) stands at its own x less this.
+int CameraTravel(SizeClass size, int leaderPosition);
+
 // The shift of a rail's post pattern: it follows the leader while the camera
 // does, stands still before and keeps its last shift after.
 int RailPostShift(SizeClass size, int leaderPosition, int spacing);

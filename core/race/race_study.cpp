@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <memory>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 namespace galloria {
 
@@ -62,15 +65,39 @@ void AddStudy(RaceStudy& sum, const RaceStudy& part)
     }
 }
 
-RaceStudy StudyField(const CRaceEngine& field, std::uint32_t seed, int runs, const std::atomic<bool>* stop)
+int StudyThreadCount()
 {
-    RaceStudy study;
-    for (int chunk = 0; chunk * kStudyChunkRuns < runs; ++chunk) {
-        const int chunkRuns = std::min(kStudyChunkRuns, runs - chunk * kStudyChunkRuns);
-        AddStudy(study, StudyChunk(field, StudyChunkSeed(seed, chunk), chunkRuns, stop));
-        if (stop != nullptr && stop->load(std::memory_order_relaxed))
-            break;
+    return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+}
+
+RaceStudy StudyField(const CRaceEngine& field, std::uint32_t seed, int runs, const std::atomic<bool>* stop,
+                     int threads)
+{
+    const int chunks = runs > 0 ? (runs + kStudyChunkRuns - 1) / kStudyChunkRuns : 0;
+    std::vector<RaceStudy> parts(chunks);
+    std::atomic<int> nextChunk{0};
+    const auto work = [&] {
+        for (int chunk = nextChunk++; chunk < chunks; chunk = nextChunk++) {
+            if (stop != nullptr && stop->load(std::memory_order_relaxed))
+                return;
+            const int chunkRuns = std::min(kStudyChunkRuns, runs - chunk * kStudyChunkRuns);
+            parts[chunk] = StudyChunk(field, StudyChunkSeed(seed, chunk), chunkRuns, stop);
+        }
+    };
+    std::vector<std::jthread> helpers;
+    for (int t = 1; t < std::min(threads, chunks); ++t) {
+        try {
+            helpers.emplace_back(work);
+        } catch (const std::system_error&) {
+            break; // no more threads to be had: the ones running share the chunks
+        }
     }
+    work();
+    helpers.clear(); // joins
+
+    RaceStudy study;
+    for (const RaceStudy& part : parts)
+        AddStudy(study, part);
     return study;
 }
 

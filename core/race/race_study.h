@@ -37,8 +37,14 @@ RaceStudy StudyChunk(const CRaceEngine& field, std::uint32_t chunkSeed, int runs
 // Adds a later chunk's figures to `sum`.
 void AddStudy(RaceStudy& sum, const RaceStudy& part);
 
-// The whole study of `runs` races, chunk after chunk on this thread.
+// The whole study of `runs` races, its chunks shared out among `threads`
+// threads (this one among them; at least one is used). Each thread takes the
+// next chunk not yet taken, so the figures are the same for any thread count.
+// A stop ends every thread within one race.
 RaceStudy StudyField(const CRaceEngine& field, std::uint32_t seed, int runs,
-                     const std::atomic<bool>* stop = nullptr);
+                     const std::atomic<bool>* stop = nullptr, int threads = 1);
+
+// The machine's cores, at least one: how many threads a study is given.
+int StudyThreadCount();
 
 } // namespace galloria

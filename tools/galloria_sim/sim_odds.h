@@ -17,9 +17,8 @@ struct OddsTally {
     std::vector<long long> wins, places, shows, totalTime;
 };
 
-// The races are run in the core's chunks (race/race_study.h): each chunk
-// starts its own generator from the seed and its number, and the chunks'
-// tallies are added in chunk order, so the result depends on the seed and the
+// The races are run in the core's chunks (race/race_study.h), as the live
+// odds' Chance column runs them: the result depends on the seed and the
 // number of races only, never on how many threads share the chunks.
 // Runs `runs` races of the field without a tipped runner on `threads` threads (at least one).
 OddsTally StudyField(const std::vector<SimRunner>& field, std::uint32_t seed, int runs, int threads);

@@ -177,6 +177,13 @@ QPoint BackBuffer::ToView(QPoint layoutPoint, QSize viewSize) const
                   target.top() + layoutPoint.y() * target.height() / LayoutHeight(size_));
 }
 
+QRect BackBuffer::ToView(const QRect& layoutRect, QSize viewSize) const
+{
+    return QRect(ToView(layoutRect.topLeft(), viewSize),
+                 ToView(layoutRect.bottomRight() + QPoint(1, 1), viewSize))
+        .adjusted(-1, -1, 1, 1);
+}
+
 void BackBuffer::Present(QPainter& painter, QSize viewSize) const
 {
     // A window too narrow to show anything is left alone.

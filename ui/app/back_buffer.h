@@ -66,6 +66,9 @@ public:
     QRect TargetRect(QSize viewSize) const;
     // A layout point in the view's coordinates.
     QPoint ToView(QPoint layoutPoint, QSize viewSize) const;
+    // The part of the view that shows a layout rectangle, a pixel more all
+    // round for the rounding.
+    QRect ToView(const QRect& layoutRect, QSize viewSize) const;
     // Paints the buffer into a view of `viewSize`, on black.
     void Present(QPainter& painter, QSize viewSize) const;
 

@@ -23,6 +23,7 @@
 #include "halloffame/score_sheet.h"
 #include "race/payout_board_painter.h"
 #include "race/race_loop.h"
+#include "race/scene_rect_qt.h"
 #include "stable/horse_database_dlg.h"
 #include "stable/new_horse_editor_dlg.h"
 
@@ -260,7 +261,7 @@ RaceSceneFrame CVarnView::SceneFrame() const
     return frame;
 }
 
-void CVarnView::DrawRaceFrame()
+void CVarnView::DrawRaceFrame(bool fromLayers)
 {
     QPainter painter(&buffer_.MutableImage());
     buffer_.Prepare(painter);
@@ -268,7 +269,20 @@ void CVarnView::DrawRaceFrame()
         scene_.SetUpCourse(painter, static_cast<int>(game_->settings.graphicsQuality));
         courseSetUp_ = true;
     }
-    scene_.DrawFrame(painter, SceneFrame());
+    if (fromLayers)
+        scene_.DrawFrame(painter, SceneFrame());
+    else
+        scene_.DrawFrameUnlayered(painter, SceneFrame());
+}
+
+QRegion CVarnView::RaceFrameRegion() const
+{
+    // Only the track and the two boxes below it change from frame to frame;
+    // the rest of the window is left as it is on the screen.
+    QRegion region(buffer_.ToView(ToQRect(SceneBoxesFor(buffer_.Size()).track), size()));
+    region += buffer_.ToView(scene_.OverviewRepaintRect(), size());
+    region += buffer_.ToView(scene_.RunningOrderRepaintRect(), size());
+    return region;
 }
 
 void CVarnView::ShowNextPhoto()
@@ -499,7 +513,7 @@ void CVarnView::CaptureFinishPhotos(int newTopThree)
 {
     // The finish frame is drawn into the back buffer, shown or not, and the
     // photos are cut from it; it never reaches the screen itself.
-    DrawRaceFrame();
+    DrawRaceFrame(raceOnScreen_);
     for (int photo = 0; photo < newTopThree; ++photo)
         photos_.Capture(buffer_.Image(), game_->engine.raceTime);
 }
@@ -514,7 +528,7 @@ void CVarnView::AnimateRace()
             if (game_->engine.finishThisTick)
                 return; // the photo frame stays off the screen
             DrawRaceFrame();
-            repaint();
+            repaint(RaceFrameRegion());
         },
         [this] { return quitDuringRace_; });
     raceOnScreen_ = false;

@@ -16,6 +16,7 @@
 #include "race/race_scene_painter.h"
 #include "race/runner_sprites.h"
 
+#include <QRegion>
 #include <QTimer>
 #include <QWidget>
 
@@ -116,8 +117,12 @@ private:
     void UpdateBuffer();
     void StartStartup();
     RaceSceneFrame SceneFrame() const;
-    // Draws the race's current frame into the back buffer.
-    void DrawRaceFrame();
+    // Draws the race's current frame into the back buffer, from the scene's
+    // layers or, for a single frame of a race not shown, drawn whole without
+    // making them.
+    void DrawRaceFrame(bool fromLayers = true);
+    // The part of the window a race frame changes.
+    QRegion RaceFrameRegion() const;
     void ShowNextPhoto();
 
     CMainFrame& frame_;

@@ -4,6 +4,7 @@
 #include "race/race_engine.h"
 #include "race/race_scene_layout.h"
 #include "race/runner_livery.h"
+#include "race/scene_rect_qt.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -26,11 +27,6 @@ QColor Grey(int level)
     return QColor(level, level, level);
 }
 
-QRect ToQRect(const SceneRect& r)
-{
-    return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
-}
-
 QColor FromRgb(std::uint32_t rgb)
 {
     return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
@@ -45,9 +41,6 @@ void GreyLines(QPainter& painter, int x, int top, int bottom, int count)
     }
 }
 
-// The textures repeat every this many layout pixels, so they can scroll.
-constexpr int kTexturePeriod = 128;
-
 // A small fixed generator, so the course looks the same in every race.
 struct Grain {
     std::uint32_t state = 12345;
@@ -57,6 +50,21 @@ struct Grain {
         return static_cast<int>((state >> 16) & 0x7FFF) % n;
     }
 };
+
+} // namespace
+
+void DrawShadow(QPainter& painter, QPointF topLeft)
+{
+    // A soft dark oval on the dirt under a runner's hooves.
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 60));
+    painter.drawEllipse(QRectF(topLeft, kShadowSize));
+    painter.restore();
+}
+
+namespace {
 
 QColor Shade(const QColor& base, int delta)
 {
@@ -68,12 +76,12 @@ QColor Shade(const QColor& base, int delta)
 // fine grain of blades; darker towards the far edge for depth.
 QImage GrassTile(int height, bool far)
 {
-    QImage tile(kTexturePeriod, std::max(1, height), QImage::Format_RGB32);
+    QImage tile(kCourseTexturePeriod, std::max(1, height), QImage::Format_RGB32);
     Grain grain{far ? 777u : 4242u};
     for (int y = 0; y < tile.height(); ++y) {
         const int depth = far ? -6 + 6 * y / std::max(1, tile.height()) : -6 * y / std::max(1, tile.height());
-        for (int x = 0; x < kTexturePeriod; ++x) {
-            const int band = (x / (kTexturePeriod / 2)) % 2 == 0 ? 7 : -5;
+        for (int x = 0; x < kCourseTexturePeriod; ++x) {
+            const int band = (x / (kCourseTexturePeriod / 2)) % 2 == 0 ? 7 : -5;
             tile.setPixel(x, y, Shade(course::kGrass, band + depth + grain.Next(9) - 4).rgb());
         }
     }
@@ -84,17 +92,17 @@ QImage GrassTile(int height, bool far)
 // marks, lighter along the top where the far rail's light falls.
 QImage DirtTile(int height)
 {
-    QImage tile(kTexturePeriod, std::max(1, height), QImage::Format_RGB32);
+    QImage tile(kCourseTexturePeriod, std::max(1, height), QImage::Format_RGB32);
     Grain grain{99u};
     for (int y = 0; y < tile.height(); ++y) {
         const int light = 8 - 14 * y / std::max(1, tile.height());
-        for (int x = 0; x < kTexturePeriod; ++x)
+        for (int x = 0; x < kCourseTexturePeriod; ++x)
             tile.setPixel(x, y, Shade(course::kDirt, light + grain.Next(13) - 6).rgb());
     }
     QPainter painter(&tile);
     painter.setRenderHint(QPainter::Antialiasing);
     for (int mark = 0; mark < 26; ++mark) {
-        const int x = grain.Next(kTexturePeriod - 8);
+        const int x = grain.Next(kCourseTexturePeriod - 8);
         const int y = 4 + grain.Next(std::max(1, tile.height() - 8));
         painter.setPen(QPen(Shade(course::kDirt, -38), 1.2));
         painter.drawArc(QRectF(x, y, 6, 4), 200 * 16, 140 * 16);
@@ -107,9 +115,9 @@ QImage DirtTile(int height)
 // A tile repeated across `width` plus one period, at the buffer's resolution.
 QImage Repeated(const QImage& tile, int width, double scaleX, double scaleY)
 {
-    QImage strip(width + kTexturePeriod, tile.height(), QImage::Format_RGB32);
+    QImage strip(width + kCourseTexturePeriod, tile.height(), QImage::Format_RGB32);
     QPainter painter(&strip);
-    for (int x = 0; x < strip.width(); x += kTexturePeriod)
+    for (int x = 0; x < strip.width(); x += kCourseTexturePeriod)
         painter.drawImage(x, 0, tile);
     painter.end();
     if (scaleX == 1.0 && scaleY == 1.0)
@@ -165,12 +173,15 @@ QRect RaceScenePainter::RunningOrderRepaintRect() const
 void RaceScenePainter::SetUpCourse(QPainter& painter, int graphicsQuality)
 {
     lastOrderCount_ = -1;
-    DrawFrameRings(painter);
-    DrawGrass(painter);
-    DrawDirt(painter);
+    courseStrip_ = QImage();
+    stripQuality_ = -1;
+    mapOval_ = QImage();
     const SceneBoxes boxes = SceneBoxesFor(size_);
+    DrawFrameRings(painter);
+    DrawGrass(painter, boxes);
+    DrawDirt(painter, boxes);
     if (graphicsQuality == 0) {
-        DrawFarRail(painter, 0);
+        DrawFarRail(painter, boxes, 0);
         DrawNearRail(painter, 0);
         trackRepaint_ = ToQRect(boxes.track);
     } else {
@@ -180,12 +191,23 @@ void RaceScenePainter::SetUpCourse(QPainter& painter, int graphicsQuality)
 
 void RaceScenePainter::DrawFrame(QPainter& painter, const RaceSceneFrame& frame)
 {
+    DrawScene(painter, frame, true);
+}
+
+void RaceScenePainter::DrawFrameUnlayered(QPainter& painter, const RaceSceneFrame& frame)
+{
+    DrawScene(painter, frame, false);
+}
+
+void RaceScenePainter::DrawScene(QPainter& painter, const RaceSceneFrame& frame, bool fromLayers)
+{
     if (!frame.engine)
         return;
     const int leader = frame.engine->leaderPosition;
-    const QRect track = ToQRect(SceneBoxesFor(size_).track);
+    const SceneBoxes boxes = SceneBoxesFor(size_);
+    const QRect track = ToQRect(boxes.track);
     const bool textured = frame.graphicsQuality == 0;
-    if (textured)
+    if (textured && !fromLayers)
         MakeTextures(painter.transform().m11(), painter.transform().m22());
     for (SceneLayer layer : SceneLayers(frame.graphicsQuality)) {
         const bool onTrack = layer != SceneLayer::Frame && layer != SceneLayer::OverviewMap &&
@@ -194,29 +216,39 @@ void RaceScenePainter::DrawFrame(QPainter& painter, const RaceSceneFrame& frame)
         if (onTrack)
             painter.setClipRect(track);
         switch (layer) {
+        // The course behind the runners: one copy from the strip, or each
+        // element in turn.
         case SceneLayer::Grass:
-            if (textured)
-                DrawTexturedCourse(painter, leader); // grass and dirt at once
+            if (fromLayers)
+                ComposeCourse(painter, frame.graphicsQuality, leader);
+            else if (textured)
+                DrawTexturedCourse(painter, boxes, leader); // grass and dirt at once
             else
-                DrawGrass(painter);
+                DrawGrass(painter, boxes);
             break;
         case SceneLayer::Dirt:
-            if (!textured)
-                DrawDirt(painter);
+            if (!textured && !fromLayers)
+                DrawDirt(painter, boxes);
             break;
         case SceneLayer::Lake:
-            DrawLake(painter, leader);
+            if (!fromLayers)
+                DrawLake(painter, leader);
             break;
         case SceneLayer::FinishPostBack:
             DrawFinishPostBack(painter, leader);
+            if (fromLayers)
+                RedrawFarRailOverFinishPost(painter, frame.graphicsQuality, leader);
             break;
         case SceneLayer::FarRail:
-            DrawFarRail(painter, leader);
+            if (!fromLayers)
+                DrawFarRail(painter, boxes, leader);
             break;
+        // What moves, drawn each frame.
         case SceneLayer::Runners:
             if (textured)
-                DrawRunnerShadows(painter, frame);
-            DrawRunners(painter, frame, GateDrawn(frame.graphicsQuality) && leader < GateShownBelow(size_));
+                DrawRunnerShadows(painter, frame, fromLayers);
+            DrawRunners(painter, frame, GateDrawn(frame.graphicsQuality) && leader < GateShownBelow(size_),
+                        fromLayers);
             break;
         case SceneLayer::NearRail:
             DrawNearRail(painter, leader);
@@ -231,7 +263,11 @@ void RaceScenePainter::DrawFrame(QPainter& painter, const RaceSceneFrame& frame)
             DrawFrameRings(painter);
             break;
         case SceneLayer::OverviewMap:
-            DrawOverviewMap(painter, frame);
+            if (fromLayers)
+                ComposeMapOval(painter);
+            else
+                DrawMapOval(painter);
+            DrawMapMarkerAndClock(painter, frame);
             break;
         case SceneLayer::RunningOrder:
             DrawRunningOrder(painter, frame);
@@ -241,16 +277,15 @@ void RaceScenePainter::DrawFrame(QPainter& painter, const RaceSceneFrame& frame)
     }
 }
 
-void RaceScenePainter::DrawGrass(QPainter& painter) const
+void RaceScenePainter::DrawGrass(QPainter& painter, const SceneBoxes& boxes) const
 {
-    const SceneBoxes boxes = SceneBoxesFor(size_);
     painter.fillRect(ToQRect(boxes.farGrass), course::kGrass);
     painter.fillRect(ToQRect(boxes.nearGrass), course::kGrass);
 }
 
-void RaceScenePainter::DrawDirt(QPainter& painter) const
+void RaceScenePainter::DrawDirt(QPainter& painter, const SceneBoxes& boxes) const
 {
-    painter.fillRect(ToQRect(SceneBoxesFor(size_).dirt), course::kDirt);
+    painter.fillRect(ToQRect(boxes.dirt), course::kDirt);
 }
 
 void RaceScenePainter::MakeTextures(double scaleX, double scaleY)
@@ -259,8 +294,9 @@ void RaceScenePainter::MakeTextures(double scaleX, double scaleY)
         return;
     textureScaleX_ = scaleX;
     textureScaleY_ = scaleY;
+    // Wide enough for the course strip, twice the track.
     const SceneBoxes boxes = SceneBoxesFor(size_);
-    const int width = boxes.track.right - boxes.track.left;
+    const int width = 2 * (boxes.track.right - boxes.track.left);
     farGrassTexture_ =
         Repeated(GrassTile(boxes.farGrass.bottom - boxes.farGrass.top, true), width, scaleX, scaleY);
     dirtTexture_ = Repeated(DirtTile(boxes.dirt.bottom - boxes.dirt.top), width, scaleX, scaleY);
@@ -268,12 +304,11 @@ void RaceScenePainter::MakeTextures(double scaleX, double scaleY)
         Repeated(GrassTile(boxes.nearGrass.bottom - boxes.nearGrass.top, false), width, scaleX, scaleY);
 }
 
-void RaceScenePainter::DrawTexturedCourse(QPainter& painter, int leader)
+void RaceScenePainter::DrawTexturedCourse(QPainter& painter, const SceneBoxes& boxes, int leader)
 {
     // Copied at the buffer's own pixels: no scaling per frame.
-    const SceneBoxes boxes = SceneBoxesFor(size_);
     const QTransform toBuffer = painter.transform();
-    const int shift = RailPostShift(size_, leader, kTexturePeriod);
+    const int shift = RailPostShift(size_, leader, kCourseTexturePeriod);
     painter.save();
     painter.resetTransform();
     painter.setClipRect(toBuffer.mapRect(QRectF(ToQRect(boxes.track))).toAlignedRect());
@@ -286,22 +321,27 @@ void RaceScenePainter::DrawTexturedCourse(QPainter& painter, int leader)
     painter.restore();
 }
 
-void RaceScenePainter::DrawRunnerShadows(QPainter& painter, const RaceSceneFrame& frame) const
+void RaceScenePainter::DrawRunnerShadows(QPainter& painter, const RaceSceneFrame& frame, bool fromLayers)
 {
-    // A soft dark oval on the dirt under each runner's hooves.
     const CRaceEngine& engine = *frame.engine;
     const int field = std::clamp(engine.fieldSize, 0, CRaceEngine::kMaxRunners);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 0, 60));
+    const QTransform toBuffer = painter.transform();
+    const QImage* shadow = fromLayers ? &ScaledShadow(painter) : nullptr;
     for (int runner = 0; runner < field; ++runner) {
         if (!frame.sprites[runner] || frame.sprites[runner]->isNull())
             continue;
         const int x = RunnerSpriteX(size_, engine.leaderPosition, engine.position[runner]);
         const int y = RunnerSpriteY(size_, engine.drawnLane[runner]);
-        painter.drawEllipse(QRectF(x + 18, y + kSpriteDrawnHeight - 7, 78, 8));
+        const QPointF at(x + 18, y + kSpriteDrawnHeight - 7);
+        if (!shadow) {
+            DrawShadow(painter, at);
+            continue;
+        }
+        const QPointF pixel = toBuffer.map(at);
+        painter.resetTransform();
+        painter.drawImage(QPoint(qRound(pixel.x()), qRound(pixel.y())), *shadow);
+        painter.setTransform(toBuffer);
     }
-    painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
 void RaceScenePainter::DrawLake(QPainter& painter, int leader) const
@@ -345,9 +385,9 @@ void RaceScenePainter::DrawFinishPostFront(QPainter& painter, int leader) const
     painter.drawLine(*x + 4, BySizeClass(size_, 48, 60, 100), *x + 4, BySizeClass(size_, 200, 250, 260));
 }
 
-void RaceScenePainter::DrawFarRail(QPainter& painter, int leader) const
+void RaceScenePainter::DrawFarRail(QPainter& painter, const SceneBoxes& boxes, int leader) const
 {
-    const QRect track = ToQRect(SceneBoxesFor(size_).track);
+    const QRect track = ToQRect(boxes.track);
     const int spacing = FarRailPostSpacing(size_);
     const int shift = RailPostShift(size_, leader, spacing);
     const int top = BySizeClass(size_, 65, 81, 117);
@@ -425,7 +465,8 @@ void RaceScenePainter::DrawGate(QPainter& painter, int leader) const
     painter.drawLine(left - 4, outer, left + stallWidth + 4, outer);
 }
 
-void RaceScenePainter::DrawRunners(QPainter& painter, const RaceSceneFrame& frame, bool withGate) const
+void RaceScenePainter::DrawRunners(QPainter& painter, const RaceSceneFrame& frame, bool withGate,
+                                   bool fromLayers)
 {
     const CRaceEngine& engine = *frame.engine;
     const int field = std::clamp(engine.fieldSize, 0, CRaceEngine::kMaxRunners);
@@ -435,6 +476,7 @@ void RaceScenePainter::DrawRunners(QPainter& painter, const RaceSceneFrame& fram
                      [&](int a, int b) { return engine.drawnLane[a] < engine.drawnLane[b]; });
     if (withGate)
         DrawGate(painter, engine.leaderPosition);
+    const QTransform toBuffer = painter.transform();
     for (int i = 0; i < field; ++i) {
         const int runner = byLane[i];
         const QImage* strip = frame.sprites[runner];
@@ -443,8 +485,16 @@ void RaceScenePainter::DrawRunners(QPainter& painter, const RaceSceneFrame& fram
         const int x = RunnerSpriteX(size_, engine.leaderPosition, engine.position[runner]);
         const int y = RunnerSpriteY(size_, engine.drawnLane[runner]);
         const int f = SpriteFrame(frame.gaitPhase[runner], frame.frameCounter);
-        painter.drawImage(QPoint(x, y), *strip,
-                          QRect(kSpriteFrameWidth * f, 0, kSpriteFrameWidth, kSpriteDrawnHeight));
+        if (!fromLayers) {
+            painter.drawImage(QPoint(x, y), *strip,
+                              QRect(kSpriteFrameWidth * f, 0, kSpriteFrameWidth, kSpriteDrawnHeight));
+            continue;
+        }
+        const QImage& sprite = ScaledSprite(painter, *strip, runner, f);
+        const QPointF at = toBuffer.map(QPointF(x, y));
+        painter.resetTransform();
+        painter.drawImage(QPoint(qRound(at.x()), qRound(at.y())), sprite);
+        painter.setTransform(toBuffer);
     }
 }
 
@@ -464,11 +514,10 @@ void RaceScenePainter::DrawFrameRings(QPainter& painter) const
     }
 }
 
-void RaceScenePainter::DrawOverviewMap(QPainter& painter, const RaceSceneFrame& frame) const
+void RaceScenePainter::DrawMapOval(QPainter& painter) const
 {
     const SceneRect box = SceneBoxesFor(size_).overviewMap;
-    const QRect area = ToQRect(box);
-    painter.fillRect(area, course::kGrass);
+    painter.fillRect(ToQRect(box), course::kGrass);
 
     // The oval, 8 to 16 pixels inside the box, with the start and finish
     // marked across it.
@@ -481,7 +530,14 @@ void RaceScenePainter::DrawOverviewMap(QPainter& painter, const RaceSceneFrame& 
         const MapPoint at = OverviewMarkerOnRing(size_, ring_, box, place, false);
         painter.drawLine(QPointF(at.x, at.y - ring_.halfWidth), QPointF(at.x, at.y + ring_.halfWidth));
     }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+}
 
+void RaceScenePainter::DrawMapMarkerAndClock(QPainter& painter, const RaceSceneFrame& frame) const
+{
+    const SceneRect box = SceneBoxesFor(size_).overviewMap;
+    const QRect area = ToQRect(box);
+    painter.setRenderHint(QPainter::Antialiasing);
     const int leader = frame.engine->leaderPosition;
     const MapPoint marker = OverviewMarkerOnRing(size_, ring_, box, leader, frame.homeStretch);
     painter.setFont(smallFont_);

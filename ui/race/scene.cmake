@@ -2,6 +2,8 @@ target_sources(galloria_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/course_colours.h
   ${CMAKE_CURRENT_LIST_DIR}/race_scene_painter.h
   ${CMAKE_CURRENT_LIST_DIR}/race_scene_painter.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/race_scene_layers.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scene_rect_qt.h
 )
 target_sources(galloria_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/race_loop.h

@@ -74,19 +74,30 @@ TEST(StudyField, AStopAlreadySetRunsNothing)
     EXPECT_EQ(StudyField(SixRunners(-1), 1, 100, &stop).runs, 0);
 }
 
-TEST(RunnerChance, FinishedFiguresAreTheStudyOfTheField)
+TEST(RunnerChance, FinishedFiguresAreTheStudyOfTheFieldOnAnyNumberOfThreads)
 {
+    // Three chunks, the last one short, shared by two and by three threads.
+    constexpr int kRunsAsked = 2 * kStudyChunkRuns + 40;
     const CRaceEngine field = SixRunners(2);
+    const RaceStudy expected = StudyField(field, 1234, kRunsAsked);
+    for (int threads : {2, 3}) {
+        RunnerChance chance;
+        chance.Start(field, 1234, kRunsAsked, threads);
+        WaitUntilDone(chance);
+        ASSERT_EQ(chance.Result().runs, kRunsAsked);
+        for (int k = 0; k < 6; ++k)
+            EXPECT_TRUE(chance.Result().wins[k] == expected.wins[k] &&
+                        chance.Result().totalTime[k] == expected.totalTime[k])
+                << threads << " threads, runner " << k;
+    }
     RunnerChance chance;
-    EXPECT_EQ(chance.CurrentStatus(), RunnerChance::Status::Idle);
     EXPECT_EQ(ChanceText(chance, 0), "-");
     chance.Start(field, 1234, 200);
     WaitUntilDone(chance);
-    const RaceStudy expected = StudyField(field, 1234, 200);
+    const RaceStudy small = StudyField(field, 1234, 200);
     ASSERT_EQ(chance.Result().runs, 200);
     for (int k = 0; k < 6; ++k) {
-        EXPECT_EQ(chance.Result().wins[k], expected.wins[k]);
-        const int tenths = (2000 * expected.wins[k] + 200) / 400;
+        const int tenths = (2000 * small.wins[k] + 200) / 400;
         EXPECT_EQ(ChanceText(chance, k),
                   std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + "%");
     }
