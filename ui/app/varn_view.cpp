@@ -17,18 +17,22 @@
 #include "game/odds_progress_dlg.h"
 #include "game/options_dlg.h"
 #include "game/race_payout_board.h"
+#include "game/race_replay.h"
 #include "game/race_set_results_dlg.h"
 #include "game/race_windows.h"
 #include "game/tip_dlg.h"
 #include "halloffame/score_sheet.h"
+#include "race/finish_margins_painter.h"
 #include "race/payout_board_painter.h"
 #include "race/race_loop.h"
+#include "race/replay_list_dlg.h"
 #include "stable/horse_database_dlg.h"
 #include "stable/new_horse_editor_dlg.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QPainter>
 
 namespace galloria {
@@ -62,7 +66,7 @@ std::unique_ptr<Window> AskingThroughView(std::unique_ptr<Window> window, CVarnV
 } // namespace
 
 CVarnView::CVarnView(CMainFrame& frame, SizeClass size)
-    : QWidget(&frame), frame_(frame), buffer_(size), photos_(size), scene_(size),
+    : QWidget(&frame), frame_(frame), buffer_(size), photos_(size), scene_(size), call_(size),
       namesDlg_(MadeFor<CEnterNamesDlg>(this)), resultsDlg_(MadeFor<CRaceSetResultsDlg>(this)),
       optionsDlg_(MadeFor<COptionsDlg>(this)), noticeDlg_(MadeFor<CNoticeDlg>(this)),
       aboutDlg_(MadeFor<CAboutDlg>(this)), helpWindow_(MadeFor<CHelpWindow>(this)),
@@ -75,7 +79,8 @@ CVarnView::CVarnView(CMainFrame& frame, SizeClass size)
       }),
       horseDatabaseDlg_([this] {
           return AskingThroughView(std::make_unique<CHorseDatabaseDlg>(this, game_->stable), *this);
-      })
+      }),
+      replayListDlg_(MadeFor<CReplayListDlg>(this))
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent); // every pixel is painted; nothing to erase
@@ -93,6 +98,7 @@ CVarnView::~CVarnView()
     game_->sounds.Play(SoundEffect::Silence);
     // The dialogs first: the betting window holds the game's sound player,
     // the horse database its stable.
+    replayListDlg_.reset();
     betResultsDlg_.reset();
     liveOddsDlg_.reset();
     scoreSheet_.reset();
@@ -155,6 +161,9 @@ void CVarnView::RunCommand(MenuCommand command)
     case MenuCommand::TrackRacingForm:
     case MenuCommand::SummaryRacingForm:
         game.ShowRacingForm();
+        break;
+    case MenuCommand::ReplayRace:
+        ReplayRace();
         break;
     case MenuCommand::RaceOrNextRace:
         game.RaceOrNextRace();
@@ -238,12 +247,27 @@ void CVarnView::UpdateBuffer()
     buffer_.Prepare(painter);
     PaintPayoutBoard(painter, buffer_.Size(), view, photos_.Shown());
     PaintRaceMoneyBoard(painter, buffer_.Size(), BuildRaceMoneyBoard(game_->state));
+    PaintFinishMargins(painter, buffer_.Size(), game_->raceCalls.margins);
 }
 
 RaceSceneFrame CVarnView::SceneFrame() const
 {
     const Game& game = *game_;
     RaceSceneFrame frame;
+    frame.graphicsQuality = static_cast<int>(game.settings.graphicsQuality);
+    if (replay_) {
+        // A replay is shown from the gate with its own field.
+        const RaceRecord& record = replay_->record;
+        frame.engine = &replay_->engine;
+        for (int runner = 0; runner < record.fieldSize && runner < kMaxFieldSize; ++runner) {
+            frame.sprites[runner] = &sprites_.Strip(runner);
+            frame.gaitPhase[runner] = record.gaitPhase[runner];
+            frame.names[runner] = QString::fromStdString(record.names[runner]);
+        }
+        frame.frameCounter = replay_->frameCounter;
+        frame.tippedRunner = record.tippedRunner;
+        return frame;
+    }
     frame.engine = &game.engine;
     for (int runner = 0; runner < game.CurrentFieldSize() && runner < kMaxFieldSize; ++runner) {
         frame.sprites[runner] = &sprites_.Strip(runner);
@@ -252,7 +276,6 @@ RaceSceneFrame CVarnView::SceneFrame() const
         frame.names[runner] = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
     }
     frame.frameCounter = game.frameCounter;
-    frame.graphicsQuality = static_cast<int>(game.settings.graphicsQuality);
     frame.tippedRunner = game.engine.tippedRunner;
     frame.homeStretch = game.settings.viewRaceMode == ViewRaceMode::HomeStretch;
     return frame;
@@ -264,9 +287,14 @@ void CVarnView::DrawRaceFrame()
     buffer_.Prepare(painter);
     if (!courseSetUp_) {
         scene_.SetUpCourse(painter, static_cast<int>(game_->settings.graphicsQuality));
+        call_.Reset();
         courseSetUp_ = true;
     }
-    scene_.DrawFrame(painter, SceneFrame());
+    const RaceSceneFrame frame = SceneFrame();
+    scene_.DrawFrame(painter, frame);
+    const RaceCallSheet& calls = replay_ ? replay_->calls : game_->raceCalls;
+    const std::string_view call = calls.CallAt(frame.engine->tickCount);
+    call_.Draw(painter, QString::fromUtf8(call.data(), static_cast<qsizetype>(call.size())));
 }
 
 void CVarnView::ShowNextPhoto()
@@ -279,6 +307,12 @@ void CVarnView::ShowNextPhoto()
 
 bool CVarnView::AcceptClose()
 {
+    if (replay_) {
+        // The replay stops first; the window closes once it has.
+        replay_->Stop();
+        closeAfterReplay_ = true;
+        return false;
+    }
     if (!game_->state.raceRunning)
         return true;
     quitDuringRace_ = true;
@@ -324,8 +358,12 @@ void CVarnView::resizeEvent(QResizeEvent* event)
 
 void CVarnView::keyPressEvent(QKeyEvent* event)
 {
-    // Any key pauses a running race; the game ignores it at any other time.
-    game_->PauseRace();
+    // Any key stops a replay and pauses a running race; the game ignores it
+    // at any other time.
+    if (replay_)
+        replay_->Stop();
+    else
+        game_->PauseRace();
     QWidget::keyPressEvent(event);
 }
 
@@ -455,10 +493,8 @@ void CVarnView::BuildRunnerSprites()
 {
     const Game& game = *game_;
     std::vector<std::uint32_t> colours;
-    for (int runner = 0; runner < game.CurrentFieldSize(); ++runner) {
-        const int horse = game.StableIndexOfRunner(runner);
-        colours.push_back(horse >= 0 ? game.stable.records[horse].colour : 0x00336699u);
-    }
+    for (int runner = 0; runner < game.CurrentFieldSize(); ++runner)
+        colours.push_back(game.RunnerColour(runner));
     sprites_.Build(colours);
 }
 
@@ -491,8 +527,9 @@ void CVarnView::AnimateRace()
 {
     courseSetUp_ = false;
     raceOnScreen_ = true;
+    LiveRace live(*game_);
     RunRaceLoop(
-        *game_,
+        live,
         [this] {
             if (game_->engine.finishThisTick)
                 return; // the photo frame stays off the screen
@@ -501,6 +538,76 @@ void CVarnView::AnimateRace()
         },
         [this] { return quitDuringRace_; });
     raceOnScreen_ = false;
+}
+
+void CVarnView::ReplayRace()
+{
+    const std::span<const RaceRecord> races = game_->replays.Races();
+    if (const std::optional<int> chosen = replayListDlg_->Ask(races))
+        ShowReplay(races[*chosen]);
+}
+
+void CVarnView::ShowReplay(const RaceRecord& record)
+{
+    Game& game = *game_;
+    // What the replay draws over: the results' photos and the screen shown.
+    const FinishPhotoAlbum results = photos_;
+    const bool formWasShown = formShown_;
+    frame_.menuBar()->setEnabled(false);
+
+    sprites_.Build(
+        std::vector<std::uint32_t>(record.colours.begin(), record.colours.begin() + record.fieldSize));
+    photos_.Create();
+    RaceReplayShow show(record, game.settings.animationSpeed, game.settings.slowMotionFinish, game.sounds);
+    replay_ = &show;
+    payoutBoardWanted_ = false;
+    buffer_.racingFormWanted = false;
+    buffer_.tilesWanted = true;
+    buffer_.gameScreenShown = true;
+    UpdateBuffer();
+    courseSetUp_ = false;
+    raceOnScreen_ = true;
+    game.sounds.Play(SoundEffect::Neigh);
+    RunRaceLoop(show,
+                [this] {
+                    if (replay_->lastTopThree > 0) {
+                        DrawRaceFrame();
+                        for (int photo = 0; photo < replay_->lastTopThree; ++photo)
+                            photos_.Capture(buffer_.Image(), replay_->engine.raceTime);
+                    }
+                    if (replay_->engine.finishThisTick)
+                        return; // the photo frame stays off the screen, as in the live race
+                    DrawRaceFrame();
+                    repaint();
+                },
+                {});
+    game.sounds.Play(SoundEffect::StopRun);
+    raceOnScreen_ = false;
+    replay_ = nullptr;
+
+    // Back where the player was: the next race's runners or the results.
+    photos_ = results;
+    if (game.menus.Phase() == GamePhase::Betting)
+        BuildRunnerSprites();
+    else
+        sprites_.Release();
+    if (formWasShown) {
+        ShowRacingForm();
+    } else {
+        buffer_.tilesWanted = true;
+        payoutBoardWanted_ = true;
+    }
+    frame_.menuBar()->setEnabled(true);
+    Repaint();
+    if (closeAfterReplay_) {
+        closeAfterReplay_ = false;
+        frame_.close();
+    }
+}
+
+CReplayListDlg& CVarnView::ReplayList()
+{
+    return *replayListDlg_;
 }
 
 CNewHorseEditorDlg& CVarnView::HorseEditor()

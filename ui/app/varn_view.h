@@ -13,6 +13,7 @@
 #include "app/qt_settings_store.h"
 #include "app/qt_sound_sink.h"
 #include "race/finish_photo_album.h"
+#include "race/race_call_painter.h"
 #include "race/race_scene_painter.h"
 #include "race/runner_sprites.h"
 
@@ -38,9 +39,12 @@ class CNoticeDlg;
 class COddsProgressDlg;
 class COptionsDlg;
 class CRaceSetResultsDlg;
+class CReplayListDlg;
 class CScoreSheet;
 class CTipDlg;
 class Game;
+class RaceReplayShow;
+struct RaceRecord;
 
 // The game's view: it owns the Game and is its host. It shows the game's
 // boxes and dialogs (each made once and kept), paints the back buffer scaled
@@ -64,6 +68,8 @@ public:
     // One step of the start-up screen, as its timer gives them.
     void StepStartup();
     bool StartupRunning() const { return buffer_.StartupRunning(); }
+    // The replay on screen; none at other times.
+    const RaceReplayShow* Replay() const { return replay_; }
     // Where the betting window opens: under the racing form's rows.
     QPoint BettingWindowPosition() const;
 
@@ -101,6 +107,7 @@ public:
     // The STABLE menu's windows.
     CNewHorseEditorDlg& HorseEditor();
     CHorseDatabaseDlg& HorseDatabase();
+    CReplayListDlg& ReplayList();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -111,8 +118,13 @@ private:
     void UpdateBuffer();
     void StartStartup();
     RaceSceneFrame SceneFrame() const;
-    // Draws the race's current frame into the back buffer.
+    // Draws the race's current frame (the replay's during a replay) into
+    // the back buffer, with the call's line.
     void DrawRaceFrame();
+    // REPLAY A RACE: the race chosen is shown again, then the screen the
+    // player was on comes back as it was.
+    void ReplayRace();
+    void ShowReplay(const RaceRecord& record);
     void ShowNextPhoto();
 
     CMainFrame& frame_;
@@ -127,8 +139,11 @@ private:
     RunnerSprites sprites_;
     FinishPhotoAlbum photos_;
     RaceScenePainter scene_;
-    bool courseSetUp_ = false;  // the scene's course is in the back buffer
-    bool raceOnScreen_ = false; // frames of the race reach the screen
+    RaceCallPainter call_;
+    RaceReplayShow* replay_ = nullptr; // the replay on screen, if any
+    bool closeAfterReplay_ = false;    // the window was closed during a replay
+    bool courseSetUp_ = false;         // the scene's course is in the back buffer
+    bool raceOnScreen_ = false;        // frames of the race reach the screen
     bool payoutBoardWanted_ = false;
     // The racing form is the screen shown, drawn in this order.
     bool formShown_ = false;
@@ -158,6 +173,7 @@ private:
     // The STABLE menu's windows; the database works on the game's stable.
     OnDemand<CNewHorseEditorDlg> horseEditorDlg_;
     OnDemand<CHorseDatabaseDlg> horseDatabaseDlg_;
+    OnDemand<CReplayListDlg> replayListDlg_;
 };
 
 } // namespace galloria

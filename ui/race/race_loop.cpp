@@ -1,7 +1,6 @@
 #include "race/race_loop.h"
 
-#include "game/game.h"
-#include "race/race_scene_layout.h"
+#include "game/shown_race.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -37,12 +36,12 @@ void QuitDuringRace()
     std::exit(kQuitDuringRaceExitCode);
 }
 
-void RunRaceLoop(Game& game, const std::function<void()>& showFrame,
+void RunRaceLoop(ShownRace& race, const std::function<void()>& showFrame,
                  const std::function<bool()>& quitRequested)
 {
     QElapsedTimer stopwatch;
     stopwatch.start();
-    const qint64 periodNs = static_cast<qint64>(FramePeriodSeconds(game.settings.animationSpeed) * 1e9);
+    qint64 periodNs = 0;
     qint64 deadlineNs = 0;
     bool firstShown = true;
 
@@ -56,26 +55,32 @@ void RunRaceLoop(Game& game, const std::function<void()>& showFrame,
         }
         if (quitRequested && quitRequested())
             QuitDuringRace();
-        if (game.RaceDisplayCancelled())
+        if (race.Stopped())
             return;
         if (stopwatch.nsecsElapsed() < deadlineNs)
             continue;
-        deadlineNs = stopwatch.nsecsElapsed() + periodNs;
-        if (!game.state.raceRunning)
-            continue;
-        if (!game.AdvanceRaceFrame())
+        if (!race.AdvanceFrame())
             return;
+        // A slow-motion finish holds its frames longer.
+        periodNs = static_cast<qint64>(race.FramePeriod() * 1e9);
+        deadlineNs = stopwatch.nsecsElapsed() + periodNs;
         showFrame();
         if (firstShown) {
             firstShown = false;
             // From the gate: hold the start, ring the bell, then the gallop.
             // A race shown from the home stretch gallops at once.
-            if (game.frameCounter == 0) {
+            // Stopped meanwhile (a key in a replay, a cancelled pause), the
+            // showing ends at once, before the bell and the gallop.
+            if (race.FrameCounter() == 0) {
                 PumpEventsFor(kGateBellAfterMs);
-                game.sounds.Play(SoundEffect::Gate);
+                if (race.Stopped())
+                    return;
+                race.Sounds().Play(SoundEffect::Gate);
                 PumpEventsFor(kGallopAfterBellMs);
+                if (race.Stopped())
+                    return;
             }
-            game.sounds.Play(SoundEffect::Run);
+            race.Sounds().Play(SoundEffect::Run);
             deadlineNs = stopwatch.nsecsElapsed() + periodNs;
         }
     }
