@@ -183,7 +183,7 @@ bool RaceCaller::CallMove(const CRaceEngine& engine)
                           : lane <= kRailLanes    ? CallKind::MoveRail
                           : lane >= kOutsideLanes ? CallKind::MoveOutside
                                                   : CallKind::MoveUp;
-    Say(kind, Words(Name(mover), {}, {}, {}, {}, {}, PlaceText(place + 1)), tick);
+    Say(kind, Words(Name(mover), {}, {}, {}, {}, {}, CalledPlace(place + 1)), tick);
     return true;
 }
 

@@ -60,7 +60,14 @@ std::string MarginText(int units)
     return text;
 }
 
-std::string_view PlaceText(int place)
+std::string FinishMarginText(int units)
+{
+    if (units < 0)
+        return {};
+    return units == 0 ? "dead heat" : MarginText(units);
+}
+
+std::string_view CalledPlace(int place)
 {
     return place >= 1 && place <= static_cast<int>(kPlaces.size()) ? kPlaces[place - 1] : std::string_view{};
 }

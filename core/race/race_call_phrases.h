@@ -19,9 +19,12 @@ inline constexpr int kLengthUnits = 100;
 // A margin in course units as a caller says it: "a nose", "a neck",
 // "half a length", "2 lengths", "a distance".
 std::string MarginText(int units);
+// A finish margin on the results: "dead heat" for none, empty when the
+// place behind was not taken (-1), else as MarginText.
+std::string FinishMarginText(int units);
 
 // "second" .. "twelfth" for places 2..12, "the lead" for place 1.
-std::string_view PlaceText(int place);
+std::string_view CalledPlace(int place);
 
 enum class CallKind {
     Start,
