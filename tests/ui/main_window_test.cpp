@@ -523,9 +523,9 @@ TEST_F(MainWindowTest, AShownRaceDrawsTheCourseCheersOnceAndTakesThreePhotos)
     SaveScreenshot(view.Buffer().Image(), "payout_board_1024.png");
 }
 
-// REPLAY A RACE after the first race: the list offers it, the replay runs
-// with the menus off until a key stops it, and the results come back as they
-// were, the game's generator untouched. The second time it runs to its end.
+// REPLAY A RACE after the second race: race 1 is replayed, with the menus off
+// until a key stops it, and race 2's results come back as they were, the
+// game's generator untouched. The second time it runs to its end.
 TEST_F(MainWindowTest, AReplayRunsUntilAKeyAndLeavesTheResultsAsTheyWere)
 {
     ViewRacesAs(ViewRaceMode::None, 10);
@@ -537,6 +537,9 @@ TEST_F(MainWindowTest, AReplayRunsUntilAKeyAndLeavesTheResultsAsTheyWere)
     ASSERT_EQ(game.menus.Phase(), GamePhase::Result);
     ExpectMenusFollow(*frame, game.menus);
     ASSERT_TRUE(Enabled(*frame, MenuCommand::ReplayRace));
+    frame->Action(MenuCommand::RaceOrNextRace)->trigger(); // betting on race 2
+    EXPECT_TRUE(Enabled(*frame, MenuCommand::ReplayRace));
+    frame->Action(MenuCommand::RaceOrNextRace)->trigger(); // race 2 run; race 1 is replayed
     const std::uint32_t generator = game.random.state;
     const QImage winPhoto = view.Photos().Photo(0);
     const QImage results = view.Buffer().Image();
@@ -544,9 +547,10 @@ TEST_F(MainWindowTest, AReplayRunsUntilAKeyAndLeavesTheResultsAsTheyWere)
     player->onDialog = [](QDialog& dialog) {
         auto* list = qobject_cast<CReplayListDlg*>(&dialog);
         ASSERT_NE(list, nullptr);
-        EXPECT_EQ(list->List()->count(), 1);
-        EXPECT_EQ(list->List()->currentRow(), 0) << "the last race";
+        EXPECT_EQ(list->List()->count(), 2);
+        EXPECT_EQ(list->List()->currentRow(), 1) << "the last race";
         SaveScreenshot(dialog, "replay_list.png");
+        list->List()->setCurrentRow(0);
         list->ReplayButton()->click();
     };
     bool stopWithKey = true;

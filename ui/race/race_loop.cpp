@@ -18,13 +18,22 @@ constexpr qint64 kGateBellAfterMs = 1200;
 constexpr qint64 kGallopAfterBellMs = 300;
 
 // Handles the window's events for `milliseconds`, sleeping while none come
-// (processEvents with a time limit would return at once and spin).
-void PumpEventsFor(qint64 milliseconds)
+// (processEvents with a time limit would return at once and spin), or until
+// the race is stopped: a key ends a replay at once, even in the gate's hold.
+void PumpEventsFor(qint64 milliseconds, const ShownRace& race)
 {
     if (milliseconds <= 0)
         return;
+    constexpr int kStopCheckMs = 10;
     QEventLoop loop;
     QTimer::singleShot(static_cast<int>(milliseconds), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    QTimer stopCheck;
+    stopCheck.setInterval(kStopCheckMs);
+    QObject::connect(&stopCheck, &QTimer::timeout, &loop, [&] {
+        if (race.Stopped())
+            loop.quit();
+    });
+    stopCheck.start();
     loop.exec();
 }
 
@@ -49,7 +58,7 @@ void RunRaceLoop(ShownRace& race, const std::function<void()>& showFrame,
         const qint64 waitNs = deadlineNs - stopwatch.nsecsElapsed();
         if (waitNs > 2'000'000) {
             // Sleep in the event loop until a millisecond before the deadline.
-            PumpEventsFor(waitNs / 1'000'000 - 1);
+            PumpEventsFor(waitNs / 1'000'000 - 1, race);
         } else {
             QCoreApplication::processEvents(QEventLoop::AllEvents);
         }
@@ -72,11 +81,11 @@ void RunRaceLoop(ShownRace& race, const std::function<void()>& showFrame,
             // Stopped meanwhile (a key in a replay, a cancelled pause), the
             // showing ends at once, before the bell and the gallop.
             if (race.FrameCounter() == 0) {
-                PumpEventsFor(kGateBellAfterMs);
+                PumpEventsFor(kGateBellAfterMs, race);
                 if (race.Stopped())
                     return;
                 race.Sounds().Play(SoundEffect::Gate);
-                PumpEventsFor(kGallopAfterBellMs);
+                PumpEventsFor(kGallopAfterBellMs, race);
                 if (race.Stopped())
                     return;
             }
