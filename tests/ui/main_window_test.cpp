@@ -556,6 +556,8 @@ TEST_F(MainWindowTest, AReplayRunsUntilAKeyAndLeavesTheResultsAsTheyWere)
     bool stopWithKey = true;
     int framesSeen = 0;
     bool slowShot = false;
+    bool photosShown = false;
+    int ticksOver = 0;
     QElapsedTimer sinceKey;
     QTimer watcher;
     watcher.setInterval(10);
@@ -569,6 +571,12 @@ TEST_F(MainWindowTest, AReplayRunsUntilAKeyAndLeavesTheResultsAsTheyWere)
         if (!slowShot && SlowMotionTick(replay->calls, true, replay->engine.tickCount)) {
             slowShot = true;
             SaveScreenshot(view.Buffer().Image(), "replay_slow_motion_640.png");
+        }
+        // Run to its end, the replay shows its photos until a key.
+        if (!stopWithKey && replay->engine.raceOver && ++ticksOver == 50) {
+            photosShown = true;
+            SaveScreenshot(view.Buffer().Image(), "replay_photos_640.png");
+            QTest::keyClick(&view, Qt::Key_Space);
         }
         if (stopWithKey && framesSeen == 20 && !sinceKey.isValid()) {
             sinceKey.start();
@@ -587,6 +595,7 @@ TEST_F(MainWindowTest, AReplayRunsUntilAKeyAndLeavesTheResultsAsTheyWere)
     frame->Action(MenuCommand::ReplayRace)->trigger();
     watcher.stop();
     EXPECT_TRUE(slowShot) << "the replay ran through its slow-motion finish";
+    EXPECT_TRUE(photosShown);
     EXPECT_EQ(game.menus.Phase(), GamePhase::Result);
     EXPECT_EQ(game.random.state, generator);
     EXPECT_EQ(view.Photos().Photo(0), winPhoto) << "the race's own photos";

@@ -26,6 +26,7 @@
 #include "race/payout_board_painter.h"
 #include "race/race_loop.h"
 #include "race/replay_list_dlg.h"
+#include "race/replay_photos_painter.h"
 #include "stable/horse_database_dlg.h"
 #include "stable/new_horse_editor_dlg.h"
 
@@ -38,6 +39,9 @@
 namespace galloria {
 
 namespace {
+
+// How long a replay's finish photos stay up unless a key ends them sooner.
+constexpr long long kReplayPhotosMs = 5000;
 
 QString Text(std::string_view text)
 {
@@ -130,6 +134,11 @@ void CVarnView::RunCommand(MenuCommand command)
         buffer_.FinishStartup();
     }
     Game& game = *game_;
+    if (replay_) {
+        // A key bound to a command is a key too: it stops the replay.
+        replay_->Stop();
+        return;
+    }
     switch (command) {
     case MenuCommand::StartNewRaceSet:
         game.StartNewRaceSet();
@@ -582,6 +591,8 @@ void CVarnView::ShowReplay(const RaceRecord& record)
                 },
                 {});
     game.sounds.Play(SoundEffect::StopRun);
+    if (!show.Stopped())
+        ShowReplayPhotos(record.raceIndex);
     raceOnScreen_ = false;
     replay_ = nullptr;
 
@@ -603,6 +614,19 @@ void CVarnView::ShowReplay(const RaceRecord& record)
         closeAfterReplay_ = false;
         frame_.close();
     }
+}
+
+void CVarnView::ShowReplayPhotos(int raceIndex)
+{
+    {
+        QPainter painter(&buffer_.MutableImage());
+        buffer_.Prepare(painter);
+        PaintReplayPhotos(painter, buffer_.Size(), photos_);
+        call_.Draw(painter,
+                   tr("Race %1 again: the finish photos. Press any key to go back.").arg(raceIndex + 1));
+    }
+    repaint();
+    PumpEventsFor(kReplayPhotosMs, *replay_);
 }
 
 CReplayListDlg& CVarnView::ReplayList()

@@ -125,6 +125,8 @@ private:
     // player was on comes back as it was.
     void ReplayRace();
     void ShowReplay(const RaceRecord& record);
+    // A replay run to its end shows its three photos until a key or a while.
+    void ShowReplayPhotos(int raceIndex);
     void ShowNextPhoto();
 
     CMainFrame& frame_;

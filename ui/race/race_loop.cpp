@@ -17,10 +17,9 @@ namespace {
 constexpr qint64 kGateBellAfterMs = 1200;
 constexpr qint64 kGallopAfterBellMs = 300;
 
-// Handles the window's events for `milliseconds`, sleeping while none come
-// (processEvents with a time limit would return at once and spin), or until
-// the race is stopped: a key ends a replay at once, even in the gate's hold.
-void PumpEventsFor(qint64 milliseconds, const ShownRace& race)
+} // namespace
+
+void PumpEventsFor(long long milliseconds, const ShownRace& race)
 {
     if (milliseconds <= 0)
         return;
@@ -36,8 +35,6 @@ void PumpEventsFor(qint64 milliseconds, const ShownRace& race)
     stopCheck.start();
     loop.exec();
 }
-
-} // namespace
 
 void QuitDuringRace()
 {

@@ -20,6 +20,11 @@ class ShownRace;
 void RunRaceLoop(ShownRace& race, const std::function<void()>& showFrame,
                  const std::function<bool()>& quitRequested);
 
+// Handles the window's events for `milliseconds`, sleeping while none come
+// (processEvents with a time limit would return at once and spin), or until
+// the race is stopped: a key ends a replay at once, even in the gate's hold.
+void PumpEventsFor(long long milliseconds, const ShownRace& race);
+
 // Ends the program as a quit during a race does: no state is saved.
 [[noreturn]] void QuitDuringRace();
 
