@@ -3,6 +3,8 @@
 
 #include "race/race_engine.h"
 
+#include "random_field.h"
+
 #include "base/game_random.h"
 
 #include <benchmark/benchmark.h>
@@ -15,14 +17,7 @@ void BM_RaceEngineTwelveRunnerRace(benchmark::State& state)
     GameRandom random;
     random.Seed(31337);
     CRaceEngine engine;
-    engine.fieldSize = CRaceEngine::kMaxRunners;
-    for (int k = 0; k < engine.fieldSize; ++k) {
-        engine.speedRating[k] = random.Next() % 101;
-        engine.sprint[k] = random.Next() % 101;
-        engine.stamina[k] = random.Next() % 101;
-        engine.spontaneity[k] = random.Next() % 101;
-        engine.gaitPhase[k] = random.Next() % 11;
-    }
+    DrawRandomField(engine, random);
 
     long ticks = 0;
     // The generator runs on from race to race, so each iteration is a new race of the same field.

@@ -9,6 +9,8 @@
 #include "betting/racing_form_painter.h"
 #include "game/game.h"
 #include "game/race_program_draw.h"
+#include "race/race_call_painter.h"
+#include "race/race_call_sheet.h"
 #include "race/race_scene_painter.h"
 #include "race/runner_livery.h"
 #include "race/runner_sprites.h"
@@ -24,6 +26,8 @@
 
 #include <ctime>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace galloria {
 namespace {
@@ -71,6 +75,34 @@ void BM_TwelveRunnerSprites(benchmark::State& bench)
     }
 }
 BENCHMARK(BM_TwelveRunnerSprites)->Unit(benchmark::kMillisecond);
+
+// A twelve-runner race run to mid-course, with the frame that shows it.
+struct TwelveRunnerRace {
+    TwelveRunnerRace()
+    {
+        sprites.Build(std::vector<std::uint32_t>(12, 0x00336699u));
+        engine.fieldSize = 12;
+        random.Seed(3);
+        for (int k = 0; k < 12; ++k)
+            engine.speedRating[k] = engine.sprint[k] = engine.stamina[k] = engine.spontaneity[k] = 50 + k;
+        for (int k = 0; k < 12; ++k) {
+            frame.sprites[k] = &sprites.Strip(k);
+            frame.names[k] = QStringLiteral("Runner %1").arg(k + 1);
+            names.push_back("Runner " + std::to_string(k + 1));
+        }
+        calls = CallRace(engine, random, names, 1);
+        frame.engine = &engine;
+        engine.StartRace(random);
+        while (engine.leaderPosition < 4500)
+            engine.AdvanceTick(random);
+    }
+    RunnerSprites sprites;
+    CRaceEngine engine;
+    GameRandom random;
+    std::vector<std::string> names;
+    RaceCallSheet calls;
+    RaceSceneFrame frame;
+};
 
 double ProcessSeconds()
 {
@@ -178,6 +210,40 @@ void BM_HighSceneFrame1080Ratio2(benchmark::State& bench)
     HighSceneFrame(bench, QSize(2880, 2160), QSize(1920, 1080), 2.0);
 }
 BENCHMARK(BM_HighSceneFrame1080Ratio2)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// A shown race's drawing from mid-course to the finish, frame by frame, with
+// the call's line drawn under the track (1) or not (0). The per-frame time
+// against the 0.03 s period of speed 5 is the share of a core the race takes.
+void BM_ShownRaceFrames(benchmark::State& bench)
+{
+    const bool withCall = bench.range(0) != 0;
+    QImage image(1024, 768, QImage::Format_RGB32);
+    long frames = 0;
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        TwelveRunnerRace race;
+        RaceScenePainter scene(SizeClass::Large);
+        RaceCallPainter call(SizeClass::Large);
+        {
+            QPainter painter(&image);
+            scene.SetUpCourse(painter, 0);
+        }
+        bench.ResumeTiming();
+        while (!race.engine.raceOver) {
+            race.engine.AdvanceTick(race.random);
+            QPainter painter(&image);
+            race.frame.frameCounter = race.engine.tickCount;
+            scene.DrawFrame(painter, race.frame);
+            if (withCall)
+                call.Draw(painter,
+                          QString::fromStdString(std::string(race.calls.CallAt(race.engine.tickCount))));
+            ++frames;
+        }
+    }
+    bench.counters["per frame"] = benchmark::Counter(
+        static_cast<double>(frames), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_ShownRaceFrames)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // From making the main window to its first painted frame, in a game folder
 // already filled as on any start after the first.

@@ -58,7 +58,11 @@ void Game::EnterPhase(GamePhase phase)
         StopRunnerChance();
     if (phase == GamePhase::NoSet)
         ClearPhaseFlags(state);
+    if (phase == GamePhase::NoSet)
+        replays.Clear();
     menus.Enter(phase);
+    if (replays.Empty())
+        menus.Gray(MenuCommand::ReplayRace);
     host_.ApplyMenus(menus);
 }
 

@@ -8,6 +8,7 @@
 #include "game/game_settings.h"
 #include "game/menu_state.h"
 #include "game/player_names_model.h"
+#include "game/race_replay.h"
 #include "game/race_set_results_model.h"
 #include "game/sound_player.h"
 #include "halloffame/hall_of_fame.h"
@@ -60,6 +61,10 @@ public:
     int frameCounter = -1;
     int lastTopThree = 0;
     bool cheerPlayed = false;
+    // The races of the set so far, to be shown again, and the calls of the
+    // race being run (worked out as it starts; its margins stay for the results).
+    RaceReplays replays;
+    RaceCallSheet raceCalls;
     // The owner of each runner of the race just run, read from the relations
     // when it ended with ownership on; empty otherwise.
     std::vector<std::string> runnerOwners;
@@ -138,6 +143,8 @@ public:
     int StableIndexOfRunner(int runner) const;
     // The horse name of a runner of the current race, empty for none.
     std::string_view RunnerName(int runner) const;
+    // The coat colour a runner of the current race is drawn in.
+    std::uint32_t RunnerColour(int runner) const;
     // Gives an engine the field of the current race, as RACE! runs it; the
     // stride phases and the tipped runner are the engine's own.
     void LoadCurrentField(CRaceEngine& target) const;
@@ -150,6 +157,8 @@ private:
     void DrawTip();
     void OpenBettingState();
     void RunRaceDisplay();
+    // The race about to start is kept for replays and its calls worked out.
+    void RecordRaceForReplay();
     void FinishRaceUndisplayed();
     void EndSet();
     void RecordSetInHallOfFame();

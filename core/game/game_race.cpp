@@ -7,6 +7,7 @@
 #include "betting/payouts.h"
 #include "betting/settlement.h"
 #include "game/race_program_draw.h"
+#include "game/shown_race.h"
 #include "game/tipster.h"
 #include "race/race_run.h"
 #include "reports/race_report.h"
@@ -26,8 +27,6 @@ constexpr std::string_view kTenthRaceNotice[] = {"End of the 10th race. Review t
                                                  "to see the final results for", "this race set."};
 // The notices' amounts, which set how many medals they show.
 constexpr int kTenthRaceNoticeAmount = 10000;
-// The cheer goes up once, as the leader comes into the last stretch.
-constexpr int kCheerPosition = 9500;
 // Home Stretch shows the race from here on.
 constexpr int kHomeStretchFrom = 7000;
 
@@ -142,6 +141,7 @@ void Game::RunRace()
         }
     }
     StopRunnerChance();
+    RecordRaceForReplay();
     engine.StartRace(random);
 
     EnterPhase(GamePhase::Racing);
@@ -233,6 +233,7 @@ void Game::EndOfRace()
     const int field = CurrentFieldSize();
     const Podium podium{engine.finishOrder[0], engine.finishOrder[1], engine.finishOrder[2]};
     state.payouts = ComputePayouts(state.pools, podium);
+    replays.SetResult(podium.first, state.payouts.winPay);
     state.longShotCount = CountLongShots(state.program.FieldOdds(state.raceIndex));
 
     int horseByPlace[kMaxFieldSize];

@@ -139,6 +139,7 @@ void Game::StartNewRaceSet()
 // A new program for the set, and the set's two reports begun.
 void Game::BeginProgram()
 {
+    replays.Clear(); // a new set: the last one's races are not replayed
     state.raceSettled = false;
     stable.folder = folder;
     stable.LoadOrExit(random);

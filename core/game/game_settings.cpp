@@ -66,6 +66,8 @@ GameSettings LoadSettings(const SettingsStore& store)
     settings.oddsAccuracy =
         ReadSlider(store, kOddsKey, defaults.oddsAccuracy, kMinOddsAccuracy, kMaxOddsAccuracy);
     settings.ownershipSetting = ReadOnOff(store, kOwnerKey, defaults.ownershipSetting);
+    // A check box of ours: stored as 1 for on, so only 0 turns it off.
+    settings.slowMotionFinish = store.GetInt(kSettingsSection, kSlowMotionKey, 1) != 0;
     return settings;
 }
 
@@ -83,6 +85,7 @@ void SaveSettings(const GameSettings& settings, SettingsStore& store, SettingsGr
         store.SetInt(kSettingsSection, kGraphicKey, static_cast<int>(settings.graphicsQuality));
         store.SetInt(kSettingsSection, kOddsKey, settings.oddsAccuracy);
         store.SetInt(kSettingsSection, kOwnerKey, settings.ownershipSetting);
+        store.SetInt(kSettingsSection, kSlowMotionKey, settings.slowMotionFinish ? 1 : 0);
     }
 }
 

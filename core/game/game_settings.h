@@ -24,6 +24,8 @@ inline constexpr std::string_view kViewKey = "View";
 inline constexpr std::string_view kGraphicKey = "Graphic";
 inline constexpr std::string_view kOddsKey = "Odds";
 inline constexpr std::string_view kOwnerKey = "Owner";
+// Ours, beside the others: 1 shows a close finish in slow motion, 0 does not.
+inline constexpr std::string_view kSlowMotionKey = "SlowMotion";
 
 // The names dialog's second list entry; also what an untouched name slot holds.
 inline constexpr std::string_view kNotInGameText = "Not In Game";
@@ -55,6 +57,7 @@ struct GameSettings {
     GraphicsQuality graphicsQuality = GraphicsQuality::High; // "Graphic"
     int oddsAccuracy = 3;                                    // "Odds": 1 low .. 3 high
     int ownershipSetting = 1;                                // "Owner": 0 on, 1 off
+    bool slowMotionFinish = true;                            // "SlowMotion"
 
     // The sound player and the betting window's own switch follow this.
     bool SoundEnabled() const { return soundSetting == 0; }

@@ -44,6 +44,9 @@ std::optional<PhaseRow> ItemRow(MenuCommand command)
         return PhaseRow{Off, On, Same, On};
     case MenuCommand::TrackRacingForm:
         return PhaseRow{Off, Off, Same, On};
+    // Also grayed while the set has no race run (the game sees to that).
+    case MenuCommand::ReplayRace:
+        return PhaseRow{Off, On, Same, On};
     case MenuCommand::RaceOrNextRace:
         return PhaseRow{Off, On, Off, On};
     case MenuCommand::ShowNextPhoto:
@@ -96,6 +99,7 @@ std::optional<MenuPopup> PopupOf(MenuCommand command)
     case MenuCommand::BettingWindow:
     case MenuCommand::LiveOdds:
     case MenuCommand::TrackRacingForm:
+    case MenuCommand::ReplayRace:
         return MenuPopup::Track;
     case MenuCommand::ShowNextPhoto:
     case MenuCommand::FinishResults:

@@ -28,6 +28,7 @@ enum class MenuCommand : int {
     BettingWindow = 32820,
     LiveOdds = 32821,
     TrackRacingForm = 32822,
+    ReplayRace = 32834,
     RaceOrNextRace = 32832,
     ShowNextPhoto = 32823,
     FinishResults = 32824,
@@ -38,7 +39,7 @@ enum class MenuCommand : int {
 };
 
 // Every command, in menu-bar order.
-inline constexpr std::array<MenuCommand, 21> kMenuCommands = {
+inline constexpr std::array<MenuCommand, 22> kMenuCommands = {
     MenuCommand::StartNewRaceSet,
     MenuCommand::ContinueLastSet,
     MenuCommand::Open,
@@ -53,6 +54,7 @@ inline constexpr std::array<MenuCommand, 21> kMenuCommands = {
     MenuCommand::BettingWindow,
     MenuCommand::LiveOdds,
     MenuCommand::TrackRacingForm,
+    MenuCommand::ReplayRace,
     MenuCommand::RaceOrNextRace,
     MenuCommand::ShowNextPhoto,
     MenuCommand::FinishResults,
@@ -114,6 +116,9 @@ public:
 
     void Enter(GamePhase phase);
     void ShowRacingForm();
+    // Grays one item whatever the phase allows: REPLAY A RACE before the
+    // set's first race is over.
+    void Gray(MenuCommand command) { itemEnabled_[IndexOf(command)] = false; }
 
     // The last phase entered, none before the first.
     std::optional<GamePhase> Phase() const { return phase_; }

@@ -18,7 +18,8 @@ struct CommandHelp {
 };
 
 const std::vector<CommandHelp> kCommands = {
-    {"race", {"--seed", "--horse", "--stable", "--field", "--gait", "--tipped", "--json", "\"order\""}},
+    {"race",
+     {"--seed", "--horse", "--stable", "--field", "--gait", "--tipped", "--json", "\"order\"", "--call"}},
     {"odds", {"--runs", "--seed", "--horse", "--stable", "--field", "--threads", "--json", "\"mean_time\""}},
     {"stable", {"PATH", "earnings"}},
     {"set",

@@ -172,7 +172,7 @@ TEST(GamePictures, MenuGlyphsForTheItemsThatShowOne)
 {
     const auto commands = MenuCommandsWithGlyphs();
     EXPECT_EQ(commands.size(), 17u);
-    for (const MenuCommand plain : {MenuCommand::PauseRace, MenuCommand::QuitRaceSet,
+    for (const MenuCommand plain : {MenuCommand::PauseRace, MenuCommand::QuitRaceSet, MenuCommand::ReplayRace,
                                     MenuCommand::RaceOrNextRace, MenuCommand::About}) {
         EXPECT_EQ(std::count(commands.begin(), commands.end(), plain), 0);
     }

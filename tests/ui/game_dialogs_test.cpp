@@ -16,6 +16,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -386,6 +387,7 @@ TEST_F(GameDialogs, OptionsShowTheSettingsAndSaveReturnsTheChangedOnes)
         EXPECT_EQ(dialog.OddsSlider()->value(), 2);
         EXPECT_EQ(dialog.OddsValue()->text(), "2");
         EXPECT_EQ(dialog.OwnerGroup()->checkedId(), 1);
+        EXPECT_TRUE(dialog.SlowMotionBox()->isChecked());
         EXPECT_EQ(dialog.SpeedSlider()->minimum(), kMinAnimationSpeed);
         EXPECT_EQ(dialog.SpeedSlider()->maximum(), kMaxAnimationSpeed);
         EXPECT_EQ(dialog.OddsSlider()->minimum(), kMinOddsAccuracy);
@@ -405,6 +407,7 @@ TEST_F(GameDialogs, OptionsShowTheSettingsAndSaveReturnsTheChangedOnes)
         QTest::keyClick(dialog.OddsSlider(), Qt::Key_Left);
         EXPECT_EQ(dialog.OddsValue()->text(), "1");
         Click(dialog.OwnerGroup()->button(0));
+        Click(dialog.SlowMotionBox());
         Click(dialog.SaveButton());
     });
     const OptionsAnswer answer = dialog.Ask(opened);
@@ -417,6 +420,7 @@ TEST_F(GameDialogs, OptionsShowTheSettingsAndSaveReturnsTheChangedOnes)
     expected.graphicsQuality = GraphicsQuality::Low;
     expected.oddsAccuracy = 1;
     expected.ownershipSetting = 0;
+    expected.slowMotionFinish = false;
     ASSERT_TRUE(answer.saved.has_value());
     EXPECT_EQ(*answer.saved, expected);
     EXPECT_FALSE(answer.resetRequested);

@@ -10,6 +10,7 @@
 #include "game/game.h"
 #include "game/game_settings.h"
 #include "game/menu_state.h"
+#include "game/race_replay.h"
 
 #include "app/back_buffer.h"
 #include "app/main_frame.h"
@@ -19,12 +20,14 @@
 #include "betting/racing_form_painter.h"
 #include "game/help_window.h"
 #include "race/payout_board_painter.h"
+#include "race/replay_list_dlg.h"
 
 #include "modal_answerer.h"
 #include "window_test_helpers.h"
 
 #include <QDataStream>
 #include <QElapsedTimer>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPainter>
 
@@ -185,7 +188,10 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemOfTheGameInOrder)
           {"&LIST ALL HORSES...", 32819},
           {"&BETTING HALL OF FAME...", 32827}}},
         {MenuPopup::Track,
-         {{"&BETTING WINDOW...", 32820}, {"&LIVE ODDS && POOLS...", 32821}, {"&RACING FORM", 32822}}},
+         {{"&BETTING WINDOW...", 32820},
+          {"&LIVE ODDS && POOLS...", 32821},
+          {"&RACING FORM", 32822},
+          {"RE&PLAY A RACE...", 32834}}},
         {MenuPopup::Summary,
          {{"&SHOW NEXT PHOTO", 32823},
           {"&FINISH RESULTS", 32824},
@@ -483,6 +489,85 @@ TEST_F(MainWindowTest, AShownRaceDrawsTheCourseCheersOnceAndTakesThreePhotos)
     SaveScreenshot(view.Buffer().Image(), "payout_board_1024.png");
 }
 
+// REPLAY A RACE after the second race: race 1 is replayed, with the menus off
+// until a key stops it, and race 2's results come back as they were, the
+// game's generator untouched. The second time it runs to its end.
+TEST_F(MainWindowTest, AReplayRunsUntilAKeyAndLeavesTheResultsAsTheyWere)
+{
+    ViewRacesAs(ViewRaceMode::None, 10);
+    ASSERT_TRUE(OpenSet(SizeClass::Small));
+    CVarnView& view = frame->View();
+    const Game& game = view.GameObject();
+    EXPECT_FALSE(Enabled(*frame, MenuCommand::ReplayRace)) << "no race run yet";
+    frame->Action(MenuCommand::RaceOrNextRace)->trigger();
+    ASSERT_EQ(game.menus.Phase(), GamePhase::Result);
+    ExpectMenusFollow(*frame, game.menus);
+    ASSERT_TRUE(Enabled(*frame, MenuCommand::ReplayRace));
+    frame->Action(MenuCommand::RaceOrNextRace)->trigger(); // betting on race 2
+    EXPECT_TRUE(Enabled(*frame, MenuCommand::ReplayRace));
+    frame->Action(MenuCommand::RaceOrNextRace)->trigger(); // race 2 run; race 1 is replayed
+    const std::uint32_t generator = game.random.state;
+    const QImage winPhoto = view.Photos().Photo(0);
+    const QImage results = view.Buffer().Image();
+
+    player->onDialog = [](QDialog& dialog) {
+        auto* list = qobject_cast<CReplayListDlg*>(&dialog);
+        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(list->List()->count(), 2);
+        EXPECT_EQ(list->List()->currentRow(), 1) << "the last race";
+        SaveScreenshot(dialog, "replay_list.png");
+        list->List()->setCurrentRow(0);
+        list->ReplayButton()->click();
+    };
+    bool stopWithKey = true;
+    int framesSeen = 0;
+    bool slowShot = false;
+    bool photosShown = false;
+    int ticksOver = 0;
+    QElapsedTimer sinceKey;
+    QTimer watcher;
+    watcher.setInterval(10);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        const RaceReplayShow* replay = view.Replay();
+        if (replay == nullptr)
+            return;
+        EXPECT_FALSE(frame->menuBar()->isEnabled());
+        if (++framesSeen == 5)
+            SaveScreenshot(view.Buffer().Image(), "replay_start_640.png");
+        if (!slowShot && SlowMotionTick(replay->calls, true, replay->engine.tickCount)) {
+            slowShot = true;
+            SaveScreenshot(view.Buffer().Image(), "replay_slow_motion_640.png");
+        }
+        // Run to its end, the replay shows its photos until a key.
+        if (!stopWithKey && replay->engine.raceOver && ++ticksOver == 50) {
+            photosShown = true;
+            SaveScreenshot(view.Buffer().Image(), "replay_photos_640.png");
+            QTest::keyClick(&view, Qt::Key_Space);
+        }
+        if (stopWithKey && framesSeen == 20 && !sinceKey.isValid()) {
+            sinceKey.start();
+            QTest::keyClick(&view, Qt::Key_Space);
+        }
+    });
+    watcher.start();
+    frame->Action(MenuCommand::ReplayRace)->trigger();
+    ASSERT_TRUE(sinceKey.isValid()) << "the replay was shown";
+    EXPECT_LT(sinceKey.elapsed(), 1000) << "a key stops the replay at once";
+    EXPECT_EQ(view.Replay(), nullptr);
+    EXPECT_TRUE(frame->menuBar()->isEnabled());
+    ExpectMenusFollow(*frame, game.menus);
+
+    stopWithKey = false;
+    frame->Action(MenuCommand::ReplayRace)->trigger();
+    watcher.stop();
+    EXPECT_TRUE(slowShot) << "the replay ran through its slow-motion finish";
+    EXPECT_TRUE(photosShown);
+    EXPECT_EQ(game.menus.Phase(), GamePhase::Result);
+    EXPECT_EQ(game.random.state, generator);
+    EXPECT_EQ(view.Photos().Photo(0), winPhoto) << "the race's own photos";
+    EXPECT_EQ(view.Buffer().Image(), results) << "the results screen again";
+}
+
 TEST_F(MainWindowTest, AnUnshownRaceStillTakesItsPhotosAndTheBoardStepsThroughThem)
 {
     ViewRacesAs(ViewRaceMode::None);
@@ -617,9 +702,11 @@ TEST_F(MainWindowTest, TheNextWindowReadsWhatTheLastOneSaved)
     OpenFrame();
     GameSettings chosen = frame->View().GameObject().settings;
     chosen.sortOrder = SortOrder::Earnings;
+    chosen.slowMotionFinish = false;
     frame->View().GameObject().ApplyOptions(chosen);
     OpenFrame();
     EXPECT_EQ(frame->View().GameObject().settings.sortOrder, SortOrder::Earnings);
+    EXPECT_FALSE(frame->View().GameObject().settings.slowMotionFinish);
 }
 
 // The file dialogs of SAVE and OPEN (Ctrl+O); what the saved game holds is

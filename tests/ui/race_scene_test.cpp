@@ -5,8 +5,11 @@
 #include "betting/payout_board_view.h"
 #include "betting/payouts.h"
 #include "betting/race_money_board.h"
+#include "race/finish_margins_painter.h"
 #include "race/finish_photo_album.h"
 #include "race/payout_board_painter.h"
+#include "race/race_call.h"
+#include "race/race_call_painter.h"
 
 #include "base/game_random.h"
 #include "race/race_engine.h"
@@ -242,6 +245,30 @@ TEST(RaceScene, ScreenshotsOfARace)
     }
 }
 
+// The call's strip lies under the two boxes and inside the layout, and a
+// long call still shows in it.
+TEST_P(RaceSceneAtSize, TheCallLineFitsUnderTheBoxes)
+{
+    const QRect strip = RaceCallPainter::StripRect(size);
+    const SceneBoxes boxes = SceneBoxesFor(size);
+    EXPECT_GT(strip.top(), std::max(boxes.runningOrder.bottom, boxes.overviewMap.bottom));
+    EXPECT_LT(strip.bottom(), LayoutHeight(size));
+    Scene scene(size, QColor(0x1E, 0x4B, 0x1E));
+    scene.Draw(RaceUntil(8600), 0);
+    RaceCallPainter call(size);
+    {
+        QPainter painter(&scene.image);
+        call.Draw(painter, "Into the home turn: Kingfisher Thunder leads by three-quarters of a length from "
+                           "Marble Rhapsody, Nell's Wanderer a length and a half further back.");
+    }
+    int yellow = 0;
+    for (int y = strip.top(); y <= strip.bottom(); ++y)
+        for (int x = strip.left(); x <= strip.right(); ++x)
+            yellow += scene.image.pixelColor(x, y).blue() < 200 && scene.image.pixelColor(x, y).red() > 200;
+    EXPECT_GT(yellow, 200) << "the call's letters";
+    SaveScreenshot(scene.image, QString("race_call_%1.png").arg(LayoutWidth(size)));
+}
+
 TEST(RaceScene, PhotosAreCutFromTheBackBufferAndLabelledInFinishingOrder)
 {
     FinishPhotoAlbum album(SizeClass::Large);
@@ -300,6 +327,7 @@ TEST_P(RaceSceneAtSize, ThePayoutBoardFits)
                          photo.copy(QRect(QPoint(0, 0), BySizeClass(size, QSize(300, 184), QSize(370, 230),
                                                                     QSize(480, 294)))));
         PaintRaceMoneyBoard(painter, size, money);
+        PaintFinishMargins(painter, size, FinishMargins{{40, 230}});
     }
     // The owner's cream box beside the long name is wide enough to read.
     int ownerBox = 0;
@@ -310,6 +338,14 @@ TEST_P(RaceSceneAtSize, ThePayoutBoardFits)
         }
     }
     EXPECT_GE(ownerBox, BySizeClass(size, 44, 56, 72));
+    // The margins sit under the list of twelve with a gap between them.
+    const QRect photo0(
+        BySizeClass(size, QRect(300, 172, 300, 184), QRect(372, 212, 370, 230), QRect(475, 270, 480, 294)));
+    int boardRows = 0;
+    for (int y = 0; y < photo0.bottom(); ++y)
+        boardRows += image.pixel(40, y) != qRgb(0, 0, 0);
+    EXPECT_LT(boardRows, photo0.bottom() - 8) << "a black gap between the list and the margins";
+    EXPECT_NE(image.pixel(40, photo0.bottom() - 4), qRgb(0, 0, 0)) << "the margins' panel";
     // Nothing is drawn in the last rows of the layout: the board fits.
     for (int x = 0; x < image.width(); x += 3)
         ASSERT_EQ(image.pixel(x, image.height() - 2), qRgb(0, 0, 0)) << "column " << x;

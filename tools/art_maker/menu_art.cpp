@@ -342,9 +342,11 @@ std::vector<MenuCommand> MenuCommandsWithGlyphs()
 {
     std::vector<MenuCommand> commands;
     for (const MenuCommand command : kMenuCommands) {
-        // PAUSE RACE, QUIT THIS RACE SET, the RACE! item and ABOUT are plain text.
+        // PAUSE RACE, QUIT THIS RACE SET, REPLAY A RACE, the RACE! item and
+        // ABOUT are plain text.
         if (command != MenuCommand::PauseRace && command != MenuCommand::QuitRaceSet &&
-            command != MenuCommand::RaceOrNextRace && command != MenuCommand::About) {
+            command != MenuCommand::ReplayRace && command != MenuCommand::RaceOrNextRace &&
+            command != MenuCommand::About) {
             commands.push_back(command);
         }
     }
@@ -414,6 +416,7 @@ QImage MakeMenuGlyph(MenuCommand command)
         break;
     case MenuCommand::PauseRace:
     case MenuCommand::QuitRaceSet:
+    case MenuCommand::ReplayRace:
     case MenuCommand::RaceOrNextRace:
     case MenuCommand::About:
         break;

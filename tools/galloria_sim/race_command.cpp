@@ -4,6 +4,7 @@
 #include "sim_race.h"
 
 #include "base/game_random.h"
+#include "race/race_call_sheet.h"
 #include "race/race_engine.h"
 #include "race/race_run.h"
 #include "stable/race_time.h"
@@ -42,6 +43,22 @@ void PrintFinishTable(const std::vector<SimRunner>& field, const RaceOutcome& ou
     }
 }
 
+// The race's calls, each after its tick, phrased as in a set's first race.
+// Horses from a stable are called by name, horses given by hand by number.
+void PrintRaceCall(const SimArguments& arguments, const CRaceEngine& engine, const GameRandom& random,
+                   const std::vector<SimRunner>& field, std::ostream& out)
+{
+    std::vector<std::string> names;
+    for (const SimRunner& runner : field)
+        names.push_back(arguments.horses.empty() ? runner.label : std::string());
+    const RaceCallSheet sheet = CallRace(engine, random, names, 1);
+    char tick[16];
+    for (const RaceCallSheet::TimedCall& call : sheet.calls) {
+        std::snprintf(tick, sizeof tick, "%5d  ", call.tick);
+        out << tick << call.text << '\n';
+    }
+}
+
 } // namespace
 
 int RunRaceCommand(const SimArguments& arguments, std::ostream& out)
@@ -49,7 +66,10 @@ int RunRaceCommand(const SimArguments& arguments, std::ostream& out)
     if (!arguments.seed)
         throw UsageError("race needs --seed S");
     if (arguments.runs || arguments.threads || !arguments.positional.empty())
-        throw UsageError("race takes --seed, --horse or --stable with --field, --gait, --tipped and --json");
+        throw UsageError(
+            "race takes --seed, --horse or --stable with --field, --gait, --tipped and --json or --call");
+    if (arguments.json && arguments.call)
+        throw UsageError("race takes --json or --call, not both");
     const std::vector<SimRunner> field = BuildField(arguments);
 
     CRaceEngine engine;
@@ -62,6 +82,10 @@ int RunRaceCommand(const SimArguments& arguments, std::ostream& out)
     random.Seed(*arguments.seed);
     SetGaitPhases(arguments, engine, random);
 
+    if (arguments.call) {
+        PrintRaceCall(arguments, engine, random, field, out);
+        return 0;
+    }
     RunRaceToEnd(engine, random);
     const RaceOutcome outcome = ReadOutcome(engine);
     if (arguments.json)

@@ -56,6 +56,10 @@ SimArguments ParseSimArguments(const std::vector<std::string>& words)
             arguments.json = true;
             continue;
         }
+        if (word == "--call") {
+            arguments.call = true;
+            continue;
+        }
         if (word.rfind("--", 0) != 0) {
             arguments.positional.push_back(word);
             continue;

@@ -17,7 +17,7 @@ public:
 };
 
 // The options of galloria-sim after the command word. Every option takes a
-// value except --json; --horse may be given once per runner.
+// value except --json and --call; --horse may be given once per runner.
 struct SimArguments {
     std::string command;
     std::optional<std::uint32_t> seed;
@@ -37,6 +37,7 @@ struct SimArguments {
     std::optional<std::string> settings; // play: an INI file as the settings store
     std::vector<std::string> positional;
     bool json = false;
+    bool call = false; // race: print the race call instead of the finish
 };
 
 // Splits the words after the program name into the command and its options.

@@ -10,8 +10,9 @@ namespace {
 constexpr std::string_view kGeneralUsage =
     "usage:\n"
     "  galloria-sim race --seed S --horse SPD,SPR,STA,SPO [--horse ...] [--gait G1,G2,...] [--tipped K] "
-    "[--json]\n"
-    "  galloria-sim race --seed S --stable PATH --field N1,N2,... [--gait G1,G2,...] [--tipped K] [--json]\n"
+    "[--json | --call]\n"
+    "  galloria-sim race --seed S --stable PATH --field N1,N2,... [--gait G1,G2,...] [--tipped K]\n"
+    "                    [--json | --call]\n"
     "  galloria-sim odds --runs N --seed S (--horse ... | --stable PATH --field N1,N2,...) [--threads T]\n"
     "                    [--json]\n"
     "  galloria-sim stable PATH\n"
@@ -41,8 +42,9 @@ constexpr std::string_view kGeneralUsage =
 constexpr std::string_view kRaceUsage =
     "usage:\n"
     "  galloria-sim race --seed S --horse SPD,SPR,STA,SPO [--horse ...] [--gait G1,G2,...] [--tipped K] "
-    "[--json]\n"
-    "  galloria-sim race --seed S --stable PATH --field N1,N2,... [--gait G1,G2,...] [--tipped K] [--json]\n"
+    "[--json | --call]\n"
+    "  galloria-sim race --seed S --stable PATH --field N1,N2,... [--gait G1,G2,...] [--tipped K]\n"
+    "                    [--json | --call]\n"
     "\n"
     "Seeds the game's random generator with S, draws each runner's stride phase\n"
     "(unless --gait gives them), runs the race to its end and prints the finish:\n"
@@ -58,7 +60,9 @@ constexpr std::string_view kRaceUsage =
     "  --tipped K            runner K (counted from 0) is tipped; -1 for none\n"
     "  --json                one line {\"order\":[...],\"times\":[...],\"ticks\":N}: runner\n"
     "                        indexes from 0 by place, finishing times in fifths of a\n"
-    "                        second by place, and the tick in which the race was over\n";
+    "                        second by place, and the tick in which the race was over\n"
+    "  --call                the race call instead of the finish: each call on a line\n"
+    "                        after its tick, as the track's caller says it in race 1\n";
 
 constexpr std::string_view kOddsUsage =
     "usage:\n"

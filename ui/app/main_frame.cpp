@@ -47,6 +47,7 @@ constexpr ItemEntry kItems[] = {
     {MenuPopup::Track, MenuCommand::BettingWindow, "&BETTING WINDOW...", true},
     {MenuPopup::Track, MenuCommand::LiveOdds, "&LIVE ODDS && POOLS...", true},
     {MenuPopup::Track, MenuCommand::TrackRacingForm, "&RACING FORM", true},
+    {MenuPopup::Track, MenuCommand::ReplayRace, QT_TR_NOOP("RE&PLAY A RACE..."), false},
     {MenuPopup::Summary, MenuCommand::ShowNextPhoto, "&SHOW NEXT PHOTO", true},
     {MenuPopup::Summary, MenuCommand::FinishResults, "&FINISH RESULTS", true},
     {MenuPopup::Summary, MenuCommand::HowDidIDo, "&HOW DID I DO?...", true},
@@ -118,8 +119,8 @@ void CMainFrame::BuildMenus()
         popups_[entry.popup] = popup;
     }
     for (const ItemEntry& entry : kItems) {
-        actions_[entry.command] = popups_[entry.popup]->AppendItem(
-            static_cast<int>(entry.command), QString::fromLatin1(entry.text), entry.bitmap);
+        actions_[entry.command] =
+            popups_[entry.popup]->AppendItem(static_cast<int>(entry.command), tr(entry.text), entry.bitmap);
     }
     for (const auto& [command, action] : actions_) {
         const MenuCommand chosen = command;

@@ -17,12 +17,16 @@
 #include "game/odds_progress_dlg.h"
 #include "game/options_dlg.h"
 #include "game/race_payout_board.h"
+#include "game/race_replay.h"
 #include "game/race_set_results_dlg.h"
 #include "game/race_windows.h"
 #include "game/tip_dlg.h"
 #include "halloffame/score_sheet.h"
+#include "race/finish_margins_painter.h"
 #include "race/payout_board_painter.h"
 #include "race/race_loop.h"
+#include "race/replay_list_dlg.h"
+#include "race/replay_photos_painter.h"
 #include "race/scene_rect_qt.h"
 #include "stable/horse_database_dlg.h"
 #include "stable/new_horse_editor_dlg.h"
@@ -30,12 +34,16 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
 
 namespace galloria {
 
 namespace {
+
+// How long a replay's finish photos stay up unless a key ends them sooner.
+constexpr long long kReplayPhotosMs = 5000;
 
 QString Text(std::string_view text)
 {
@@ -64,7 +72,7 @@ std::unique_ptr<Window> AskingThroughView(std::unique_ptr<Window> window, CVarnV
 } // namespace
 
 CVarnView::CVarnView(CMainFrame& frame, SizeClass size)
-    : QWidget(&frame), frame_(frame), buffer_(size), photos_(size), scene_(size),
+    : QWidget(&frame), frame_(frame), buffer_(size), photos_(size), scene_(size), call_(size),
       namesDlg_(MadeFor<CEnterNamesDlg>(this)), resultsDlg_(MadeFor<CRaceSetResultsDlg>(this)),
       optionsDlg_(MadeFor<COptionsDlg>(this)), noticeDlg_(MadeFor<CNoticeDlg>(this)),
       aboutDlg_(MadeFor<CAboutDlg>(this)), helpWindow_(MadeFor<CHelpWindow>(this)),
@@ -77,7 +85,8 @@ CVarnView::CVarnView(CMainFrame& frame, SizeClass size)
       }),
       horseDatabaseDlg_([this] {
           return AskingThroughView(std::make_unique<CHorseDatabaseDlg>(this, game_->stable), *this);
-      })
+      }),
+      replayListDlg_(MadeFor<CReplayListDlg>(this))
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent); // every pixel is painted; nothing to erase
@@ -95,6 +104,7 @@ CVarnView::~CVarnView()
     game_->sounds.Play(SoundEffect::Silence);
     // The dialogs first: the betting window holds the game's sound player,
     // the horse database its stable.
+    replayListDlg_.reset();
     betResultsDlg_.reset();
     liveOddsDlg_.reset();
     scoreSheet_.reset();
@@ -126,6 +136,11 @@ void CVarnView::RunCommand(MenuCommand command)
         buffer_.FinishStartup();
     }
     Game& game = *game_;
+    if (replay_) {
+        // A key bound to a command is a key too: it stops the replay.
+        replay_->Stop();
+        return;
+    }
     switch (command) {
     case MenuCommand::StartNewRaceSet:
         game.StartNewRaceSet();
@@ -158,6 +173,9 @@ void CVarnView::RunCommand(MenuCommand command)
     case MenuCommand::TrackRacingForm:
     case MenuCommand::SummaryRacingForm:
         game.ShowRacingForm();
+        break;
+    case MenuCommand::ReplayRace:
+        ReplayRace();
         break;
     case MenuCommand::RaceOrNextRace:
         game.RaceOrNextRace();
@@ -241,12 +259,27 @@ void CVarnView::UpdateBuffer()
     buffer_.Prepare(painter);
     PaintPayoutBoard(painter, buffer_.Size(), view, photos_.Shown());
     PaintRaceMoneyBoard(painter, buffer_.Size(), BuildRaceMoneyBoard(game_->state));
+    PaintFinishMargins(painter, buffer_.Size(), game_->raceCalls.margins);
 }
 
 RaceSceneFrame CVarnView::SceneFrame() const
 {
     const Game& game = *game_;
     RaceSceneFrame frame;
+    frame.graphicsQuality = static_cast<int>(game.settings.graphicsQuality);
+    if (replay_) {
+        // A replay is shown from the gate with its own field.
+        const RaceRecord& record = replay_->record;
+        frame.engine = &replay_->engine;
+        for (int runner = 0; runner < record.fieldSize && runner < kMaxFieldSize; ++runner) {
+            frame.sprites[runner] = &sprites_.Strip(runner);
+            frame.gaitPhase[runner] = record.gaitPhase[runner];
+            frame.names[runner] = QString::fromStdString(record.names[runner]);
+        }
+        frame.frameCounter = replay_->frameCounter;
+        frame.tippedRunner = record.tippedRunner;
+        return frame;
+    }
     frame.engine = &game.engine;
     for (int runner = 0; runner < game.CurrentFieldSize() && runner < kMaxFieldSize; ++runner) {
         frame.sprites[runner] = &sprites_.Strip(runner);
@@ -255,7 +288,6 @@ RaceSceneFrame CVarnView::SceneFrame() const
         frame.names[runner] = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
     }
     frame.frameCounter = game.frameCounter;
-    frame.graphicsQuality = static_cast<int>(game.settings.graphicsQuality);
     frame.tippedRunner = game.engine.tippedRunner;
     frame.homeStretch = game.settings.viewRaceMode == ViewRaceMode::HomeStretch;
     return frame;
@@ -267,21 +299,27 @@ void CVarnView::DrawRaceFrame(bool fromLayers)
     buffer_.Prepare(painter);
     if (!courseSetUp_) {
         scene_.SetUpCourse(painter, static_cast<int>(game_->settings.graphicsQuality));
+        call_.Reset();
         courseSetUp_ = true;
     }
+    const RaceSceneFrame frame = SceneFrame();
     if (fromLayers)
-        scene_.DrawFrame(painter, SceneFrame());
+        scene_.DrawFrame(painter, frame);
     else
-        scene_.DrawFrameUnlayered(painter, SceneFrame());
+        scene_.DrawFrameUnlayered(painter, frame);
+    const RaceCallSheet& calls = replay_ ? replay_->calls : game_->raceCalls;
+    const std::string_view call = calls.CallAt(frame.engine->tickCount);
+    call_.Draw(painter, QString::fromUtf8(call.data(), static_cast<qsizetype>(call.size())));
 }
 
 QRegion CVarnView::RaceFrameRegion() const
 {
-    // Only the track and the two boxes below it change from frame to frame;
-    // the rest of the window is left as it is on the screen.
+    // Only the track, the two boxes below it and the call's line change from
+    // frame to frame; the rest of the window is left as it is on the screen.
     QRegion region(buffer_.ToView(ToQRect(SceneBoxesFor(buffer_.Size()).track), size()));
     region += buffer_.ToView(scene_.OverviewRepaintRect(), size());
     region += buffer_.ToView(scene_.RunningOrderRepaintRect(), size());
+    region += buffer_.ToView(RaceCallPainter::StripRect(buffer_.Size()), size());
     return region;
 }
 
@@ -295,6 +333,12 @@ void CVarnView::ShowNextPhoto()
 
 bool CVarnView::AcceptClose(bool ask)
 {
+    if (replay_) {
+        // The replay stops first; the window closes once it has.
+        replay_->Stop();
+        closeAfterReplay_ = true;
+        return false;
+    }
     if (game_->state.raceRunning) {
         quitDuringRace_ = true;
         return false;
@@ -353,8 +397,12 @@ void CVarnView::resizeEvent(QResizeEvent* event)
 
 void CVarnView::keyPressEvent(QKeyEvent* event)
 {
-    // Any key pauses a running race; the game ignores it at any other time.
-    game_->PauseRace();
+    // Any key stops a replay and pauses a running race; the game ignores it
+    // at any other time.
+    if (replay_)
+        replay_->Stop();
+    else
+        game_->PauseRace();
     QWidget::keyPressEvent(event);
 }
 
@@ -486,10 +534,8 @@ void CVarnView::BuildRunnerSprites()
 {
     const Game& game = *game_;
     std::vector<std::uint32_t> colours;
-    for (int runner = 0; runner < game.CurrentFieldSize(); ++runner) {
-        const int horse = game.StableIndexOfRunner(runner);
-        colours.push_back(horse >= 0 ? game.stable.records[horse].colour : 0x00336699u);
-    }
+    for (int runner = 0; runner < game.CurrentFieldSize(); ++runner)
+        colours.push_back(game.RunnerColour(runner));
     sprites_.Build(colours);
 }
 
@@ -522,8 +568,9 @@ void CVarnView::AnimateRace()
 {
     courseSetUp_ = false;
     raceOnScreen_ = true;
+    LiveRace live(*game_);
     RunRaceLoop(
-        *game_,
+        live,
         [this] {
             if (game_->engine.finishThisTick)
                 return; // the photo frame stays off the screen
@@ -532,6 +579,91 @@ void CVarnView::AnimateRace()
         },
         [this] { return quitDuringRace_; });
     raceOnScreen_ = false;
+}
+
+void CVarnView::ReplayRace()
+{
+    const std::span<const RaceRecord> races = game_->replays.Races();
+    if (const std::optional<int> chosen = replayListDlg_->Ask(races))
+        ShowReplay(races[*chosen]);
+}
+
+void CVarnView::ShowReplay(const RaceRecord& record)
+{
+    Game& game = *game_;
+    // What the replay draws over: the results' photos and the screen shown.
+    const FinishPhotoAlbum results = photos_;
+    const bool formWasShown = formShown_;
+    frame_.menuBar()->setEnabled(false);
+
+    sprites_.Build(
+        std::vector<std::uint32_t>(record.colours.begin(), record.colours.begin() + record.fieldSize));
+    photos_.Create();
+    RaceReplayShow show(record, game.settings.animationSpeed, game.settings.slowMotionFinish, game.sounds);
+    replay_ = &show;
+    payoutBoardWanted_ = false;
+    buffer_.racingFormWanted = false;
+    buffer_.tilesWanted = true;
+    buffer_.gameScreenShown = true;
+    UpdateBuffer();
+    courseSetUp_ = false;
+    raceOnScreen_ = true;
+    game.sounds.Play(SoundEffect::Neigh);
+    RunRaceLoop(show,
+                [this] {
+                    if (replay_->lastTopThree > 0) {
+                        DrawRaceFrame();
+                        for (int photo = 0; photo < replay_->lastTopThree; ++photo)
+                            photos_.Capture(buffer_.Image(), replay_->engine.raceTime);
+                    }
+                    if (replay_->engine.finishThisTick)
+                        return; // the photo frame stays off the screen, as in the live race
+                    DrawRaceFrame();
+                    repaint();
+                },
+                {});
+    game.sounds.Play(SoundEffect::StopRun);
+    if (!show.Stopped())
+        ShowReplayPhotos(record.raceIndex);
+    raceOnScreen_ = false;
+    replay_ = nullptr;
+
+    // Back where the player was: the next race's runners or the results.
+    photos_ = results;
+    if (game.menus.Phase() == GamePhase::Betting)
+        BuildRunnerSprites();
+    else
+        sprites_.Release();
+    if (formWasShown) {
+        ShowRacingForm();
+    } else {
+        buffer_.tilesWanted = true;
+        payoutBoardWanted_ = true;
+    }
+    frame_.menuBar()->setEnabled(true);
+    Repaint();
+    if (closeAfterReplay_) {
+        closeAfterReplay_ = false;
+        frame_.close();
+    }
+}
+
+void CVarnView::ShowReplayPhotos(int raceIndex)
+{
+    {
+        QPainter painter(&buffer_.MutableImage());
+        buffer_.Prepare(painter);
+        PaintReplayPhotos(painter, buffer_.Size(), photos_);
+        call_.Draw(painter,
+                   tr("Race %1 again: the finish photos. Press any key to go back.").arg(raceIndex + 1));
+    }
+    repaint();
+    PumpEventsFor(kReplayPhotosMs, *replay_);
+}
+
+CReplayListDlg& CVarnView::ReplayList()
+{
+    return *replayListDlg_;
 }
 
 CNewHorseEditorDlg& CVarnView::HorseEditor()

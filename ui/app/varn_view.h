@@ -13,6 +13,7 @@
 #include "app/qt_settings_store.h"
 #include "app/qt_sound_sink.h"
 #include "race/finish_photo_album.h"
+#include "race/race_call_painter.h"
 #include "race/race_scene_painter.h"
 #include "race/runner_sprites.h"
 
@@ -39,9 +40,12 @@ class CNoticeDlg;
 class COddsProgressDlg;
 class COptionsDlg;
 class CRaceSetResultsDlg;
+class CReplayListDlg;
 class CScoreSheet;
 class CTipDlg;
 class Game;
+class RaceReplayShow;
+struct RaceRecord;
 
 // The game's view: it owns the Game and is its host. It shows the game's
 // boxes and dialogs (each made once and kept), paints the back buffer scaled
@@ -65,6 +69,8 @@ public:
     // One step of the start-up screen, as its timer gives them.
     void StepStartup();
     bool StartupRunning() const { return buffer_.StartupRunning(); }
+    // The replay on screen; none at other times.
+    const RaceReplayShow* Replay() const { return replay_; }
     // Where the betting window opens: under the racing form's rows.
     QPoint BettingWindowPosition() const;
     // The y on the screen just below a twelve-runner form: the betting
@@ -107,6 +113,7 @@ public:
     // The STABLE menu's windows.
     CNewHorseEditorDlg& HorseEditor();
     CHorseDatabaseDlg& HorseDatabase();
+    CReplayListDlg& ReplayList();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -123,6 +130,12 @@ private:
     void DrawRaceFrame(bool fromLayers = true);
     // The part of the window a race frame changes.
     QRegion RaceFrameRegion() const;
+    // REPLAY A RACE: the race chosen is shown again, then the screen the
+    // player was on comes back as it was.
+    void ReplayRace();
+    void ShowReplay(const RaceRecord& record);
+    // A replay run to its end shows its three photos until a key or a while.
+    void ShowReplayPhotos(int raceIndex);
     void ShowNextPhoto();
 
     CMainFrame& frame_;
@@ -137,8 +150,11 @@ private:
     RunnerSprites sprites_;
     FinishPhotoAlbum photos_;
     RaceScenePainter scene_;
-    bool courseSetUp_ = false;  // the scene's course is in the back buffer
-    bool raceOnScreen_ = false; // frames of the race reach the screen
+    RaceCallPainter call_;
+    RaceReplayShow* replay_ = nullptr; // the replay on screen, if any
+    bool closeAfterReplay_ = false;    // the window was closed during a replay
+    bool courseSetUp_ = false;         // the scene's course is in the back buffer
+    bool raceOnScreen_ = false;        // frames of the race reach the screen
     bool payoutBoardWanted_ = false;
     // The racing form is the screen shown, drawn in this order.
     bool formShown_ = false;
@@ -168,6 +184,7 @@ private:
     // The STABLE menu's windows; the database works on the game's stable.
     OnDemand<CNewHorseEditorDlg> horseEditorDlg_;
     OnDemand<CHorseDatabaseDlg> horseDatabaseDlg_;
+    OnDemand<CReplayListDlg> replayListDlg_;
 };
 
 } // namespace galloria

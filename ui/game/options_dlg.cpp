@@ -4,6 +4,7 @@
 #include "game/game_look.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -154,6 +155,8 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent)
     auto* graphicsBox = new QGroupBox(QStringLiteral("Graphics"), this);
     graphics_ = RadioRow(graphicsBox,
                          {QStringLiteral("High"), QStringLiteral("Medium"), QStringLiteral("Low")}, true);
+    // The finish at a quarter speed: replays always, live races when close.
+    slowMotion_ = new QCheckBox(tr("Slow-motion finish"), this);
 
     resetButton_ = new QPushButton(QStringLiteral("Reset Betting Hall Of Fame"), this);
     connect(resetButton_, &QPushButton::clicked, this, &COptionsDlg::AskReset);
@@ -178,6 +181,7 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent)
     auto* middle = new QVBoxLayout;
     middle->addWidget(sortBox);
     middle->addWidget(graphicsBox);
+    middle->addWidget(slowMotion_);
     middle->addStretch();
 
     auto* right = new QVBoxLayout;
@@ -242,6 +246,7 @@ void COptionsDlg::Load(const GameSettings& settings)
     odds_->setValue(settings.oddsAccuracy);
     oddsValue_->setText(QString::number(odds_->value()));
     Check(owner_, settings.ownershipSetting);
+    slowMotion_->setChecked(settings.slowMotionFinish);
 }
 
 GameSettings COptionsDlg::Read() const
@@ -255,6 +260,7 @@ GameSettings COptionsDlg::Read() const
         static_cast<GraphicsQuality>(Checked(graphics_, static_cast<int>(opened_.graphicsQuality)));
     settings.oddsAccuracy = odds_->value();
     settings.ownershipSetting = Checked(owner_, opened_.ownershipSetting);
+    settings.slowMotionFinish = slowMotion_->isChecked();
     return settings;
 }
 

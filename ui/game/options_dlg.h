@@ -8,6 +8,7 @@
 #include <functional>
 
 class QButtonGroup;
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QSlider;
@@ -43,6 +44,7 @@ public:
     QSlider* OddsSlider() const { return odds_; }
     QLabel* OddsValue() const { return oddsValue_; }
     QButtonGroup* OwnerGroup() const { return owner_; }
+    QCheckBox* SlowMotionBox() const { return slowMotion_; }
     QPushButton* ResetButton() const { return resetButton_; }
     QPushButton* SaveButton() const { return saveButton_; }
     QPushButton* CancelButton() const { return cancelButton_; }
@@ -61,6 +63,7 @@ private:
     QSlider* odds_ = nullptr;
     QLabel* oddsValue_ = nullptr;
     QButtonGroup* owner_ = nullptr;
+    QCheckBox* slowMotion_ = nullptr;
     QLabel* resetNote_ = nullptr;
     QPushButton* resetButton_ = nullptr;
     QPushButton* saveButton_ = nullptr;

@@ -1,7 +1,6 @@
 #include "race/race_loop.h"
 
-#include "game/game.h"
-#include "race/race_scene_layout.h"
+#include "game/shown_race.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -18,18 +17,24 @@ namespace {
 constexpr qint64 kGateBellAfterMs = 1200;
 constexpr qint64 kGallopAfterBellMs = 300;
 
-// Handles the window's events for `milliseconds`, sleeping while none come
-// (processEvents with a time limit would return at once and spin).
-void PumpEventsFor(qint64 milliseconds)
+} // namespace
+
+void PumpEventsFor(long long milliseconds, const ShownRace& race)
 {
     if (milliseconds <= 0)
         return;
+    constexpr int kStopCheckMs = 10;
     QEventLoop loop;
     QTimer::singleShot(static_cast<int>(milliseconds), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    QTimer stopCheck;
+    stopCheck.setInterval(kStopCheckMs);
+    QObject::connect(&stopCheck, &QTimer::timeout, &loop, [&] {
+        if (race.Stopped())
+            loop.quit();
+    });
+    stopCheck.start();
     loop.exec();
 }
-
-} // namespace
 
 void QuitDuringRace()
 {
@@ -37,12 +42,12 @@ void QuitDuringRace()
     std::exit(kQuitDuringRaceExitCode);
 }
 
-void RunRaceLoop(Game& game, const std::function<void()>& showFrame,
+void RunRaceLoop(ShownRace& race, const std::function<void()>& showFrame,
                  const std::function<bool()>& quitRequested)
 {
     QElapsedTimer stopwatch;
     stopwatch.start();
-    const qint64 periodNs = static_cast<qint64>(FramePeriodSeconds(game.settings.animationSpeed) * 1e9);
+    qint64 periodNs = 0;
     qint64 deadlineNs = 0;
     bool firstShown = true;
 
@@ -50,38 +55,38 @@ void RunRaceLoop(Game& game, const std::function<void()>& showFrame,
         const qint64 waitNs = deadlineNs - stopwatch.nsecsElapsed();
         if (waitNs > 2'000'000) {
             // Sleep in the event loop until a millisecond before the deadline.
-            PumpEventsFor(waitNs / 1'000'000 - 1);
+            PumpEventsFor(waitNs / 1'000'000 - 1, race);
         } else {
             QCoreApplication::processEvents(QEventLoop::AllEvents);
         }
         if (quitRequested && quitRequested())
             QuitDuringRace();
-        if (game.RaceDisplayCancelled())
+        if (race.Stopped())
             return;
         if (stopwatch.nsecsElapsed() < deadlineNs)
             continue;
-        deadlineNs = stopwatch.nsecsElapsed() + periodNs;
-        if (!game.state.raceRunning)
-            continue;
-        if (!game.AdvanceRaceFrame())
+        if (!race.AdvanceFrame())
             return;
+        // A slow-motion finish holds its frames longer.
+        periodNs = static_cast<qint64>(race.FramePeriod() * 1e9);
+        deadlineNs = stopwatch.nsecsElapsed() + periodNs;
         showFrame();
         if (firstShown) {
             firstShown = false;
             // From the gate: hold the start, ring the bell, then the gallop.
             // A race shown from the home stretch gallops at once.
-            // A race cancelled from the pause box during the hold starts no
-            // gate and no gallop.
-            if (game.frameCounter == 0) {
-                PumpEventsFor(kGateBellAfterMs);
-                if (game.RaceDisplayCancelled())
+            // Stopped meanwhile (a key in a replay, a cancelled pause), the
+            // showing ends at once, before the bell and the gallop.
+            if (race.FrameCounter() == 0) {
+                PumpEventsFor(kGateBellAfterMs, race);
+                if (race.Stopped())
                     return;
-                game.sounds.Play(SoundEffect::Gate);
-                PumpEventsFor(kGallopAfterBellMs);
+                race.Sounds().Play(SoundEffect::Gate);
+                PumpEventsFor(kGallopAfterBellMs, race);
+                if (race.Stopped())
+                    return;
             }
-            if (game.RaceDisplayCancelled())
-                return;
-            game.sounds.Play(SoundEffect::Run);
+            race.Sounds().Play(SoundEffect::Run);
             deadlineNs = stopwatch.nsecsElapsed() + periodNs;
         }
     }

@@ -18,6 +18,7 @@ GameSettings EveryValueChanged()
     settings.graphicsQuality = GraphicsQuality::Low;
     settings.oddsAccuracy = 1;
     settings.ownershipSetting = 0;
+    settings.slowMotionFinish = false;
     return settings;
 }
 
@@ -34,6 +35,7 @@ TEST(GameSettings, EmptyStoreGivesAFreshInstallation)
     EXPECT_EQ(settings.oddsAccuracy, 3);
     EXPECT_EQ(settings.OddsSimulationRuns(), 10);
     EXPECT_FALSE(settings.OwnersShown());
+    EXPECT_TRUE(settings.slowMotionFinish);
     for (const std::string& name : settings.playerNames)
         EXPECT_EQ(name, "Not In Game");
     EXPECT_EQ(settings, GameSettings{});
@@ -50,8 +52,9 @@ TEST(GameSettings, EverySettingSurvivesASaveAndLoad)
     EXPECT_EQ(store.GetString("Settings", "Player1", "?"), "Ann");
     EXPECT_EQ(store.GetString("Settings", "Player2", "?"), "");
     EXPECT_EQ(store.GetString("Settings", "Player4", "?"), "Bartholome");
-    const std::pair<const char*, int> numbers[] = {{"SoundOn", 1}, {"Speed", 9}, {"Sort", 4}, {"View", 2},
-                                                   {"Graphic", 2}, {"Odds", 1},  {"Owner", 0}};
+    const std::pair<const char*, int> numbers[] = {{"SoundOn", 1}, {"Speed", 9},     {"Sort", 4},
+                                                   {"View", 2},    {"Graphic", 2},   {"Odds", 1},
+                                                   {"Owner", 0},   {"SlowMotion", 0}};
     for (const auto& [key, value] : numbers)
         EXPECT_EQ(store.GetInt("Settings", key, -1), value) << key;
 }

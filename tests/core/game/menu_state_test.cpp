@@ -30,6 +30,7 @@ const std::map<MenuCommand, std::array<ItemState, 4>> kExpectedItems = {
     {BettingWindow, {Off, On, Same, Off}},
     {LiveOdds, {Off, On, Same, On}},
     {TrackRacingForm, {Off, Off, Same, On}},
+    {ReplayRace, {Off, On, Same, On}},
     {RaceOrNextRace, {Off, On, Off, On}},
     {ShowNextPhoto, {Off, Same, Same, On}},
     {FinishResults, {Off, Same, Same, Off}},
