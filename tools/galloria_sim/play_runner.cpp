@@ -157,7 +157,8 @@ void PlayRunner::Menu(MenuCommand command, const std::optional<std::string>& fil
     case MenuCommand::ShowNextPhoto:
     case MenuCommand::HelpContents:
     case MenuCommand::About:
-        out_ << "  shown\n"; // windows that only show
+    case MenuCommand::ReplayRace:
+        out_ << "  shown\n"; // windows that only show; a replay changes nothing
         return;
     case MenuCommand::AddHorse:
     case MenuCommand::ListHorses:

@@ -20,7 +20,7 @@ namespace galloria::sim {
 namespace {
 
 // Each command by the name of its MenuCommand; ShowRacingForm is TRACK's RACING FORM.
-constexpr std::array<std::pair<std::string_view, MenuCommand>, 22> kMenuNames = {{
+constexpr std::array<std::pair<std::string_view, MenuCommand>, 23> kMenuNames = {{
     {"StartNewRaceSet", MenuCommand::StartNewRaceSet},
     {"ContinueLastSet", MenuCommand::ContinueLastSet},
     {"Open", MenuCommand::Open},
@@ -43,6 +43,7 @@ constexpr std::array<std::pair<std::string_view, MenuCommand>, 22> kMenuNames = 
     {"SummaryRacingForm", MenuCommand::SummaryRacingForm},
     {"HelpContents", MenuCommand::HelpContents},
     {"About", MenuCommand::About},
+    {"ReplayRace", MenuCommand::ReplayRace},
 }};
 
 // The popups by their titles, for the menu expectation.

@@ -165,7 +165,7 @@ constexpr std::string_view kPlayUsage =
     "                        BettingWindow, LiveOdds, TrackRacingForm (or\n"
     "                        ShowRacingForm), RaceOrNextRace, ShowNextPhoto,\n"
     "                        FinishResults, HowDidIDo, SummaryRacingForm,\n"
-    "                        HelpContents, About; refused when greyed\n"
+    "                        HelpContents, About, ReplayRace; refused when greyed\n"
     "  race                  menu RaceOrNextRace\n"
     "  answer yes|no|ok|cancel|retry\n"
     "                        the answer to the next message box; unqueued, a box\n"
