@@ -184,8 +184,15 @@ BetActionResult BettingWindowModel::PressKey(AmountKey key)
     const std::int64_t available = static_cast<std::int64_t>(seats_[current_].balance) + reserved_;
     if (amount > available) {
         BetActionResult refused = Clicked(false);
-        refused.message = "$" + std::to_string(amount) + " is more than " + seats_[current_].name +
-                          " has: $" + std::to_string(available) + ".";
+        // Appended piece by piece: GCC 12 warns wrongly about a chain of + here.
+        std::string& text = refused.message;
+        text = "$";
+        text += std::to_string(amount);
+        text += " is more than ";
+        text += seats_[current_].name;
+        text += " has: $";
+        text += std::to_string(available);
+        text += '.';
         return refused;
     }
     Reserve(static_cast<int>(amount));

@@ -294,8 +294,9 @@ TEST_F(BetweenRaces, EveryHallOfFamePageShowsTwentyRowsInOneFont)
                 EXPECT_LE(QFontMetrics(box->font()).horizontalAdvance(box->item(0)->text().trimmed()),
                           box->viewport()->width());
             }
-            if (const QListWidget* races = sheet.Page(page)->Column(3))
+            if (const QListWidget* races = sheet.Page(page)->Column(3)) {
                 EXPECT_LE(QFontMetrics(races->font()).horizontalAdvance("000"), races->viewport()->width());
+            }
         }
     }
 }

@@ -3,6 +3,7 @@
 // A change to the rules changes the signature (on purpose, and the commit says
 // so); a change to how the code works must keep it.
 
+#include "scratch_folder.h"
 #include "sim_commands.h"
 #include "sim_field.h"
 #include "sim_set.h"
@@ -21,7 +22,6 @@
 #include <filesystem>
 #include <memory>
 #include <ostream>
-#include <random>
 #include <sstream>
 #include <string>
 
@@ -93,36 +93,11 @@ int RunRaces(Signature& signature)
     return races;
 }
 
-// A folder of its own in the temporary folder, removed afterwards.
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        const fs::path base = fs::temp_directory_path();
-        for (unsigned n = std::random_device{}();; ++n) {
-            path_ = base / ("galloria-bench-" + std::to_string(n));
-            if (fs::create_directory(path_))
-                return;
-        }
-    }
-    ~ScratchFolder()
-    {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const fs::path& Path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
 // Two sets of four players betting by the mixed strategy on high odds
 // accuracy; after every race its finish, the payout board and the balances.
 int RunSetsOfFour(Signature& signature, const fs::path& stable)
 {
-    const ScratchFolder folder;
+    const ScratchFolder folder("galloria-bench-");
     SetRunOptions options;
     options.seed = kSetSeed;
     options.players = {"Ada", "Bea", "Cal", "Dov"};

@@ -1,6 +1,7 @@
 #include "ini_settings_store.h"
 #include "play_runner.h"
 #include "play_script.h"
+#include "scratch_folder.h"
 #include "sim_commands.h"
 #include "sim_field.h"
 #include "sim_set.h"
@@ -10,7 +11,6 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
-#include <random>
 
 namespace galloria::sim {
 
@@ -19,34 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kDefaultStable = "resources/stable/Stable.dat";
-
-// A fresh game folder in the temporary folder, removed with the object.
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        std::random_device entropy;
-        for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
-            const fs::path candidate =
-                fs::temp_directory_path() / ("galloria-play-" + std::to_string(entropy()));
-            if (fs::create_directory(candidate))
-                path_ = candidate;
-        }
-        if (path_.empty())
-            throw FieldError("cannot make a game folder in " + fs::temp_directory_path().string());
-    }
-    ~ScratchFolder()
-    {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const fs::path& Path() const { return path_; }
-
-private:
-    fs::path path_;
-};
 
 std::vector<PlayStep> ReadScript(const std::string& name)
 {
@@ -81,7 +53,7 @@ int RunPlayCommand(const SimArguments& arguments, std::ostream& out)
         std::error_code error;
         fs::create_directories(folder, error);
     } else {
-        scratch = std::make_unique<ScratchFolder>();
+        scratch = std::make_unique<ScratchFolder>("galloria-play-");
         folder = scratch->Path();
     }
     ProvideStable(folder, fs::path(arguments.stablePath.value_or(kDefaultStable)));
