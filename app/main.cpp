@@ -2,7 +2,10 @@
 
 #include "app/back_buffer.h"
 #include "app/game_folder.h"
+#include "app/game_translation.h"
 #include "app/main_frame.h"
+#include "app/qt_settings_store.h"
+#include "game/game_settings.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -17,6 +20,8 @@ int main(int argc, char** argv)
     // Ties the window to the installed menu entry, for its name and icon on Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tamberlyn.galloria"));
     galloria::RegisterFontSubstitutes();
+    // Before the first window, so every text is made in the player's language.
+    galloria::InstallGameLanguage(galloria::LoadSettings(galloria::QtSettingsStore()).language);
 
     // Every file of the game is relative to its folder; when the folder
     // cannot be made the game still runs, in the folder it was started in.

@@ -2,6 +2,7 @@
 // runner sprites of a race, and the start-up to the first painted frame.
 
 #include "app/game_folder.h"
+#include "app/game_translation.h"
 #include "app/main_frame.h"
 #include "app/varn_view.h"
 #include "base/game_random.h"
@@ -246,12 +247,14 @@ void BM_ShownRaceFrames(benchmark::State& bench)
 BENCHMARK(BM_ShownRaceFrames)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // From making the main window to its first painted frame, in a game folder
-// already filled as on any start after the first.
+// already filled as on any start after the first; in English (0) or, from
+// loading its catalogue on, in German (1).
 void BM_StartUpToFirstPaintedFrame(benchmark::State& bench)
 {
     for (auto _ : bench) {
         QElapsedTimer timer;
         timer.start();
+        InstallGameLanguage(bench.range(0) == 1 ? GameLanguage::German : GameLanguage::English);
         auto frame = std::make_unique<CMainFrame>(SizeClass::Large);
         frame->resize(1024, 800);
         frame->show();
@@ -261,7 +264,12 @@ void BM_StartUpToFirstPaintedFrame(benchmark::State& bench)
         frame.reset();
     }
 }
-BENCHMARK(BM_StartUpToFirstPaintedFrame)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
+BENCHMARK(BM_StartUpToFirstPaintedFrame)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(10);
 
 } // namespace
 } // namespace galloria

@@ -68,6 +68,8 @@ GameSettings LoadSettings(const SettingsStore& store)
     settings.ownershipSetting = ReadOnOff(store, kOwnerKey, defaults.ownershipSetting);
     // A check box of ours: stored as 1 for on, so only 0 turns it off.
     settings.slowMotionFinish = store.GetInt(kSettingsSection, kSlowMotionKey, 1) != 0;
+    settings.language =
+        LanguageFromCode(store.GetString(kSettingsSection, kLanguageKey, LanguageCode(defaults.language)));
     return settings;
 }
 
@@ -86,6 +88,7 @@ void SaveSettings(const GameSettings& settings, SettingsStore& store, SettingsGr
         store.SetInt(kSettingsSection, kOddsKey, settings.oddsAccuracy);
         store.SetInt(kSettingsSection, kOwnerKey, settings.ownershipSetting);
         store.SetInt(kSettingsSection, kSlowMotionKey, settings.slowMotionFinish ? 1 : 0);
+        store.SetString(kSettingsSection, kLanguageKey, LanguageCode(settings.language));
     }
 }
 

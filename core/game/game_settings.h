@@ -2,6 +2,7 @@
 
 #include "betting/race_set_state.h"
 #include "betting/racing_form_model.h"
+#include "game/game_language.h"
 
 #include <array>
 #include <string>
@@ -26,6 +27,8 @@ inline constexpr std::string_view kOddsKey = "Odds";
 inline constexpr std::string_view kOwnerKey = "Owner";
 // Ours, beside the others: 1 shows a close finish in slow motion, 0 does not.
 inline constexpr std::string_view kSlowMotionKey = "SlowMotion";
+// Ours too: the code of the language chosen in the options (see game_language.h).
+inline constexpr std::string_view kLanguageKey = "Language";
 
 // The names dialog's second list entry; also what an untouched name slot holds.
 inline constexpr std::string_view kNotInGameText = "Not In Game";
@@ -58,6 +61,7 @@ struct GameSettings {
     int oddsAccuracy = 3;                                    // "Odds": 1 low .. 3 high
     int ownershipSetting = 1;                                // "Owner": 0 on, 1 off
     bool slowMotionFinish = true;                            // "SlowMotion"
+    GameLanguage language = GameLanguage::System;            // "Language", by code
 
     // The sound player and the betting window's own switch follow this.
     bool SoundEnabled() const { return soundSetting == 0; }

@@ -53,6 +53,9 @@ public:
     // Called with the back buffer each time the betting window opens.
     std::function<void(const QImage&)> bettingWindowOpened;
 
+    // Sees every window before it is answered.
+    std::function<void(QWidget&)> onEveryWindow;
+
     std::vector<std::string> messages;
     std::vector<std::string> windows; // what was answered, by kind
     int bettingWindows = 0;
@@ -76,6 +79,8 @@ private:
 
     void Answer(QWidget* modal)
     {
+        if (onEveryWindow)
+            onEveryWindow(*modal);
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             messages.push_back(box->text().toStdString());
             windows.emplace_back("message");

@@ -20,4 +20,6 @@ target_sources(galloria_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/qt_sound_sink.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_settings_store.h
   ${CMAKE_CURRENT_LIST_DIR}/qt_settings_store.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/game_translation.h
+  ${CMAKE_CURRENT_LIST_DIR}/game_translation.cpp
 )

@@ -19,6 +19,7 @@ GameSettings EveryValueChanged()
     settings.oddsAccuracy = 1;
     settings.ownershipSetting = 0;
     settings.slowMotionFinish = false;
+    settings.language = GameLanguage::German;
     return settings;
 }
 
@@ -57,6 +58,19 @@ TEST(GameSettings, EverySettingSurvivesASaveAndLoad)
                                                    {"Owner", 0},   {"SlowMotion", 0}};
     for (const auto& [key, value] : numbers)
         EXPECT_EQ(store.GetInt("Settings", key, -1), value) << key;
+    EXPECT_EQ(store.GetString("Settings", "Language", "?"), "de");
+}
+
+TEST(GameSettings, TheLanguageIsTheChosenOneOrTheSystemsWhenTheGameSpeaksIt)
+{
+    MemorySettingsStore store;
+    store.SetString("Settings", "Language", "klingon");
+    EXPECT_EQ(LoadSettings(store).language, GameLanguage::System);
+    EXPECT_EQ(SpokenLanguage(GameLanguage::System, "de_AT"), GameLanguage::German);
+    EXPECT_EQ(SpokenLanguage(GameLanguage::System, "es-MX"), GameLanguage::Spanish);
+    EXPECT_EQ(SpokenLanguage(GameLanguage::System, "nl_NL"), GameLanguage::English);
+    EXPECT_EQ(SpokenLanguage(GameLanguage::System, "C"), GameLanguage::English);
+    EXPECT_EQ(SpokenLanguage(GameLanguage::French, "de_DE"), GameLanguage::French);
 }
 
 TEST(GameSettings, NamesAndOptionsAreSavedApart)

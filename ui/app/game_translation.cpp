@@ -1,0 +1,63 @@
+#include "app/game_translation.h"
+
+#include "base/screen_text.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLocale>
+#include <QTranslator>
+
+namespace galloria {
+
+namespace {
+
+GameLanguage spokenLanguage = GameLanguage::English;
+
+std::string TranslateForCore(const char* context, const char* source)
+{
+    return QCoreApplication::translate(context, source).toStdString();
+}
+
+QString Code(GameLanguage language)
+{
+    return QString::fromLatin1(LanguageCode(language));
+}
+
+} // namespace
+
+bool InstallCatalogue(const QString& name)
+{
+    static QTranslator catalogue;
+    QCoreApplication::removeTranslator(&catalogue);
+    SetScreenTextTranslator(nullptr);
+    if (!catalogue.load(QStringLiteral(":/i18n/") + name))
+        return false;
+    QCoreApplication::installTranslator(&catalogue);
+    SetScreenTextTranslator(&TranslateForCore);
+    return true;
+}
+
+GameLanguage InstallGameLanguage(GameLanguage chosen)
+{
+    spokenLanguage = SpokenLanguage(chosen, QLocale::system().name().toStdString());
+    const bool english = spokenLanguage == GameLanguage::English;
+    // A copy built without the language's catalogue speaks English.
+    if (!InstallCatalogue(english ? QString() : QStringLiteral("galloria_") + Code(spokenLanguage)))
+        spokenLanguage = GameLanguage::English;
+    return spokenLanguage;
+}
+
+GameLanguage SpokenGameLanguage()
+{
+    return spokenLanguage;
+}
+
+QString HelpPageUrl(const QString& page)
+{
+    const QString translated = QStringLiteral("/help/") + Code(spokenLanguage) + QLatin1Char('/') + page;
+    if (spokenLanguage != GameLanguage::English && QFile::exists(QLatin1Char(':') + translated))
+        return QStringLiteral("qrc:") + translated;
+    return QStringLiteral("qrc:/help/") + page;
+}
+
+} // namespace galloria
