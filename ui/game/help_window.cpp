@@ -33,13 +33,13 @@ const QUrl& CHelpWindow::ContentsUrl()
 CHelpWindow::CHelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("gameWindow"));
-    setWindowTitle(QStringLiteral("Galloria Help"));
+    setWindowTitle(tr("Galloria Help"));
     ApplyGameLook(this);
 
-    auto* contents = new QPushButton(QStringLiteral("Contents"), this);
-    back_ = new QPushButton(QStringLiteral("< Back"), this);
-    forward_ = new QPushButton(QStringLiteral("Forward >"), this);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* contents = new QPushButton(tr("Contents"), this);
+    back_ = new QPushButton(tr("< Back"), this);
+    forward_ = new QPushButton(tr("Forward >"), this);
+    auto* close = new QPushButton(tr("Close"), this);
 
     browser_ = new QTextBrowser(this);
     // Links are followed here, so a page can be checked before it is shown.

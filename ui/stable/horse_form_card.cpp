@@ -123,9 +123,9 @@ void CFormCardView::PaintHeader(QPainter& painter) const
     painter.drawText(nameBox, Qt::AlignLeft | Qt::AlignVCenter, StableText(HorseName(horse_)));
     painter.setFont(CardFont(13));
     painter.setPen(kText);
-    QString line = QStringLiteral("No. %1").arg(number_);
+    QString line = tr("No. %1").arg(number_);
     if (!owner_.empty() && owner_ != " ")
-        line += QStringLiteral("   \u00b7   Owner: ") + StableText(owner_);
+        line += QStringLiteral("   \u00b7   ") + tr("Owner: %1").arg(StableText(owner_));
     painter.drawText(QRect(nameBox.left(), 38, 330, 20), Qt::AlignLeft | Qt::AlignVCenter, line);
 
     if (!picture_.isNull())
@@ -144,16 +144,15 @@ void CFormCardView::PaintFigures(QPainter& painter) const
         y += 22;
     };
 
-    heading(QStringLiteral("CHARACTERISTICS"));
-    const std::pair<const char*, int> bars[] = {{"Speed", horse_.speed},
-                                                {"Sprint", horse_.sprint},
-                                                {"Stamina", horse_.stamina},
-                                                {"Spontaneity", horse_.spontaneity}};
+    heading(tr("CHARACTERISTICS"));
+    const std::pair<const char*, int> bars[] = {{QT_TR_NOOP("Speed"), horse_.speed},
+                                                {QT_TR_NOOP("Sprint"), horse_.sprint},
+                                                {QT_TR_NOOP("Stamina"), horse_.stamina},
+                                                {QT_TR_NOOP("Spontaneity"), horse_.spontaneity}};
     for (const auto& [label, value] : bars) {
         painter.setFont(CardFont(12));
         painter.setPen(kText);
-        painter.drawText(QRect(kMargin, y, 78, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                         QString::fromLatin1(label));
+        painter.drawText(QRect(kMargin, y, 78, 16), Qt::AlignLeft | Qt::AlignVCenter, tr(label));
         const QRectF track(kMargin + 80, y + 3, 80, 10);
         painter.setPen(Qt::NoPen);
         painter.setBrush(course::kBoardStripe);
@@ -169,15 +168,15 @@ void CFormCardView::PaintFigures(QPainter& painter) const
     }
 
     y += 8;
-    heading(QStringLiteral("LAST 20 RACES"));
+    heading(tr("LAST 20 RACES"));
     const std::pair<QString, QString> lines[] = {
-        {QStringLiteral("Races run"), QString::number(figures_.racesRun)},
-        {QStringLiteral("Best time"), StableText(FormatRaceTime(figures_.bestTime))},
-        {QStringLiteral("1st / 2nd / 3rd"),
+        {tr("Races run"), QString::number(figures_.racesRun)},
+        {tr("Best time"), StableText(FormatRaceTime(figures_.bestTime))},
+        {tr("1st / 2nd / 3rd"),
          QStringLiteral("%1 / %2 / %3").arg(figures_.firsts).arg(figures_.seconds).arg(figures_.thirds)},
-        {QStringLiteral("Earnings"), Money(figures_.totalEarnings)},
-        {QStringLiteral("Biggest win"), Money(figures_.hiWin)},
-        {QStringLiteral("Last purse"), Money(static_cast<std::uint32_t>(std::max(0, horse_.lastPurse)))},
+        {tr("Earnings"), Money(figures_.totalEarnings)},
+        {tr("Biggest win"), Money(figures_.hiWin)},
+        {tr("Last purse"), Money(static_cast<std::uint32_t>(std::max(0, horse_.lastPurse)))},
     };
     for (const auto& [label, value] : lines) {
         painter.setFont(CardFont(12));
@@ -194,11 +193,11 @@ void CFormCardView::PaintChart(QPainter& painter, const QRect& area) const
     painter.setFont(CardFont(13, QFont::Bold));
     painter.setPen(course::kClockYellow);
     painter.drawText(QRect(area.left(), area.top(), area.width(), 18), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("FORM"));
+                     tr("FORM"));
     painter.setFont(CardFont(11));
     painter.setPen(kFaint);
     painter.drawText(QRect(area.left(), area.top(), area.width(), 18), Qt::AlignRight | Qt::AlignVCenter,
-                     QStringLiteral("oldest  \u2192  latest"));
+                     tr("oldest  \u2192  latest"));
 
     const int labelWidth = 44;
     const int left = area.left() + labelWidth;
@@ -213,10 +212,10 @@ void CFormCardView::PaintChart(QPainter& painter, const QRect& area) const
         int height;
     };
     const Strip strips[] = {
-        {QStringLiteral("Place"), QStringLiteral("1st"), StableText(PlaceText(chart_.lowestPlace)), 96},
-        {QStringLiteral("Time"), StableText(FormatRaceTime(chart_.fastestSecond * 5)),
+        {tr("Place"), tr("1st"), StableText(PlaceText(chart_.lowestPlace)), 96},
+        {tr("Time"), StableText(FormatRaceTime(chart_.fastestSecond * 5)),
          StableText(FormatRaceTime(chart_.slowestSecond * 5)), 82},
-        {QStringLiteral("Odds"), QStringLiteral("0"), QString::number(chart_.longestOdds), 70},
+        {tr("Odds"), QStringLiteral("0"), QString::number(chart_.longestOdds), 70},
     };
     int top = area.top() + 24;
     for (int s = 0; s < 3; ++s) {
@@ -296,17 +295,17 @@ void CFormCardView::PaintChart(QPainter& painter, const QRect& area) const
         painter.setFont(CardFont(14, QFont::Bold));
         painter.setPen(kText);
         painter.drawText(QRect(left, area.top() + 24, right - left, top - area.top() - 32), Qt::AlignCenter,
-                         QStringLiteral("No races run yet"));
+                         tr("No races run yet"));
     }
 }
 
 CHorseFormCard::CHorseFormCard(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Form Card"));
+    setWindowTitle(tr("Form Card"));
     const double scale = BettingScaleFor(parent);
     setStyleSheet(BettingStyleSheet(scale));
     view_ = new CFormCardView(this);
-    const ClosingButtonRow buttons = MakeClosingButtonRow(*this, QStringLiteral("Close"));
+    const ClosingButtonRow buttons = MakeClosingButtonRow(*this, tr("Close"));
     close_ = buttons.button;
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
@@ -319,7 +318,7 @@ CHorseFormCard::CHorseFormCard(QWidget* parent) : QDialog(parent)
 void CHorseFormCard::Fill(const HorseRecord& horse, int number, const std::string& owner)
 {
     view_->SetHorse(horse, number, owner);
-    setWindowTitle(QStringLiteral("Form Card - ") + StableText(HorseName(horse)));
+    setWindowTitle(tr("Form Card - %1").arg(StableText(HorseName(horse))));
 }
 
 void CHorseFormCard::Show(const HorseRecord& horse, int number, const std::string& owner)
