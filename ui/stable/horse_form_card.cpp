@@ -7,6 +7,7 @@
 #include "stable/race_time.h"
 #include "stable/stable_look.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPainterPath>
@@ -36,6 +37,19 @@ QFont CardFont(int pixels, QFont::Weight weight = QFont::Normal)
     font.setPixelSize(pixels);
     font.setWeight(weight);
     return font;
+}
+
+// Draws `text` in `box`, in a smaller size of the painter's font when a long
+// label (a translation, say) would not fit the box's width.
+void DrawFitted(QPainter& painter, const QRectF& box, int flags, const QString& text)
+{
+    QFont font = painter.font();
+    while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(text) > box.width())
+        font.setPixelSize(font.pixelSize() - 1);
+    painter.save();
+    painter.setFont(font);
+    painter.drawText(box, flags, text);
+    painter.restore();
 }
 
 QString Money(std::uint32_t dollars)
@@ -152,7 +166,7 @@ void CFormCardView::PaintFigures(QPainter& painter) const
     for (const auto& [label, value] : bars) {
         painter.setFont(CardFont(12));
         painter.setPen(kText);
-        painter.drawText(QRect(kMargin, y, 78, 16), Qt::AlignLeft | Qt::AlignVCenter, tr(label));
+        DrawFitted(painter, QRect(kMargin, y, 78, 16), Qt::AlignLeft | Qt::AlignVCenter, tr(label));
         const QRectF track(kMargin + 80, y + 3, 80, 10);
         painter.setPen(Qt::NoPen);
         painter.setBrush(course::kBoardStripe);
@@ -179,11 +193,13 @@ void CFormCardView::PaintFigures(QPainter& painter) const
         {tr("Last purse"), Money(static_cast<std::uint32_t>(std::max(0, horse_.lastPurse)))},
     };
     for (const auto& [label, value] : lines) {
-        painter.setFont(CardFont(12));
         painter.setPen(kText);
-        painter.drawText(QRect(kMargin, y, 100, 18), Qt::AlignLeft | Qt::AlignVCenter, label);
         painter.setFont(CardFont(12, QFont::Bold));
         painter.drawText(QRect(kMargin + 90, y, 100, 18), Qt::AlignRight | Qt::AlignVCenter, value);
+        // The label takes what the figure leaves of the column.
+        const int labelWidth = kFiguresWidth - painter.fontMetrics().horizontalAdvance(value) - 6;
+        painter.setFont(CardFont(12));
+        DrawFitted(painter, QRect(kMargin, y, labelWidth, 18), Qt::AlignLeft | Qt::AlignVCenter, label);
         y += 20;
     }
 }
@@ -231,8 +247,8 @@ void CFormCardView::PaintChart(QPainter& painter, const QRect& area) const
 
         painter.setFont(CardFont(11, QFont::Bold));
         painter.setPen(course::kClockYellow);
-        painter.drawText(QRectF(area.left(), band.center().y() - 8, labelWidth - 4, 16),
-                         Qt::AlignRight | Qt::AlignVCenter, strip.title);
+        DrawFitted(painter, QRectF(area.left(), band.center().y() - 8, labelWidth - 4, 16),
+                   Qt::AlignRight | Qt::AlignVCenter, strip.title);
         painter.setFont(CardFont(10));
         painter.setPen(kFaint);
         painter.drawText(QRectF(area.left() - 4, band.top(), labelWidth, 13), Qt::AlignRight | Qt::AlignTop,
