@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -65,6 +66,22 @@ QLineEdit, QListWidget {
         .arg(Px(titled ? (compact ? 8 : 9) : 0, scale))
         .arg(Px(compact ? 1 : 6, scale))
         .arg(Px(compact ? 19 : 28, scale));
+}
+
+void FitCaption(QPushButton& button, int width, double scale, bool compact)
+{
+    // The caption's room: the width less the look's padding and a focus border.
+    const int room = width - 2 * Px(compact ? 1 : 6, scale) - 4;
+    const int lookPixels = Px(compact ? 11 : 13, scale);
+    QFont font = button.font();
+    font.setBold(true);
+    int pixels = lookPixels;
+    for (; pixels > kMinBetLinePixels - 3; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).horizontalAdvance(button.text()) <= room)
+            break;
+    }
+    button.setStyleSheet(pixels == lookPixels ? QString() : QStringLiteral("font-size: %1px;").arg(pixels));
 }
 
 double BettingScaleFor(const QWidget* widget)

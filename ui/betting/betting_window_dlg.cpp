@@ -315,14 +315,25 @@ void CBettingWindowDlg::ApplyArrangement(const BettingArrangement& arrangement)
     for (QPushButton* key : keys_)
         key->setFixedWidth(compact ? px(kCompactKeyWidth) : px(kKeyWidth));
     clear_->setFixedWidth(compact ? px(kCompactClearWidth) : px(kClearWidth));
-    for (const TypeButton& type : types_)
+    FitCaption(*clear_, clear_->width(), scale, compact);
+    for (const TypeButton& type : types_) {
         type.button->setFixedWidth(compact ? px(kCompactTypeWidth) : px(kTypeWidth));
+        FitCaption(*type.button, type.button->width(), scale, compact);
+    }
     for (QPushButton* runner : runners_)
         runner->setFixedWidth(compact ? px(kCompactRunnerWidth) : px(kRunnerWidth));
     all_->setMinimumWidth(compact ? px(kCompactAllWidth) : 0);
     long_->setMinimumWidth(compact ? px(kCompactAllWidth) : 0);
-    for (QPushButton* button : {view_, clearAll_, buy_, race_})
+    for (QPushButton* button : {all_, long_}) {
+        if (compact)
+            FitCaption(*button, px(kCompactAllWidth), scale, compact);
+        else
+            button->setStyleSheet(QString());
+    }
+    for (QPushButton* button : {view_, clearAll_, buy_, race_}) {
         button->setMinimumWidth(compact ? px(kCompactActionWidth) : px(kActionWidth));
+        FitCaption(*button, button->minimumWidth(), scale, compact);
+    }
     status_->setMinimumWidth(px(120));
     const int groupMargin = compact ? px(2) : px(kGroupMargin);
     for (QGroupBox* group : {playerBox_, amountBox_, typeBox_, horseBox_}) {
