@@ -1,5 +1,6 @@
 #include "betting_style.h"
 
+#include "app/fitted_font.h"
 #include "base/size_class.h"
 
 #include <QFontMetrics>
@@ -75,12 +76,8 @@ void FitCaption(QPushButton& button, int width, double scale, bool compact)
     const int lookPixels = Px(compact ? 11 : 13, scale);
     QFont font = button.font();
     font.setBold(true);
-    int pixels = lookPixels;
-    for (; pixels > kMinBetLinePixels - 3; --pixels) {
-        font.setPixelSize(pixels);
-        if (QFontMetrics(font).horizontalAdvance(button.text()) <= room)
-            break;
-    }
+    font.setPixelSize(lookPixels);
+    const int pixels = FittedFont(font, button.text(), room, 7).pixelSize();
     button.setStyleSheet(pixels == lookPixels ? QString() : QStringLiteral("font-size: %1px;").arg(pixels));
 }
 

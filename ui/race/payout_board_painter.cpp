@@ -1,5 +1,7 @@
 #include "race/payout_board_painter.h"
 
+#include "app/fitted_font.h"
+
 #include "betting/payout_board_view.h"
 #include "betting/race_money_board.h"
 #include "race/course_colours.h"
@@ -11,6 +13,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
 
 namespace galloria {
 
@@ -65,14 +68,10 @@ void PaintPayoutBoard(QPainter& painter, SizeClass size, const PayoutBoardView& 
     const QFont heading = BoardFont(BySizeClass(size, 14, 17, 21), true);
     const QFont ownerFont = BoardFont(BySizeClass(size, 10, 12, 14), false);
     const QFontMetrics metrics(font);
-    // The figure columns are as wide as their widest figure, leaving the
-    // names as much room as can be had.
-    const QString headings[3] = {QCoreApplication::translate("PayoutBoard", "Win"),
-                                 QCoreApplication::translate("PayoutBoard", "Place"),
-                                 QCoreApplication::translate("PayoutBoard", "Show")};
-    int figureWidth = 0;
-    for (const QString& title : headings)
-        figureWidth = std::max(figureWidth, QFontMetrics(heading).horizontalAdvance(title) + 10);
+    // The figure columns are as wide as their widest figure and the English
+    // "Place", leaving the names as much room as can be had; a longer
+    // translated heading is drawn smaller rather than taking the names' room.
+    int figureWidth = QFontMetrics(heading).horizontalAdvance(QStringLiteral("Place")) + 10;
     for (const PayoutBoardRow& row : board.rows) {
         for (const std::string* figure : {&row.win, &row.place2, &row.show})
             figureWidth = std::max(figureWidth, metrics.horizontalAdvance(Text(*figure).trimmed()) + 12);
@@ -95,9 +94,14 @@ void PaintPayoutBoard(QPainter& painter, SizeClass size, const PayoutBoardView& 
         painter.drawText(QPoint(right - QFontMetrics(painter.font()).horizontalAdvance(text), baseline),
                          text);
     };
-    rightAligned(headings[0], winRight, y);
-    rightAligned(headings[1], placeRight, y);
-    rightAligned(headings[2], showRight, y);
+    const std::pair<QString, int> headings[3] = {
+        {QCoreApplication::translate("PayoutBoard", "Win"), winRight},
+        {QCoreApplication::translate("PayoutBoard", "Place"), placeRight},
+        {QCoreApplication::translate("PayoutBoard", "Show"), showRight}};
+    for (const auto& [title, right] : headings) {
+        painter.setFont(FittedFont(heading, title, figureWidth - 10));
+        rightAligned(title, right, y);
+    }
 
     for (const PayoutBoardRow& row : board.rows) {
         y += rowHeight;

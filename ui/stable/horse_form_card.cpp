@@ -1,6 +1,7 @@
 #include "stable/horse_form_card.h"
 
 #include "app/closing_button_row.h"
+#include "app/fitted_font.h"
 #include "betting/betting_style.h"
 #include "race/course_colours.h"
 #include "race/runner_sprites.h"
@@ -43,11 +44,8 @@ QFont CardFont(int pixels, QFont::Weight weight = QFont::Normal)
 // label (a translation, say) would not fit the box's width.
 void DrawFitted(QPainter& painter, const QRectF& box, int flags, const QString& text)
 {
-    QFont font = painter.font();
-    while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(text) > box.width())
-        font.setPixelSize(font.pixelSize() - 1);
     painter.save();
-    painter.setFont(font);
+    painter.setFont(FittedFont(painter.font(), text, static_cast<int>(box.width())));
     painter.drawText(box, flags, text);
     painter.restore();
 }
