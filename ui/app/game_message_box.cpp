@@ -3,6 +3,7 @@
 #include "game/game_look.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace galloria {
@@ -10,11 +11,29 @@ namespace galloria {
 void ApplyGameMessageLook(QMessageBox& box)
 {
     ApplyGameLook(&box);
-    box.setWindowTitle(QStringLiteral("Galloria"));
+    box.setWindowTitle(QCoreApplication::translate("GameMessageBox", "Galloria"));
     // The text in the game's green on the cream, a little larger than the
     // desktop's default so a pause or a question reads at a glance.
     box.setStyleSheet(box.styleSheet() + QStringLiteral(" QMessageBox QLabel { font-size: 14px; }"
                                                         " QMessageBox QPushButton { min-width: 72px; }"));
+}
+
+void NameStandardButtons(QMessageBox& box)
+{
+    const struct {
+        QMessageBox::StandardButton button;
+        QString caption;
+    } captions[] = {
+        {QMessageBox::Ok, QCoreApplication::translate("GameMessageBox", "OK")},
+        {QMessageBox::Cancel, QCoreApplication::translate("GameMessageBox", "Cancel")},
+        {QMessageBox::Yes, QCoreApplication::translate("GameMessageBox", "&Yes")},
+        {QMessageBox::No, QCoreApplication::translate("GameMessageBox", "&No")},
+        {QMessageBox::Retry, QCoreApplication::translate("GameMessageBox", "&Retry")},
+    };
+    for (const auto& [button, caption] : captions) {
+        if (QAbstractButton* shown = box.button(button))
+            shown->setText(caption);
+    }
 }
 
 MessageAnswer ShowGameMessage(QWidget* parent, const QString& text, MessageKind kind)
@@ -45,6 +64,7 @@ MessageAnswer ShowGameMessage(QWidget* parent, const QString& text, MessageKind 
     }
     if (kind != MessageKind::Information)
         box.setEscapeButton(QMessageBox::Cancel);
+    NameStandardButtons(box);
     box.exec();
     QAbstractButton* clicked = box.clickedButton();
     switch (clicked ? box.standardButton(clicked) : QMessageBox::NoButton) {

@@ -16,6 +16,10 @@ namespace galloria {
 // Gives a message box the game's look (and keeps it on the screen when it opens).
 void ApplyGameMessageLook(QMessageBox& box);
 
+// Captions the box's standard buttons in the player's language: Qt's own
+// captions would stay English. Call it once the buttons are set.
+void NameStandardButtons(QMessageBox& box);
+
 // Shows `text` with the buttons and icon of `kind`, modally over `parent`,
 // and returns the answer: Ok for OK and Retry, Yes, No, or Cancel (also when
 // the box is closed without a button, except that an information box then

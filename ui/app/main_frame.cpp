@@ -20,9 +20,11 @@ struct PopupEntry {
 };
 
 constexpr PopupEntry kPopups[] = {
-    {MenuPopup::Game, "&GAME", 210},   {MenuPopup::Stable, "&STABLE", 260},
-    {MenuPopup::Track, "&TRACK", 200}, {MenuPopup::Summary, "&SUMMERY", 200},
-    {MenuPopup::Help, "&HELP", 220},
+    {MenuPopup::Game, QT_TRANSLATE_NOOP("galloria::CMainFrame", "&GAME"), 210},
+    {MenuPopup::Stable, QT_TRANSLATE_NOOP("galloria::CMainFrame", "&STABLE"), 260},
+    {MenuPopup::Track, QT_TRANSLATE_NOOP("galloria::CMainFrame", "&TRACK"), 200},
+    {MenuPopup::Summary, QT_TRANSLATE_NOOP("galloria::CMainFrame", "&SUMMERY"), 200},
+    {MenuPopup::Help, QT_TRANSLATE_NOOP("galloria::CMainFrame", "&HELP"), 220},
 };
 
 struct ItemEntry {
@@ -33,27 +35,45 @@ struct ItemEntry {
 };
 
 constexpr ItemEntry kItems[] = {
-    {MenuPopup::Game, MenuCommand::StartNewRaceSet, "START &NEW RACE SET", true},
-    {MenuPopup::Game, MenuCommand::ContinueLastSet, "CONTINUE LAST SET", true},
-    {MenuPopup::Game, MenuCommand::Open, "&OPEN...", true},
-    {MenuPopup::Game, MenuCommand::Save, "&SAVE...", true},
-    {MenuPopup::Game, MenuCommand::PauseRace, "&PAUSE RACE", false},
-    {MenuPopup::Game, MenuCommand::QuitRaceSet, "&QUIT THIS RACE SET", false},
-    {MenuPopup::Game, MenuCommand::Exit, "E&XIT", true},
-    {MenuPopup::Stable, MenuCommand::GameOptions, "&GAME OPTIONS...", true},
-    {MenuPopup::Stable, MenuCommand::AddHorse, "&ADD A HORSE TO THE STABLE...", true},
-    {MenuPopup::Stable, MenuCommand::ListHorses, "&LIST ALL HORSES...", true},
-    {MenuPopup::Stable, MenuCommand::HallOfFame, "&BETTING HALL OF FAME...", true},
-    {MenuPopup::Track, MenuCommand::BettingWindow, "&BETTING WINDOW...", true},
-    {MenuPopup::Track, MenuCommand::LiveOdds, "&LIVE ODDS && POOLS...", true},
-    {MenuPopup::Track, MenuCommand::TrackRacingForm, "&RACING FORM", true},
-    {MenuPopup::Track, MenuCommand::ReplayRace, QT_TR_NOOP("RE&PLAY A RACE..."), false},
-    {MenuPopup::Summary, MenuCommand::ShowNextPhoto, "&SHOW NEXT PHOTO", true},
-    {MenuPopup::Summary, MenuCommand::FinishResults, "&FINISH RESULTS", true},
-    {MenuPopup::Summary, MenuCommand::HowDidIDo, "&HOW DID I DO?...", true},
-    {MenuPopup::Summary, MenuCommand::SummaryRacingForm, "&RACING FORM", true},
-    {MenuPopup::Help, MenuCommand::HelpContents, "&GOTO HELP CONTENTS...", true},
-    {MenuPopup::Help, MenuCommand::About, "&ABOUT GALLORIA...", false},
+    {MenuPopup::Game, MenuCommand::StartNewRaceSet,
+     QT_TRANSLATE_NOOP("galloria::CMainFrame", "START &NEW RACE SET"), true},
+    {MenuPopup::Game, MenuCommand::ContinueLastSet,
+     QT_TRANSLATE_NOOP("galloria::CMainFrame", "CONTINUE LAST SET"), true},
+    {MenuPopup::Game, MenuCommand::Open, QT_TRANSLATE_NOOP("galloria::CMainFrame", "&OPEN..."), true},
+    {MenuPopup::Game, MenuCommand::Save, QT_TRANSLATE_NOOP("galloria::CMainFrame", "&SAVE..."), true},
+    {MenuPopup::Game, MenuCommand::PauseRace, QT_TRANSLATE_NOOP("galloria::CMainFrame", "&PAUSE RACE"),
+     false},
+    {MenuPopup::Game, MenuCommand::QuitRaceSet,
+     QT_TRANSLATE_NOOP("galloria::CMainFrame", "&QUIT THIS RACE SET"), false},
+    {MenuPopup::Game, MenuCommand::Exit, QT_TRANSLATE_NOOP("galloria::CMainFrame", "E&XIT"), true},
+    {MenuPopup::Stable, MenuCommand::GameOptions,
+     QT_TRANSLATE_NOOP("galloria::CMainFrame", "&GAME OPTIONS..."), true},
+    {MenuPopup::Stable, MenuCommand::AddHorse,
+     QT_TRANSLATE_NOOP("galloria::CMainFrame", "&ADD A HORSE TO THE STABLE..."), true},
+    {MenuPopup::Stable, MenuCommand::ListHorses,
+     QT_TRANSLATE_NOOP("galloria::CMainFrame", "&LIST ALL HORSES..."), true},
+    {MenuPopup::Stable, MenuCommand::HallOfFame,
+     QT_TRANSLATE_NOOP("galloria::CMainFrame", "&BETTING HALL OF FAME..."), true},
+    {MenuPopup::Track, MenuCommand::BettingWindow,
+     QT_TRANSLATE_NOOP("galloria::CMainFrame", "&BETTING WINDOW..."), true},
+    {MenuPopup::Track, MenuCommand::LiveOdds,
+     QT_TRANSLATE_NOOP("galloria::CMainFrame", "&LIVE ODDS && POOLS..."), true},
+    {MenuPopup::Track, MenuCommand::TrackRacingForm,
+     QT_TRANSLATE_NOOP("galloria::CMainFrame", "&RACING FORM"), true},
+    {MenuPopup::Track, MenuCommand::ReplayRace,
+     QT_TRANSLATE_NOOP("galloria::CMainFrame", "RE&PLAY A RACE..."), false},
+    {MenuPopup::Summary, MenuCommand::ShowNextPhoto,
+     QT_TRANSLATE_NOOP("galloria::CMainFrame", "&SHOW NEXT PHOTO"), true},
+    {MenuPopup::Summary, MenuCommand::FinishResults,
+     QT_TRANSLATE_NOOP("galloria::CMainFrame", "&FINISH RESULTS"), true},
+    {MenuPopup::Summary, MenuCommand::HowDidIDo,
+     QT_TRANSLATE_NOOP("galloria::CMainFrame", "&HOW DID I DO?..."), true},
+    {MenuPopup::Summary, MenuCommand::SummaryRacingForm,
+     QT_TRANSLATE_NOOP("galloria::CMainFrame", "&RACING FORM"), true},
+    {MenuPopup::Help, MenuCommand::HelpContents,
+     QT_TRANSLATE_NOOP("galloria::CMainFrame", "&GOTO HELP CONTENTS..."), true},
+    {MenuPopup::Help, MenuCommand::About, QT_TRANSLATE_NOOP("galloria::CMainFrame", "&ABOUT GALLORIA..."),
+     false},
 };
 
 QString Text(std::string_view text)
@@ -72,7 +92,7 @@ SizeClass ScreenSizeClass()
 CMainFrame::CMainFrame(SizeClass size, QWidget* parent)
     : QMainWindow(parent), menuStyle_(std::make_unique<SkinMenuStyle>())
 {
-    setWindowTitle(QStringLiteral("Galloria"));
+    setWindowTitle(tr("Galloria"));
     setWindowIcon(QIcon(QStringLiteral(":/art/icon.png")));
     BuildMenus();
     view_ = new CVarnView(*this, size);
@@ -111,7 +131,7 @@ void CMainFrame::BuildMenus()
             race->setData(static_cast<int>(MenuCommand::RaceOrNextRace));
             actions_[MenuCommand::RaceOrNextRace] = race;
         }
-        auto* popup = new CSkinMenu(QString::fromLatin1(entry.title), this);
+        auto* popup = new CSkinMenu(tr(entry.title), this);
         popup->setStyle(menuStyle_.get());
         popup->SetItemWidth(ScaledPopupWidth(entry.width));
         popup->SetItemHeight(30);

@@ -1,10 +1,13 @@
 #include "app/skin_menu.h"
 
 #include <QFile>
+#include <QFontMetrics>
 #include <QMenuBar>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOptionMenuItem>
+
+#include <algorithm>
 
 namespace galloria {
 
@@ -162,7 +165,17 @@ QSize SkinMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* opt
     if (type == CT_MenuItem && menu && item) {
         if (item->menuItemType == QStyleOptionMenuItem::Separator)
             return QSize(menu->ItemWidth(), kSeparatorHeight);
-        return QSize(menu->ItemWidth(), menu->ItemHeight());
+        // The popup's own width, or wider when a label (a long translation)
+        // needs it: the popup takes its widest item's width, so none is cut.
+        QString label = item->text;
+        int shortcut = 0;
+        if (const qsizetype tab = label.indexOf(u'\t'); tab >= 0) {
+            label = label.left(tab);
+            shortcut = kShortcutWidth;
+        }
+        const int labelWidth = QFontMetrics(item->font).size(Qt::TextShowMnemonic, label).width();
+        const int needed = kBitmapColumn + 2 + 6 + labelWidth + shortcut + 12;
+        return QSize(std::max(menu->ItemWidth(), needed), menu->ItemHeight());
     }
     return QProxyStyle::sizeFromContents(type, option, size, widget);
 }

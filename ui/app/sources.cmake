@@ -12,6 +12,8 @@ target_sources(galloria_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/dialog_placement.cpp
   ${CMAKE_CURRENT_LIST_DIR}/closing_button_row.h
   ${CMAKE_CURRENT_LIST_DIR}/closing_button_row.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fitted_font.h
+  ${CMAKE_CURRENT_LIST_DIR}/fitted_font.cpp
   ${CMAKE_CURRENT_LIST_DIR}/game_message_box.h
   ${CMAKE_CURRENT_LIST_DIR}/game_message_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/game_folder.h

@@ -349,6 +349,7 @@ bool CVarnView::AcceptClose(bool ask)
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setDefaultButton(QMessageBox::No);
     ApplyGameMessageLook(box);
+    NameStandardButtons(box);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -448,12 +449,12 @@ std::optional<PersonalDetails> CVarnView::AskPersonalDetails(const PersonalDetai
 
 QStringList CVarnView::GameFileFilters()
 {
-    return {QStringLiteral("Galloria Unfinished Games (*.gxu)"), QStringLiteral("All Files (*.*)")};
+    return {tr("Galloria Unfinished Games (*.gxu)"), tr("All Files (*.*)")};
 }
 
 std::optional<std::filesystem::path> CVarnView::ChooseSaveFile(std::string_view proposedName)
 {
-    QFileDialog dialog(this, QStringLiteral("Save As"), QDir::currentPath());
+    QFileDialog dialog(this, tr("Save As"), QDir::currentPath());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(GameFileFilters());
@@ -467,7 +468,7 @@ std::optional<std::filesystem::path> CVarnView::ChooseSaveFile(std::string_view 
 
 std::optional<std::filesystem::path> CVarnView::ChooseOpenFile()
 {
-    QFileDialog dialog(this, QStringLiteral("Open"), QDir::currentPath());
+    QFileDialog dialog(this, tr("Open"), QDir::currentPath());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(GameFileFilters());

@@ -27,7 +27,7 @@ QString Text(std::string_view text)
 
 CBetResultsDlg::CBetResultsDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Bet Results For Last Completed Race"));
+    setWindowTitle(tr("Bet Results For Last Completed Race"));
     ApplyGameLook(this);
 
     table_ = new QTableWidget(0, M::kColumnCount, this);
@@ -50,9 +50,9 @@ CBetResultsDlg::CBetResultsDlg(QWidget* parent) : QDialog(parent)
     auto* sums = new QGridLayout;
     sums->setHorizontalSpacing(14);
     sums->setVerticalSpacing(2);
-    const QString headings5[5] = {QStringLiteral("   Name"), QStringLiteral("Bet   "),
-                                  QStringLiteral("Won   "), QStringLiteral("Net   "),
-                                  QStringLiteral("New Balance")};
+    const QString headings5[5] = {QStringLiteral("   ") + tr("Name"), tr("Bet") + QStringLiteral("   "),
+                                  tr("Won") + QStringLiteral("   "), tr("Net") + QStringLiteral("   "),
+                                  tr("New Balance")};
     for (int column = 0; column < 5; ++column) {
         auto* heading = new QLabel(headings5[column], this);
         heading->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(look::kTurf.name()));
@@ -78,7 +78,7 @@ CBetResultsDlg::CBetResultsDlg(QWidget* parent) : QDialog(parent)
     for (int column = 1; column < 5; ++column)
         sums->setColumnStretch(column, 1);
 
-    const ClosingButtonRow buttons = MakeClosingButtonRow(*this, QStringLiteral("OK"));
+    const ClosingButtonRow buttons = MakeClosingButtonRow(*this, tr("OK"));
     ok_ = buttons.button;
 
     auto* layout = new QVBoxLayout(this);

@@ -1,9 +1,11 @@
 #include "betting_style.h"
 
+#include "app/fitted_font.h"
 #include "base/size_class.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -65,6 +67,18 @@ QLineEdit, QListWidget {
         .arg(Px(titled ? (compact ? 8 : 9) : 0, scale))
         .arg(Px(compact ? 1 : 6, scale))
         .arg(Px(compact ? 19 : 28, scale));
+}
+
+void FitCaption(QPushButton& button, int width, double scale, bool compact)
+{
+    // The caption's room: the width less the look's padding and a focus border.
+    const int room = width - 2 * Px(compact ? 1 : 6, scale) - 4;
+    const int lookPixels = Px(compact ? 11 : 13, scale);
+    QFont font = button.font();
+    font.setBold(true);
+    font.setPixelSize(lookPixels);
+    const int pixels = FittedFont(font, button.text(), room, 7).pixelSize();
+    button.setStyleSheet(pixels == lookPixels ? QString() : QStringLiteral("font-size: %1px;").arg(pixels));
 }
 
 double BettingScaleFor(const QWidget* widget)

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QString>
 
+class QPushButton;
 class QWidget;
 
 namespace galloria {
@@ -19,6 +20,11 @@ QString BettingStyleSheet(double scale, bool compact = false, bool titled = true
 double BettingScaleFor(const QWidget* widget);
 // The same for a screen of `width` pixels.
 double BettingScaleForScreenWidth(int width);
+
+// Shrinks the caption of a button `width` pixels wide, in the look above,
+// until it fits: a long translation stays whole in a smaller size, while a
+// caption that fits keeps the look's size.
+void FitCaption(QPushButton& button, int width, double scale, bool compact);
 
 // The bold fixed-pitch face of bet lines, as large as it can be up to
 // maxPixels while a full bet line still fits in width pixels.

@@ -91,7 +91,7 @@ CBettingWindowDlg::CBettingWindowDlg(QWidget* parent, SoundPlayer& sounds)
     : QDialog(parent), sounds_(sounds), review_(new CReviewBetsDlg(this, sounds))
 {
     setObjectName(QStringLiteral("betting_146"));
-    setWindowTitle(QStringLiteral("Betting Window"));
+    setWindowTitle(tr("Betting Window"));
     BuildControls();
     arrangement_.scale = 0.0; // nothing applied yet
     ApplyArrangement({BettingScaleFor(parentWidget() != nullptr ? parentWidget() : this), false, true});
@@ -117,7 +117,7 @@ void CBettingWindowDlg::BuildControls()
 
     playerBox_ = new QGroupBox(this);
     for (int p = 0; p < kPlayerSlots; ++p) {
-        players_[p] = MakeButton(QStringLiteral("Player %1").arg(p + 1), kFirstPlayerId + p, true);
+        players_[p] = MakeButton(tr("Player %1").arg(p + 1), kFirstPlayerId + p, true);
         balances_[p] = new QLabel(this);
         balances_[p]->setObjectName(IdName(kFirstBalanceId + p));
         balances_[p]->setProperty("role", QStringLiteral("balance"));
@@ -139,7 +139,7 @@ void CBettingWindowDlg::BuildControls()
                 Apply(model_->PressKey(key));
         });
     }
-    clear_ = MakeButton(QStringLiteral("Clear"), kClearId);
+    clear_ = MakeButton(tr("Clear"), kClearId);
     clear_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     connect(clear_, &QPushButton::clicked, this, [this] {
         if (model_ != nullptr)
@@ -153,18 +153,18 @@ void CBettingWindowDlg::BuildControls()
         BetType type;
         bool boxed;
     } typeDefs[] = {
-        {"Win", 1065, BetType::Win, false},
-        {"Place", 1066, BetType::Place, false},
-        {"Show", 1067, BetType::Show, false},
-        {"Across", 1068, BetType::Across, false},
-        {"Exacta", 1069, BetType::Exacta, false},
-        {"Triacta", 1070, BetType::Triacta, false},
-        {"Exacta Boxed", 1072, BetType::Exacta, true},
-        {"Triacta Boxed", 1073, BetType::Triacta, true},
+        {QT_TR_NOOP("Win"), 1065, BetType::Win, false},
+        {QT_TR_NOOP("Place"), 1066, BetType::Place, false},
+        {QT_TR_NOOP("Show"), 1067, BetType::Show, false},
+        {QT_TR_NOOP("Across"), 1068, BetType::Across, false},
+        {QT_TR_NOOP("Exacta"), 1069, BetType::Exacta, false},
+        {QT_TR_NOOP("Triacta"), 1070, BetType::Triacta, false},
+        {QT_TR_NOOP("Exacta Boxed"), 1072, BetType::Exacta, true},
+        {QT_TR_NOOP("Triacta Boxed"), 1073, BetType::Triacta, true},
     };
     for (int t = 0; t < static_cast<int>(types_.size()); ++t) {
         const auto& def = typeDefs[t];
-        types_[t] = {MakeButton(QString::fromLatin1(def.text), def.id, true), def.type, def.boxed};
+        types_[t] = {MakeButton(tr(def.text), def.id, true), def.type, def.boxed};
         connect(types_[t].button, &QPushButton::clicked, this, [this, type = def.type, boxed = def.boxed] {
             if (model_ != nullptr)
                 Apply(model_->ChooseType(type, boxed));
@@ -180,8 +180,8 @@ void CBettingWindowDlg::BuildControls()
                 Apply(model_->ChooseRunner(k));
         });
     }
-    all_ = MakeButton(QStringLiteral("All"), kAllId, true);
-    long_ = MakeButton(QStringLiteral("Long"), kLongId, true);
+    all_ = MakeButton(tr("All"), kAllId, true);
+    long_ = MakeButton(tr("Long"), kLongId, true);
     connect(all_, &QPushButton::clicked, this, [this] {
         if (model_ != nullptr)
             Apply(model_->ChooseRunner(HorseAll));
@@ -191,13 +191,13 @@ void CBettingWindowDlg::BuildControls()
             Apply(model_->ChooseRunner(HorseLong));
     });
 
-    view_ = MakeButton(QStringLiteral("View"), kViewId);
-    clearAll_ = MakeButton(QStringLiteral("Clear All"), kClearAllId);
-    buy_ = MakeButton(QStringLiteral("BUY"), kBuyId);
+    view_ = MakeButton(tr("View"), kViewId);
+    clearAll_ = MakeButton(tr("Clear All"), kClearAllId);
+    buy_ = MakeButton(tr("BUY"), kBuyId);
     buy_->setProperty("role", QStringLiteral("buy"));
     buy_->setAutoDefault(true);
     buy_->setDefault(true);
-    race_ = MakeButton(QStringLiteral("race"), kRaceId);
+    race_ = MakeButton(tr("race"), kRaceId);
     connect(view_, &QPushButton::clicked, this, &CBettingWindowDlg::OnView);
     connect(clearAll_, &QPushButton::clicked, this, [this] {
         if (model_ != nullptr)
@@ -315,14 +315,25 @@ void CBettingWindowDlg::ApplyArrangement(const BettingArrangement& arrangement)
     for (QPushButton* key : keys_)
         key->setFixedWidth(compact ? px(kCompactKeyWidth) : px(kKeyWidth));
     clear_->setFixedWidth(compact ? px(kCompactClearWidth) : px(kClearWidth));
-    for (const TypeButton& type : types_)
+    FitCaption(*clear_, clear_->width(), scale, compact);
+    for (const TypeButton& type : types_) {
         type.button->setFixedWidth(compact ? px(kCompactTypeWidth) : px(kTypeWidth));
+        FitCaption(*type.button, type.button->width(), scale, compact);
+    }
     for (QPushButton* runner : runners_)
         runner->setFixedWidth(compact ? px(kCompactRunnerWidth) : px(kRunnerWidth));
     all_->setMinimumWidth(compact ? px(kCompactAllWidth) : 0);
     long_->setMinimumWidth(compact ? px(kCompactAllWidth) : 0);
-    for (QPushButton* button : {view_, clearAll_, buy_, race_})
+    for (QPushButton* button : {all_, long_}) {
+        if (compact)
+            FitCaption(*button, px(kCompactAllWidth), scale, compact);
+        else
+            button->setStyleSheet(QString());
+    }
+    for (QPushButton* button : {view_, clearAll_, buy_, race_}) {
         button->setMinimumWidth(compact ? px(kCompactActionWidth) : px(kActionWidth));
+        FitCaption(*button, button->minimumWidth(), scale, compact);
+    }
     status_->setMinimumWidth(px(120));
     const int groupMargin = compact ? px(2) : px(kGroupMargin);
     for (QGroupBox* group : {playerBox_, amountBox_, typeBox_, horseBox_}) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "betting/bet.h"
 #include "betting/betting_window_arrangement.h"
 
 #include <QDialog>
@@ -7,7 +8,6 @@
 #include <QRect>
 
 #include <array>
-#include <cstdint>
 
 class QGroupBox;
 class QLabel;
@@ -20,7 +20,6 @@ class BettingWindowModel;
 class CReviewBetsDlg;
 class SoundPlayer;
 struct BetActionResult;
-enum class BetType : std::int32_t;
 
 // The betting window: the players, one at a time, type a stake on the
 // keypad, choose a type of bet and its runners, and BUY (Enter buys too and

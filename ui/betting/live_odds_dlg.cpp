@@ -28,7 +28,7 @@ constexpr int kPollMilliseconds = 150;
 
 CLiveOddsDlg::CLiveOddsDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("LIVE ODDS & POOLS"));
+    setWindowTitle(tr("LIVE ODDS & POOLS"));
     ApplyGameLook(this);
 
     table_ = new QTableWidget(0, M::kColumnCount, this);
@@ -50,14 +50,13 @@ CLiveOddsDlg::CLiveOddsDlg(QWidget* parent) : QDialog(parent)
     table_->setMinimumWidth(width + 8);
     connect(table_->horizontalHeader(), &QHeaderView::sectionClicked, this, &CLiveOddsDlg::OnHeaderClicked);
 
-    note_ =
-        new QLabel(QStringLiteral("Chance: each runner's share of wins in %1 simulated runs of this field.")
-                       .arg(RunnerChance::kRuns),
-                   this);
+    note_ = new QLabel(tr("Chance: each runner's share of wins in %1 simulated runs of this field.")
+                           .arg(RunnerChance::kRuns),
+                       this);
     note_->setWordWrap(true);
     note_->setStyleSheet(QStringLiteral("color: %1; font-style: italic;").arg(MeasuredFigureColour().name()));
 
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_ = new QPushButton(tr("OK"), this);
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     auto* bottom = new QHBoxLayout;

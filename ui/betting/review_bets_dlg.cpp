@@ -30,15 +30,14 @@ constexpr int kButtonWidth = 96;
 CReviewBetsDlg::CReviewBetsDlg(QWidget* parent, SoundPlayer& sounds) : QDialog(parent), sounds_(sounds)
 {
     setObjectName(QStringLiteral("review_242"));
-    setWindowTitle(QStringLiteral("Review & Delete Bets"));
+    setWindowTitle(tr("Review & Delete Bets"));
 
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("review_1134"));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
-    hint_ = new QLabel(
-        QStringLiteral("To delete a bet, click on the line and then click on the delete button."), this);
+    hint_ = new QLabel(tr("To delete a bet, click on the line and then click on the delete button."), this);
     hint_->setWordWrap(true);
 
     status_ = new QLabel(this);
@@ -46,10 +45,10 @@ CReviewBetsDlg::CReviewBetsDlg(QWidget* parent, SoundPlayer& sounds) : QDialog(p
     status_->setProperty("role", QStringLiteral("status"));
     status_->setWordWrap(true);
 
-    delete_ = new QPushButton(QStringLiteral("DELETE BET"), this);
+    delete_ = new QPushButton(tr("DELETE BET"), this);
     delete_->setObjectName(QStringLiteral("review_1132"));
     delete_->setAutoDefault(false);
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_ = new QPushButton(tr("OK"), this);
     ok_->setObjectName(QStringLiteral("review_1"));
     ok_->setDefault(true);
 

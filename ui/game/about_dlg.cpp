@@ -36,10 +36,10 @@ QLabel* Picture(const QString& name, int maxSide, QWidget* parent)
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About Galloria"));
+    setWindowTitle(tr("About Galloria"));
     ApplyGameLook(this);
 
-    auto* name = new QLabel(QStringLiteral("Galloria"), this);
+    auto* name = new QLabel(tr("Galloria"), this);
     QFont nameFont = name->font();
     nameFont.setBold(true);
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.8);
@@ -47,14 +47,14 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     name->setStyleSheet(QStringLiteral("color: %1;").arg(look::kTurf.name()));
 
     auto* version = new QLabel(QString::fromLatin1(kVersionText), this);
-    auto* blurb = new QLabel(QStringLiteral("Horse racing and betting for one to four players."), this);
+    auto* blurb = new QLabel(tr("Horse racing and betting for one to four players."), this);
 
     auto* address = new QLineEdit(QString::fromLatin1(kMakerAddress), this);
     address->setReadOnly(true);
     address->setAlignment(Qt::AlignCenter);
     address->setMinimumWidth(220);
 
-    closeButton_ = new QPushButton(QStringLiteral("Close"), this);
+    closeButton_ = new QPushButton(tr("Close"), this);
     closeButton_->setDefault(true);
     connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
 

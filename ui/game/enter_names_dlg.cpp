@@ -36,16 +36,16 @@ public:
 
 CEnterNamesDlg::CEnterNamesDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Enter Name(s)"));
+    setWindowTitle(tr("Enter Name(s)"));
     ApplyGameLook(this);
 
-    auto* hint = new QLabel(QStringLiteral("Enter a new name or use the current one."), this);
+    auto* hint = new QLabel(tr("Enter a new name or use the current one."), this);
     hint->setAlignment(Qt::AlignCenter);
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     for (int slot = 0; slot < kPlayerSlots; ++slot) {
-        auto* label = new QLabel(QStringLiteral("Player %1:").arg(slot + 1), this);
+        auto* label = new QLabel(tr("Player %1:").arg(slot + 1), this);
         auto* box = new QComboBox(this);
         box->setEditable(true);
         // Typed names are not kept as new entries, and no completion: a
@@ -63,9 +63,9 @@ CEnterNamesDlg::CEnterNamesDlg(QWidget* parent) : QDialog(parent)
         boxes_[slot] = box;
     }
 
-    playButton_ = new QPushButton(QStringLiteral("PLAY"), this);
+    playButton_ = new QPushButton(tr("PLAY"), this);
     playButton_->setDefault(true);
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_ = new QPushButton(tr("Cancel"), this);
     connect(playButton_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 

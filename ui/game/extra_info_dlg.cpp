@@ -13,19 +13,18 @@ namespace galloria {
 
 CExtraInfoDlg::CExtraInfoDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Extra Info"));
+    setWindowTitle(tr("Extra Info"));
     ApplyGameLook(this);
 
-    auto* intro = new QLabel(QStringLiteral("Please fill out the information below. This information will be "
-                                            "necessary should you decide to post your scores to Tamberlyn's "
-                                            "website."),
+    auto* intro = new QLabel(tr("Please fill out the information below. This information will be "
+                                "necessary should you decide to post your scores to Tamberlyn's "
+                                "website."),
                              this);
     intro->setWordWrap(true);
     intro->setFixedWidth(300);
 
-    const QString labels[kFieldCount] = {QStringLiteral("First Name:"), QStringLiteral("Last Name:"),
-                                         QStringLiteral("Town/City:"), QStringLiteral("Country:"),
-                                         QStringLiteral("Current Email Address:")};
+    const QString labels[kFieldCount] = {tr("First Name:"), tr("Last Name:"), tr("Town/City:"),
+                                         tr("Country:"), tr("Current Email Address:")};
     auto* form = new QVBoxLayout;
     form->setSpacing(3);
     for (int index = 0; index < kFieldCount; ++index) {
@@ -41,9 +40,9 @@ CExtraInfoDlg::CExtraInfoDlg(QWidget* parent) : QDialog(parent)
     }
     fields_[kFieldCount - 1]->setAlignment(Qt::AlignCenter);
 
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_ = new QPushButton(tr("OK"), this);
     okButton_->setDefault(true);
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_ = new QPushButton(tr("Cancel"), this);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 

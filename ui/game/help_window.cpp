@@ -2,6 +2,7 @@
 
 #include "game/game_look.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFile>
 #include <QHBoxLayout>
@@ -17,9 +18,15 @@ namespace {
 // The page shown when a help page is not built into the program.
 QString MissingPage(const QString& page)
 {
-    return QStringLiteral("<h2>Page not found</h2><p>The help page <b>%1</b> is not part of this copy of "
-                          "Galloria.</p><p><a href=\"qrc:/help/index.html\">Back to the contents</a></p>")
-        .arg(page.toHtmlEscaped());
+    const QString notFound = QCoreApplication::translate("galloria::CHelpWindow", "Page not found");
+    const QString missing =
+        QCoreApplication::translate("galloria::CHelpWindow",
+                                    "The help page %1 is not part of this copy of Galloria.")
+            .toHtmlEscaped()
+            .arg(QStringLiteral("<b>%1</b>").arg(page.toHtmlEscaped()));
+    const QString back = QCoreApplication::translate("galloria::CHelpWindow", "Back to the contents");
+    return QStringLiteral("<h2>%1</h2><p>%2</p><p><a href=\"qrc:/help/index.html\">%3</a></p>")
+        .arg(notFound.toHtmlEscaped(), missing, back.toHtmlEscaped());
 }
 
 } // namespace
@@ -33,13 +40,13 @@ const QUrl& CHelpWindow::ContentsUrl()
 CHelpWindow::CHelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("gameWindow"));
-    setWindowTitle(QStringLiteral("Galloria Help"));
+    setWindowTitle(tr("Galloria Help"));
     ApplyGameLook(this);
 
-    auto* contents = new QPushButton(QStringLiteral("Contents"), this);
-    back_ = new QPushButton(QStringLiteral("< Back"), this);
-    forward_ = new QPushButton(QStringLiteral("Forward >"), this);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* contents = new QPushButton(tr("Contents"), this);
+    back_ = new QPushButton(tr("< Back"), this);
+    forward_ = new QPushButton(tr("Forward >"), this);
+    auto* close = new QPushButton(tr("Close"), this);
 
     browser_ = new QTextBrowser(this);
     // Links are followed here, so a page can be checked before it is shown.

@@ -42,7 +42,7 @@ QPixmap NoticePixmap()
 CNoticeDlg::CNoticeDlg(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
     // The box has no caption; its name still tells assistive tools what it is.
-    setWindowTitle(QStringLiteral("Notice"));
+    setWindowTitle(tr("Notice"));
     ApplyGameLook(this);
 
     // A green frame stands in for the missing caption bar.
@@ -76,7 +76,7 @@ CNoticeDlg::CNoticeDlg(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Frame
     font.setPointSizeF(font.pointSizeF() * 1.1);
     text_->setFont(font);
 
-    okButton_ = new QPushButton(QStringLiteral("OK"), frame);
+    okButton_ = new QPushButton(tr("OK"), frame);
     okButton_->setDefault(true);
     okButton_->setMinimumWidth(90);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);

@@ -15,7 +15,7 @@ namespace galloria {
 
 COddsProgressDlg::COddsProgressDlg(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
-    setWindowTitle(QStringLiteral("Calculating Odds"));
+    setWindowTitle(tr("Calculating Odds"));
     setModal(false);
     ApplyGameLook(this);
 
@@ -24,7 +24,7 @@ COddsProgressDlg::COddsProgressDlg(QWidget* parent) : QDialog(parent, Qt::Dialog
     frame->setStyleSheet(QStringLiteral("QFrame#progressFrame { border: 2px solid %1; border-radius: 5px; }")
                              .arg(look::kTurf.name()));
 
-    auto* text = new QLabel(QStringLiteral("Please wait ... calculating odds ..."), frame);
+    auto* text = new QLabel(tr("Please wait ... calculating odds ..."), frame);
     text->setAlignment(Qt::AlignCenter);
     bar_ = new QProgressBar(frame);
     bar_->setRange(0, kOddsProgressRange);

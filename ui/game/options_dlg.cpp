@@ -89,56 +89,53 @@ QLabel* Small(const QString& text, QWidget* parent, Qt::Alignment alignment)
 
 COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Game Options"));
+    setWindowTitle(tr("Game Options"));
     ApplyGameLook(this);
 
-    auto* soundBox = new QGroupBox(QStringLiteral("Sound"), this);
-    sound_ = RadioRow(soundBox, {QStringLiteral("ON"), QStringLiteral("OFF")}, false);
+    auto* soundBox = new QGroupBox(tr("Sound"), this);
+    sound_ = RadioRow(soundBox, {tr("ON"), tr("OFF")}, false);
 
-    auto* ownerBox = new QGroupBox(QStringLiteral("Horse Ownership"), this);
-    owner_ = RadioRow(ownerBox, {QStringLiteral("ON"), QStringLiteral("OFF")}, false);
+    auto* ownerBox = new QGroupBox(tr("Horse Ownership"), this);
+    owner_ = RadioRow(ownerBox, {tr("ON"), tr("OFF")}, false);
 
-    auto* speedBox = new QGroupBox(QStringLiteral("Animation Speed"), this);
+    auto* speedBox = new QGroupBox(tr("Animation Speed"), this);
     speedValue_ = ValueLabel(speedBox);
     speed_ = Slider(speedBox, kMinAnimationSpeed, kMaxAnimationSpeed, speedValue_);
     {
         auto* layout = new QGridLayout(speedBox);
         layout->addWidget(speed_, 0, 0, 1, 2);
         layout->addWidget(speedValue_, 0, 2);
-        layout->addWidget(Small(QStringLiteral("Slower"), speedBox, Qt::AlignLeft), 1, 0);
-        layout->addWidget(Small(QStringLiteral("Faster"), speedBox, Qt::AlignRight), 1, 1);
+        layout->addWidget(Small(tr("Slower"), speedBox, Qt::AlignLeft), 1, 0);
+        layout->addWidget(Small(tr("Faster"), speedBox, Qt::AlignRight), 1, 1);
         layout->setColumnStretch(0, 1);
         layout->setColumnStretch(1, 1);
     }
 
-    auto* oddsBox = new QGroupBox(QStringLiteral("Odds Accuracy"), this);
+    auto* oddsBox = new QGroupBox(tr("Odds Accuracy"), this);
     oddsValue_ = ValueLabel(oddsBox);
     odds_ = Slider(oddsBox, kMinOddsAccuracy, kMaxOddsAccuracy, oddsValue_);
     {
         auto* layout = new QGridLayout(oddsBox);
         layout->addWidget(odds_, 0, 0, 1, 3);
         layout->addWidget(oddsValue_, 0, 3);
-        layout->addWidget(Small(QStringLiteral("Low"), oddsBox, Qt::AlignLeft), 1, 0);
-        layout->addWidget(Small(QStringLiteral("Med."), oddsBox, Qt::AlignHCenter), 1, 1);
-        layout->addWidget(Small(QStringLiteral("High"), oddsBox, Qt::AlignRight), 1, 2);
+        layout->addWidget(Small(tr("Low"), oddsBox, Qt::AlignLeft), 1, 0);
+        layout->addWidget(Small(tr("Med."), oddsBox, Qt::AlignHCenter), 1, 1);
+        layout->addWidget(Small(tr("High"), oddsBox, Qt::AlignRight), 1, 2);
         for (int column = 0; column < 3; ++column)
             layout->setColumnStretch(column, 1);
     }
 
-    auto* sortBox = new QGroupBox(QStringLiteral("Racing Form Order"), this);
-    sort_ = RadioRow(sortBox,
-                     {QStringLiteral("None"), QStringLiteral("Odds"), QStringLiteral("Best Time"),
-                      QStringLiteral("Results"), QStringLiteral("Earnings")},
-                     true);
+    auto* sortBox = new QGroupBox(tr("Racing Form Order"), this);
+    sort_ = RadioRow(sortBox, {tr("None"), tr("Odds"), tr("Best Time"), tr("Results"), tr("Earnings")}, true);
 
-    auto* viewBox = new QGroupBox(QStringLiteral("View Race"), this);
+    auto* viewBox = new QGroupBox(tr("View Race"), this);
     view_ = new QButtonGroup(viewBox);
     {
         // "Whole" and "Home" carry a second word beneath them: Race, Stretch.
         auto* layout = new QGridLayout(viewBox);
         layout->setVerticalSpacing(0);
-        const QString texts[] = {QStringLiteral("Whole"), QStringLiteral("Home"), QStringLiteral("None")};
-        const QString beneath[] = {QStringLiteral("Race"), QStringLiteral("Stretch"), QString()};
+        const QString texts[] = {tr("Whole"), tr("Home"), tr("None")};
+        const QString beneath[] = {tr("Race"), tr("Stretch"), QString()};
         for (int value = 0; value < 3; ++value) {
             auto* button = new QRadioButton(texts[value], viewBox);
             view_->addButton(button, value);
@@ -152,21 +149,20 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent)
         }
     }
 
-    auto* graphicsBox = new QGroupBox(QStringLiteral("Graphics"), this);
-    graphics_ = RadioRow(graphicsBox,
-                         {QStringLiteral("High"), QStringLiteral("Medium"), QStringLiteral("Low")}, true);
+    auto* graphicsBox = new QGroupBox(tr("Graphics"), this);
+    graphics_ = RadioRow(graphicsBox, {tr("High"), tr("Medium"), tr("Low")}, true);
     // The finish at a quarter speed: replays always, live races when close.
     slowMotion_ = new QCheckBox(tr("Slow-motion finish"), this);
 
-    resetButton_ = new QPushButton(QStringLiteral("Reset Betting Hall Of Fame"), this);
+    resetButton_ = new QPushButton(tr("Reset Betting Hall Of Fame"), this);
     connect(resetButton_, &QPushButton::clicked, this, &COptionsDlg::AskReset);
-    resetNote_ = new QLabel(QStringLiteral("The high score lists will be reset."), this);
+    resetNote_ = new QLabel(tr("The high score lists will be reset."), this);
     resetNote_->setAlignment(Qt::AlignCenter);
     resetNote_->setStyleSheet(QStringLiteral("color: #8b1a1a; font-weight: bold;"));
 
-    saveButton_ = new QPushButton(QStringLiteral("Save New\nSettings"), this);
+    saveButton_ = new QPushButton(tr("Save New\nSettings"), this);
     saveButton_->setDefault(true);
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_ = new QPushButton(tr("Cancel"), this);
     cancelButton_->setMinimumHeight(saveButton_->sizeHint().height());
     connect(saveButton_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
@@ -211,11 +207,11 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent)
 
 bool COptionsDlg::AskResetInMessageBox(QWidget* parent)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Galloria"),
-                    QStringLiteral("Reset All High Score Lists?"), QMessageBox::Ok | QMessageBox::Cancel,
-                    parent);
+    QMessageBox box(QMessageBox::Critical, tr("Galloria"), tr("Reset All High Score Lists?"),
+                    QMessageBox::Ok | QMessageBox::Cancel, parent);
     ApplyGameMessageLook(box);
     box.setDefaultButton(QMessageBox::Cancel);
+    NameStandardButtons(box);
     return box.exec() == QMessageBox::Ok;
 }
 

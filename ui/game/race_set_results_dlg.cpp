@@ -102,7 +102,8 @@ void CBalanceChartView::paintEvent(QPaintEvent*)
         painter.setPen(QPen(QColor(0xe8, 0xe1, 0xc8), 1));
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
         painter.setPen(look::kDarkTurf);
-        const QString label = index == 0 ? QStringLiteral("S") : QString::number(index);
+        const QString label =
+            index == 0 ? tr("S", "the start, before the first race") : QString::number(index);
         painter.drawText(QRectF(x - 12, plot.bottom() + 3, 24, 14), Qt::AlignCenter, label);
     }
     painter.setPen(QPen(look::kTurf, 1.5));
@@ -147,7 +148,7 @@ void CBalanceChartView::paintEvent(QPaintEvent*)
 CRaceSetResultsDlg::CRaceSetResultsDlg(QWidget* parent) : QDialog(parent)
 {
     using Model = RaceSetResultsModel;
-    setWindowTitle(QStringLiteral("Results For The Current Race Set"));
+    setWindowTitle(tr("Results For The Current Race Set"));
     ApplyGameLook(this);
 
     title_ = new QLabel(this);
@@ -203,8 +204,8 @@ CRaceSetResultsDlg::CRaceSetResultsDlg(QWidget* parent) : QDialog(parent)
         }
     }
 
-    continueButton_ = new QPushButton(QStringLiteral("Continue Racing"), this);
-    stopButton_ = new QPushButton(QStringLiteral("Don't Continue This Game"), this);
+    continueButton_ = new QPushButton(tr("Continue Racing"), this);
+    stopButton_ = new QPushButton(tr("Don't Continue This Game"), this);
     connect(continueButton_, &QPushButton::clicked, this, &QDialog::accept);
     connect(stopButton_, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;

@@ -17,7 +17,7 @@ constexpr int kPictureHeight = 240;
 
 CTipDlg::CTipDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Psssst ...."));
+    setWindowTitle(tr("Psssst ...."));
     ApplyGameLook(this);
 
     auto* picture = new QLabel(this);
@@ -45,7 +45,7 @@ CTipDlg::CTipDlg(QWidget* parent) : QDialog(parent)
         QStringLiteral("background: %1; border: 1px solid %2; border-radius: 6px; padding: 8px;")
             .arg(look::kPaper.name(), look::kDeepGold.name()));
 
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_ = new QPushButton(tr("OK"), this);
     okButton_->setDefault(true);
     okButton_->setMinimumWidth(90);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);

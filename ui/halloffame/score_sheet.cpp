@@ -60,8 +60,8 @@ CScorePage::CScorePage(int list, QWidget* parent) : QWidget(parent)
 
     const QFont font = ListFont(kSmallestListPixels);
     // Each title stands over its column's text, which the lists indent.
-    const QString titles[4] = {QStringLiteral("       DATE"),
-                               team ? QStringLiteral(" NAME") : QStringLiteral("             NAME"),
+    const QString titles[4] = {QStringLiteral("       ") + tr("DATE"),
+                               (team ? QStringLiteral(" ") : QStringLiteral("             ")) + tr("NAME"),
                                QStringLiteral("          ") + Text(page.valueTitle), QStringLiteral("#")};
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(0);
@@ -154,7 +154,7 @@ CScoreSheet::CScoreSheet(QWidget* parent) : QDialog(parent)
         tabs_->addTab(pages_[page], Text(Sheet::Page(page).tab));
     }
     // A sheet that only shows: OK closes it, and there is nothing to apply.
-    const ClosingButtonRow buttons = MakeClosingButtonRow(*this, QStringLiteral("OK"));
+    const ClosingButtonRow buttons = MakeClosingButtonRow(*this, tr("OK"));
     ok_ = buttons.button;
 
     auto* layout = new QVBoxLayout(this);

@@ -1,15 +1,19 @@
 #include "race/payout_board_painter.h"
 
+#include "app/fitted_font.h"
+
 #include "betting/payout_board_view.h"
 #include "betting/race_money_board.h"
 #include "race/course_colours.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
 
 namespace galloria {
 
@@ -20,7 +24,10 @@ const QColor kUnplacedColour(0xFA, 0xA0, 0xB4);
 const QColor kOwnerColour(0x14, 0x14, 0x14);
 
 // The figure columns of the money board.
-constexpr const char* kRaceMoneyHeadings[4] = {"Staked", "Won", "Net", "Balance"};
+constexpr const char* kRaceMoneyHeadings[4] = {
+    QT_TRANSLATE_NOOP("PayoutBoard", "Staked"), QT_TRANSLATE_NOOP("PayoutBoard", "Won"),
+    QT_TRANSLATE_NOOP("PayoutBoard", "Net"), QT_TRANSLATE_NOOP("PayoutBoard", "Balance")};
+;
 
 QFont BoardFont(int pixels, bool bold)
 {
@@ -61,9 +68,10 @@ void PaintPayoutBoard(QPainter& painter, SizeClass size, const PayoutBoardView& 
     const QFont heading = BoardFont(BySizeClass(size, 14, 17, 21), true);
     const QFont ownerFont = BoardFont(BySizeClass(size, 10, 12, 14), false);
     const QFontMetrics metrics(font);
-    // The figure columns are as wide as their widest figure, leaving the
-    // names as much room as can be had.
-    int figureWidth = QFontMetrics(heading).horizontalAdvance("Place") + 10;
+    // The figure columns are as wide as their widest figure and the English
+    // "Place", leaving the names as much room as can be had; a longer
+    // translated heading is drawn smaller rather than taking the names' room.
+    int figureWidth = QFontMetrics(heading).horizontalAdvance(QStringLiteral("Place")) + 10;
     for (const PayoutBoardRow& row : board.rows) {
         for (const std::string* figure : {&row.win, &row.place2, &row.show})
             figureWidth = std::max(figureWidth, metrics.horizontalAdvance(Text(*figure).trimmed()) + 12);
@@ -86,9 +94,14 @@ void PaintPayoutBoard(QPainter& painter, SizeClass size, const PayoutBoardView& 
         painter.drawText(QPoint(right - QFontMetrics(painter.font()).horizontalAdvance(text), baseline),
                          text);
     };
-    rightAligned("Win", winRight, y);
-    rightAligned("Place", placeRight, y);
-    rightAligned("Show", showRight, y);
+    const std::pair<QString, int> headings[3] = {
+        {QCoreApplication::translate("PayoutBoard", "Win"), winRight},
+        {QCoreApplication::translate("PayoutBoard", "Place"), placeRight},
+        {QCoreApplication::translate("PayoutBoard", "Show"), showRight}};
+    for (const auto& [title, right] : headings) {
+        painter.setFont(FittedFont(heading, title, figureWidth - 10));
+        rightAligned(title, right, y);
+    }
 
     for (const PayoutBoardRow& row : board.rows) {
         y += rowHeight;
@@ -163,7 +176,8 @@ RaceMoneyBoardLayout LayOutRaceMoneyBoard(SizeClass size, std::span<const RaceMo
         int right = layout.panel.right() - 8;
         for (int c = 3; c >= 0; --c) {
             layout.rights[c] = right;
-            int width = headingMetrics.horizontalAdvance(QString::fromLatin1(kRaceMoneyHeadings[c]));
+            int width = headingMetrics.horizontalAdvance(
+                QCoreApplication::translate("PayoutBoard", kRaceMoneyHeadings[c]));
             for (const RaceMoneyRow& row : rows) {
                 const std::string* texts[4] = {&row.stakedText, &row.wonText, &row.netText, &row.balanceText};
                 width = std::max(width, metrics.horizontalAdvance(Text(*texts[c])));
@@ -171,7 +185,8 @@ RaceMoneyBoardLayout LayOutRaceMoneyBoard(SizeClass size, std::span<const RaceMo
             right -= width + gap;
         }
         layout.nameRoom = right + gap / 2 - layout.nameLeft;
-        int widestName = headingMetrics.horizontalAdvance(QStringLiteral("This race"));
+        int widestName =
+            headingMetrics.horizontalAdvance(QCoreApplication::translate("PayoutBoard", "This race"));
         for (const RaceMoneyRow& row : rows)
             widestName = std::max(widestName, metrics.horizontalAdvance(Text(row.name)));
         if (widestName <= layout.nameRoom)
@@ -200,9 +215,9 @@ void PaintRaceMoneyBoard(QPainter& painter, SizeClass size, std::span<const Race
     int y = panel.top() + layout.rowHeight;
     painter.setFont(layout.heading);
     painter.setPen(course::kTippedYellow);
-    painter.drawText(QPoint(layout.nameLeft, y), QStringLiteral("This race"));
+    painter.drawText(QPoint(layout.nameLeft, y), QCoreApplication::translate("PayoutBoard", "This race"));
     for (int c = 0; c < 4; ++c)
-        drawRight(QString::fromLatin1(kRaceMoneyHeadings[c]), c, y);
+        drawRight(QCoreApplication::translate("PayoutBoard", kRaceMoneyHeadings[c]), c, y);
     painter.setPen(QPen(course::kGeneralPen, 1));
     painter.drawLine(panel.left() + 4, y + 5, panel.right() - 4, y + 5);
 

@@ -96,7 +96,7 @@ constexpr int kSortArrowRoom = 16; // in the sorted column's heading
 CHorseDatabaseDlg::CHorseDatabaseDlg(QWidget* parent, Stable& gameStable)
     : QDialog(parent), model_(gameStable), formCard_(std::make_unique<CHorseFormCard>(this))
 {
-    setWindowTitle(QStringLiteral("Sortable Race Horse Database"));
+    setWindowTitle(tr("Sortable Race Horse Database"));
     setSizeGripEnabled(true);
     scale_ = BettingScaleFor(parent);
     setStyleSheet(StableStyleSheet(scale_));
@@ -120,9 +120,9 @@ CHorseDatabaseDlg::CHorseDatabaseDlg(QWidget* parent, Stable& gameStable)
     connect(table_, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { OpenFormCard(index.row()); });
 
-    delete_ = new QPushButton(QStringLiteral("Delete Selected Horse(s)"), this);
-    enter_ = new QPushButton(QStringLiteral("Enter Selected Horse(s) In Next Race"), this);
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    delete_ = new QPushButton(tr("Delete Selected Horse(s)"), this);
+    enter_ = new QPushButton(tr("Enter Selected Horse(s) In Next Race"), this);
+    ok_ = new QPushButton(tr("OK"), this);
     ok_->setDefault(true);
     connect(delete_, &QPushButton::clicked, this, &CHorseDatabaseDlg::DeleteSelected);
     connect(enter_, &QPushButton::clicked, this, &CHorseDatabaseDlg::EnterSelected);

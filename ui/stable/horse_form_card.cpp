@@ -1,12 +1,14 @@
 #include "stable/horse_form_card.h"
 
 #include "app/closing_button_row.h"
+#include "app/fitted_font.h"
 #include "betting/betting_style.h"
 #include "race/course_colours.h"
 #include "race/runner_sprites.h"
 #include "stable/race_time.h"
 #include "stable/stable_look.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPainterPath>
@@ -36,6 +38,16 @@ QFont CardFont(int pixels, QFont::Weight weight = QFont::Normal)
     font.setPixelSize(pixels);
     font.setWeight(weight);
     return font;
+}
+
+// Draws `text` in `box`, in a smaller size of the painter's font when a long
+// label (a translation, say) would not fit the box's width.
+void DrawFitted(QPainter& painter, const QRectF& box, int flags, const QString& text)
+{
+    painter.save();
+    painter.setFont(FittedFont(painter.font(), text, static_cast<int>(box.width())));
+    painter.drawText(box, flags, text);
+    painter.restore();
 }
 
 QString Money(std::uint32_t dollars)
@@ -123,9 +135,9 @@ void CFormCardView::PaintHeader(QPainter& painter) const
     painter.drawText(nameBox, Qt::AlignLeft | Qt::AlignVCenter, StableText(HorseName(horse_)));
     painter.setFont(CardFont(13));
     painter.setPen(kText);
-    QString line = QStringLiteral("No. %1").arg(number_);
+    QString line = tr("No. %1").arg(number_);
     if (!owner_.empty() && owner_ != " ")
-        line += QStringLiteral("   \u00b7   Owner: ") + StableText(owner_);
+        line += QStringLiteral("   \u00b7   ") + tr("Owner: %1").arg(StableText(owner_));
     painter.drawText(QRect(nameBox.left(), 38, 330, 20), Qt::AlignLeft | Qt::AlignVCenter, line);
 
     if (!picture_.isNull())
@@ -144,16 +156,15 @@ void CFormCardView::PaintFigures(QPainter& painter) const
         y += 22;
     };
 
-    heading(QStringLiteral("CHARACTERISTICS"));
-    const std::pair<const char*, int> bars[] = {{"Speed", horse_.speed},
-                                                {"Sprint", horse_.sprint},
-                                                {"Stamina", horse_.stamina},
-                                                {"Spontaneity", horse_.spontaneity}};
+    heading(tr("CHARACTERISTICS"));
+    const std::pair<const char*, int> bars[] = {{QT_TR_NOOP("Speed"), horse_.speed},
+                                                {QT_TR_NOOP("Sprint"), horse_.sprint},
+                                                {QT_TR_NOOP("Stamina"), horse_.stamina},
+                                                {QT_TR_NOOP("Spontaneity"), horse_.spontaneity}};
     for (const auto& [label, value] : bars) {
         painter.setFont(CardFont(12));
         painter.setPen(kText);
-        painter.drawText(QRect(kMargin, y, 78, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                         QString::fromLatin1(label));
+        DrawFitted(painter, QRect(kMargin, y, 78, 16), Qt::AlignLeft | Qt::AlignVCenter, tr(label));
         const QRectF track(kMargin + 80, y + 3, 80, 10);
         painter.setPen(Qt::NoPen);
         painter.setBrush(course::kBoardStripe);
@@ -169,22 +180,24 @@ void CFormCardView::PaintFigures(QPainter& painter) const
     }
 
     y += 8;
-    heading(QStringLiteral("LAST 20 RACES"));
+    heading(tr("LAST 20 RACES"));
     const std::pair<QString, QString> lines[] = {
-        {QStringLiteral("Races run"), QString::number(figures_.racesRun)},
-        {QStringLiteral("Best time"), StableText(FormatRaceTime(figures_.bestTime))},
-        {QStringLiteral("1st / 2nd / 3rd"),
+        {tr("Races run"), QString::number(figures_.racesRun)},
+        {tr("Best time"), StableText(FormatRaceTime(figures_.bestTime))},
+        {tr("1st / 2nd / 3rd"),
          QStringLiteral("%1 / %2 / %3").arg(figures_.firsts).arg(figures_.seconds).arg(figures_.thirds)},
-        {QStringLiteral("Earnings"), Money(figures_.totalEarnings)},
-        {QStringLiteral("Biggest win"), Money(figures_.hiWin)},
-        {QStringLiteral("Last purse"), Money(static_cast<std::uint32_t>(std::max(0, horse_.lastPurse)))},
+        {tr("Earnings"), Money(figures_.totalEarnings)},
+        {tr("Biggest win"), Money(figures_.hiWin)},
+        {tr("Last purse"), Money(static_cast<std::uint32_t>(std::max(0, horse_.lastPurse)))},
     };
     for (const auto& [label, value] : lines) {
-        painter.setFont(CardFont(12));
         painter.setPen(kText);
-        painter.drawText(QRect(kMargin, y, 100, 18), Qt::AlignLeft | Qt::AlignVCenter, label);
         painter.setFont(CardFont(12, QFont::Bold));
         painter.drawText(QRect(kMargin + 90, y, 100, 18), Qt::AlignRight | Qt::AlignVCenter, value);
+        // The label takes what the figure leaves of the column.
+        const int labelWidth = kFiguresWidth - painter.fontMetrics().horizontalAdvance(value) - 6;
+        painter.setFont(CardFont(12));
+        DrawFitted(painter, QRect(kMargin, y, labelWidth, 18), Qt::AlignLeft | Qt::AlignVCenter, label);
         y += 20;
     }
 }
@@ -194,11 +207,11 @@ void CFormCardView::PaintChart(QPainter& painter, const QRect& area) const
     painter.setFont(CardFont(13, QFont::Bold));
     painter.setPen(course::kClockYellow);
     painter.drawText(QRect(area.left(), area.top(), area.width(), 18), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("FORM"));
+                     tr("FORM"));
     painter.setFont(CardFont(11));
     painter.setPen(kFaint);
     painter.drawText(QRect(area.left(), area.top(), area.width(), 18), Qt::AlignRight | Qt::AlignVCenter,
-                     QStringLiteral("oldest  \u2192  latest"));
+                     tr("oldest  \u2192  latest"));
 
     const int labelWidth = 44;
     const int left = area.left() + labelWidth;
@@ -213,10 +226,10 @@ void CFormCardView::PaintChart(QPainter& painter, const QRect& area) const
         int height;
     };
     const Strip strips[] = {
-        {QStringLiteral("Place"), QStringLiteral("1st"), StableText(PlaceText(chart_.lowestPlace)), 96},
-        {QStringLiteral("Time"), StableText(FormatRaceTime(chart_.fastestSecond * 5)),
+        {tr("Place"), tr("1st"), StableText(PlaceText(chart_.lowestPlace)), 96},
+        {tr("Time"), StableText(FormatRaceTime(chart_.fastestSecond * 5)),
          StableText(FormatRaceTime(chart_.slowestSecond * 5)), 82},
-        {QStringLiteral("Odds"), QStringLiteral("0"), QString::number(chart_.longestOdds), 70},
+        {tr("Odds"), QStringLiteral("0"), QString::number(chart_.longestOdds), 70},
     };
     int top = area.top() + 24;
     for (int s = 0; s < 3; ++s) {
@@ -232,8 +245,8 @@ void CFormCardView::PaintChart(QPainter& painter, const QRect& area) const
 
         painter.setFont(CardFont(11, QFont::Bold));
         painter.setPen(course::kClockYellow);
-        painter.drawText(QRectF(area.left(), band.center().y() - 8, labelWidth - 4, 16),
-                         Qt::AlignRight | Qt::AlignVCenter, strip.title);
+        DrawFitted(painter, QRectF(area.left(), band.center().y() - 8, labelWidth - 4, 16),
+                   Qt::AlignRight | Qt::AlignVCenter, strip.title);
         painter.setFont(CardFont(10));
         painter.setPen(kFaint);
         painter.drawText(QRectF(area.left() - 4, band.top(), labelWidth, 13), Qt::AlignRight | Qt::AlignTop,
@@ -296,17 +309,17 @@ void CFormCardView::PaintChart(QPainter& painter, const QRect& area) const
         painter.setFont(CardFont(14, QFont::Bold));
         painter.setPen(kText);
         painter.drawText(QRect(left, area.top() + 24, right - left, top - area.top() - 32), Qt::AlignCenter,
-                         QStringLiteral("No races run yet"));
+                         tr("No races run yet"));
     }
 }
 
 CHorseFormCard::CHorseFormCard(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Form Card"));
+    setWindowTitle(tr("Form Card"));
     const double scale = BettingScaleFor(parent);
     setStyleSheet(BettingStyleSheet(scale));
     view_ = new CFormCardView(this);
-    const ClosingButtonRow buttons = MakeClosingButtonRow(*this, QStringLiteral("Close"));
+    const ClosingButtonRow buttons = MakeClosingButtonRow(*this, tr("Close"));
     close_ = buttons.button;
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
@@ -319,7 +332,7 @@ CHorseFormCard::CHorseFormCard(QWidget* parent) : QDialog(parent)
 void CHorseFormCard::Fill(const HorseRecord& horse, int number, const std::string& owner)
 {
     view_->SetHorse(horse, number, owner);
-    setWindowTitle(QStringLiteral("Form Card - ") + StableText(HorseName(horse)));
+    setWindowTitle(tr("Form Card - %1").arg(StableText(HorseName(horse))));
 }
 
 void CHorseFormCard::Show(const HorseRecord& horse, int number, const std::string& owner)

@@ -20,6 +20,8 @@ namespace galloria {
 // It is drawn at one layout size and scaled to the widget, so it reads the
 // same on every screen.
 class CFormCardView : public QWidget {
+    Q_OBJECT
+
 public:
     static constexpr int kLayoutWidth = 600;
     static constexpr int kLayoutHeight = 380;

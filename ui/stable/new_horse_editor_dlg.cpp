@@ -20,7 +20,10 @@ namespace galloria {
 
 namespace {
 
-constexpr const char* kSliderLabels[] = {"Speed:", "Sprint:", "Stamina:", "Spontaneity:"};
+constexpr const char* kSliderLabels[] = {QT_TRANSLATE_NOOP("galloria::CNewHorseEditorDlg", "Speed:"),
+                                         QT_TRANSLATE_NOOP("galloria::CNewHorseEditorDlg", "Sprint:"),
+                                         QT_TRANSLATE_NOOP("galloria::CNewHorseEditorDlg", "Stamina:"),
+                                         QT_TRANSLATE_NOOP("galloria::CNewHorseEditorDlg", "Spontaneity:")};
 constexpr int kGallopFrames = 11;
 constexpr int kGallopMilliseconds = 70;
 constexpr double kPreviewZoom = 1.5;
@@ -30,7 +33,7 @@ constexpr double kPreviewZoom = 1.5;
 CNewHorseEditorDlg::CNewHorseEditorDlg(QWidget* parent)
     : QDialog(parent), model_(std::make_unique<NewHorseEditorModel>())
 {
-    setWindowTitle(QStringLiteral("New Horse Editor"));
+    setWindowTitle(tr("New Horse Editor"));
     const double scale = BettingScaleFor(parent);
     setStyleSheet(StableStyleSheet(scale));
     const auto px = [scale](int pixels) { return static_cast<int>(pixels * scale + 0.5); };
@@ -44,8 +47,8 @@ CNewHorseEditorDlg::CNewHorseEditorDlg(QWidget* parent)
     name_->setObjectName(QStringLiteral("name"));
     name_->setAlignment(Qt::AlignCenter);
     name_->setMaxLength(static_cast<int>(kMaxHorseNameLength)); // what a record holds
-    name_->setPlaceholderText(QStringLiteral("letters, spaces and apostrophes"));
-    grid->addWidget(new QLabel(QStringLiteral("Name:"), this), row, 0);
+    name_->setPlaceholderText(tr("letters, spaces and apostrophes"));
+    grid->addWidget(new QLabel(tr("Name:"), this), row, 0);
     grid->addWidget(name_, row++, 1, 1, 2);
 
     for (int s = 0; s < NewHorseEditorModel::kSliderCount; ++s) {
@@ -57,7 +60,7 @@ CNewHorseEditorDlg::CNewHorseEditorDlg(QWidget* parent)
         value->setProperty("role", "value");
         value->setFixedWidth(px(44));
         connect(slider, &QSlider::valueChanged, value, [value](int position) { value->setNum(position); });
-        grid->addWidget(new QLabel(QString::fromLatin1(kSliderLabels[s]), this), row, 0);
+        grid->addWidget(new QLabel(tr(kSliderLabels[s]), this), row, 0);
         grid->addWidget(slider, row, 1);
         grid->addWidget(value, row++, 2);
         sliders_[static_cast<std::size_t>(s)] = slider;
@@ -68,18 +71,18 @@ CNewHorseEditorDlg::CNewHorseEditorDlg(QWidget* parent)
     owner_->setEditable(true);
     owner_->setInsertPolicy(QComboBox::NoInsert); // the model keeps the owner list
     owner_->lineEdit()->setMaxLength(static_cast<int>(OwnerBook::kMaxOwnerLength));
-    grid->addWidget(new QLabel(QStringLiteral("Owner:"), this), row, 0);
+    grid->addWidget(new QLabel(tr("Owner:"), this), row, 0);
     grid->addWidget(owner_, row++, 1, 1, 2);
 
     colourBox_ = new QLabel(this);
     colourBox_->setObjectName(QStringLiteral("colourBox"));
     colourBox_->setFixedSize(px(56), px(30));
-    change_ = new QPushButton(QStringLiteral("Change"), this);
+    change_ = new QPushButton(tr("Change"), this);
     auto* colourRow = new QHBoxLayout;
     colourRow->addWidget(colourBox_);
     colourRow->addWidget(change_);
     colourRow->addStretch();
-    grid->addWidget(new QLabel(QStringLiteral("Color:"), this), row, 0);
+    grid->addWidget(new QLabel(tr("Color:"), this), row, 0);
     grid->addLayout(colourRow, row++, 1, 1, 2);
 
     // The horse in its colour, galloping on a strip of turf.
@@ -91,8 +94,8 @@ CNewHorseEditorDlg::CNewHorseEditorDlg(QWidget* parent)
                                 .arg(course::kGrass.name()));
     grid->addWidget(preview_, row++, 0, 1, 3);
 
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    ok_ = new QPushButton(tr("OK"), this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
     ok_->setDefault(true);
     joined_ = new QLabel(this);
     joined_->setObjectName(QStringLiteral("joined"));
@@ -197,7 +200,7 @@ void CNewHorseEditorDlg::ChangeColour()
     if (chooseColour) {
         chosen = chooseColour(start);
     } else {
-        const QColor picked = QColorDialog::getColor(start, this, QStringLiteral("Color"));
+        const QColor picked = QColorDialog::getColor(start, this, tr("Color"));
         if (picked.isValid())
             chosen = picked;
     }

@@ -1,7 +1,9 @@
 #include "stable/stable_look.h"
 
+#include "app/game_message_box.h"
 #include "betting/betting_style.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include <algorithm>
@@ -18,11 +20,12 @@ MessageAnswer AskWith(const StableAsk& ask, QWidget* parent, std::string_view te
     if (ask)
         return ask(text, kind);
     QMessageBox box(parent);
-    box.setWindowTitle(QStringLiteral("Galloria"));
+    box.setWindowTitle(QCoreApplication::translate("GameMessageBox", "Galloria"));
     box.setText(StableText(text));
     if (kind == MessageKind::Information) {
         box.setIcon(QMessageBox::Information);
         box.setStandardButtons(QMessageBox::Ok);
+        NameStandardButtons(box);
         box.exec();
         return MessageAnswer::Ok;
     }
@@ -30,6 +33,7 @@ MessageAnswer AskWith(const StableAsk& ask, QWidget* parent, std::string_view te
     box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Cancel);
+    NameStandardButtons(box);
     return box.exec() == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }
 
