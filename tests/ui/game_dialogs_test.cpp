@@ -388,6 +388,8 @@ TEST_F(GameDialogs, OptionsShowTheSettingsAndSaveReturnsTheChangedOnes)
         EXPECT_EQ(dialog.OddsValue()->text(), "2");
         EXPECT_EQ(dialog.OwnerGroup()->checkedId(), 1);
         EXPECT_TRUE(dialog.SlowMotionBox()->isChecked());
+        EXPECT_EQ(dialog.LanguageBox()->currentText(), "System");
+        EXPECT_FALSE(dialog.LanguageNote()->isVisible());
         EXPECT_EQ(dialog.SpeedSlider()->minimum(), kMinAnimationSpeed);
         EXPECT_EQ(dialog.SpeedSlider()->maximum(), kMaxAnimationSpeed);
         EXPECT_EQ(dialog.OddsSlider()->minimum(), kMinOddsAccuracy);
@@ -408,6 +410,8 @@ TEST_F(GameDialogs, OptionsShowTheSettingsAndSaveReturnsTheChangedOnes)
         EXPECT_EQ(dialog.OddsValue()->text(), "1");
         Click(dialog.OwnerGroup()->button(0));
         Click(dialog.SlowMotionBox());
+        dialog.LanguageBox()->setCurrentText(QStringLiteral("Espa\u00f1ol"));
+        EXPECT_TRUE(dialog.LanguageNote()->isVisible()); // it speaks it from the next start
         Click(dialog.SaveButton());
     });
     const OptionsAnswer answer = dialog.Ask(opened);
@@ -421,6 +425,7 @@ TEST_F(GameDialogs, OptionsShowTheSettingsAndSaveReturnsTheChangedOnes)
     expected.oddsAccuracy = 1;
     expected.ownershipSetting = 0;
     expected.slowMotionFinish = false;
+    expected.language = GameLanguage::Spanish;
     ASSERT_TRUE(answer.saved.has_value());
     EXPECT_EQ(*answer.saved, expected);
     EXPECT_FALSE(answer.resetRequested);

@@ -1,5 +1,6 @@
 #include "game/help_window.h"
 
+#include "app/game_translation.h"
 #include "game/game_look.h"
 
 #include <QCoreApplication>
@@ -25,16 +26,15 @@ QString MissingPage(const QString& page)
             .toHtmlEscaped()
             .arg(QStringLiteral("<b>%1</b>").arg(page.toHtmlEscaped()));
     const QString back = QCoreApplication::translate("galloria::CHelpWindow", "Back to the contents");
-    return QStringLiteral("<h2>%1</h2><p>%2</p><p><a href=\"qrc:/help/index.html\">%3</a></p>")
-        .arg(notFound.toHtmlEscaped(), missing, back.toHtmlEscaped());
+    return QStringLiteral("<h2>%1</h2><p>%2</p><p><a href=\"%3\">%4</a></p>")
+        .arg(notFound.toHtmlEscaped(), missing, CHelpWindow::ContentsUrl().toString(), back.toHtmlEscaped());
 }
 
 } // namespace
 
-const QUrl& CHelpWindow::ContentsUrl()
+QUrl CHelpWindow::ContentsUrl()
 {
-    static const QUrl contents(QStringLiteral("qrc:/help/index.html"));
-    return contents;
+    return QUrl(HelpPageUrl(QStringLiteral("index.html")));
 }
 
 CHelpWindow::CHelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
@@ -82,7 +82,7 @@ CHelpWindow::CHelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
 void CHelpWindow::ShowPage(const QString& page)
 {
-    Follow(QUrl(QStringLiteral("qrc:/help/") + page));
+    Follow(QUrl(HelpPageUrl(page)));
 }
 
 void CHelpWindow::Follow(const QUrl& link)

@@ -22,7 +22,7 @@ public:
     void ShowPage(const QString& page);
 
     QTextBrowser* Browser() const { return browser_; }
-    static const QUrl& ContentsUrl();
+    static QUrl ContentsUrl();
 
 private:
     void Follow(const QUrl& link);

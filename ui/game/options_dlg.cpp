@@ -5,6 +5,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,6 +15,8 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace galloria {
 
@@ -154,6 +157,22 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent)
     // The finish at a quarter speed: replays always, live races when close.
     slowMotion_ = new QCheckBox(tr("Slow-motion finish"), this);
 
+    auto* languageBox = new QGroupBox(tr("Language"), this);
+    language_ = new QComboBox(languageBox);
+    for (GameLanguage language : kGameLanguages)
+        language_->addItem(QString::fromStdString(LanguageChoiceText(language)));
+    // The windows are made in one language: another one starts with the game.
+    languageNote_ = new QLabel(tr("Galloria speaks it from its next start."), languageBox);
+    languageNote_->setWordWrap(true);
+    {
+        auto* layout = new QVBoxLayout(languageBox);
+        layout->addWidget(language_);
+        layout->addWidget(languageNote_);
+    }
+    connect(language_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        languageNote_->setVisible(kGameLanguages[static_cast<std::size_t>(index)] != opened_.language);
+    });
+
     resetButton_ = new QPushButton(tr("Reset Betting Hall Of Fame"), this);
     connect(resetButton_, &QPushButton::clicked, this, &COptionsDlg::AskReset);
     resetNote_ = new QLabel(tr("The high score lists will be reset."), this);
@@ -182,6 +201,7 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent)
 
     auto* right = new QVBoxLayout;
     right->addWidget(ownerBox);
+    right->addWidget(languageBox);
     right->addStretch();
     right->addWidget(saveButton_);
     right->addWidget(cancelButton_);
@@ -243,6 +263,9 @@ void COptionsDlg::Load(const GameSettings& settings)
     oddsValue_->setText(QString::number(odds_->value()));
     Check(owner_, settings.ownershipSetting);
     slowMotion_->setChecked(settings.slowMotionFinish);
+    const auto chosen = std::find(kGameLanguages.begin(), kGameLanguages.end(), settings.language);
+    language_->setCurrentIndex(static_cast<int>(chosen - kGameLanguages.begin()));
+    languageNote_->setVisible(false);
 }
 
 GameSettings COptionsDlg::Read() const
@@ -257,6 +280,7 @@ GameSettings COptionsDlg::Read() const
     settings.oddsAccuracy = odds_->value();
     settings.ownershipSetting = Checked(owner_, opened_.ownershipSetting);
     settings.slowMotionFinish = slowMotion_->isChecked();
+    settings.language = kGameLanguages[static_cast<std::size_t>(language_->currentIndex())];
     return settings;
 }
 

@@ -9,6 +9,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QSlider;
@@ -45,6 +46,8 @@ public:
     QLabel* OddsValue() const { return oddsValue_; }
     QButtonGroup* OwnerGroup() const { return owner_; }
     QCheckBox* SlowMotionBox() const { return slowMotion_; }
+    QComboBox* LanguageBox() const { return language_; }
+    QLabel* LanguageNote() const { return languageNote_; }
     QPushButton* ResetButton() const { return resetButton_; }
     QPushButton* SaveButton() const { return saveButton_; }
     QPushButton* CancelButton() const { return cancelButton_; }
@@ -64,6 +67,8 @@ private:
     QLabel* oddsValue_ = nullptr;
     QButtonGroup* owner_ = nullptr;
     QCheckBox* slowMotion_ = nullptr;
+    QComboBox* language_ = nullptr;
+    QLabel* languageNote_ = nullptr;
     QLabel* resetNote_ = nullptr;
     QPushButton* resetButton_ = nullptr;
     QPushButton* saveButton_ = nullptr;
