@@ -31,12 +31,13 @@ std::string BetLineOf(std::string_view playerName, const Bet& bet)
     const std::string amount = bet.amount > 0 ? std::to_string(bet.amount) : std::string();
     std::string legs[3];
     for (int i = 0; i < LegCount(bet.type); ++i)
-        legs[i] = HorseSelectorText(bet.horse[i]);
+        legs[i] = HorseSelectorScreenText(bet.horse[i]);
+    const std::string type = bet.type == BetType::Bad ? std::string() : BetTypeScreenText(bet.type);
 
     return ComposeBetLine({
         .playerName = playerName,
         .amount = amount,
-        .type = bet.type == BetType::Bad ? std::string_view() : BetTypeText(bet.type),
+        .type = type,
         .boxedMark = bet.boxed ? kBoxedMark : std::string_view(),
         .leg1 = legs[0],
         .leg2 = legs[1],
