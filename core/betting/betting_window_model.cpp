@@ -366,11 +366,12 @@ std::string BettingWindowModel::BetLine() const
         legs[i] = HorseSelectorScreenText(openBet_.horse[i]);
     const std::string amount = AmountText();
     const std::string type = openBet_.type == BetType::Bad ? std::string() : BetTypeScreenText(openBet_.type);
+    const std::string boxedMark = BoxedMark(openBet_.boxed);
     return ComposeBetLine({
         .playerName = HasPlayer() ? std::string_view(seats_[current_].name) : std::string_view(),
         .amount = amount,
         .type = type,
-        .boxedMark = openBet_.boxed ? kBoxedMark : std::string_view(),
+        .boxedMark = boxedMark,
         .leg1 = legs[0],
         .leg2 = legs[1],
         .leg3 = legs[2],
