@@ -1,13 +1,19 @@
 #include "betting/bet.h"
 
+#include "base/screen_text.h"
+
 #include <algorithm>
 
 namespace galloria {
 
 namespace {
 
-constexpr std::string_view kBetTypeTexts[kBetTypeCount] = {"Bad",    "Win",    "Place",  "Show",
-                                                           "Across", "Exacta", "Triacta"};
+constexpr ScreenText kBetTypeTexts[kBetTypeCount] = {
+    SCREEN_TEXT("BetType", "Bad"),    SCREEN_TEXT("BetType", "Win"),    SCREEN_TEXT("BetType", "Place"),
+    SCREEN_TEXT("BetType", "Show"),   SCREEN_TEXT("BetType", "Across"), SCREEN_TEXT("BetType", "Exacta"),
+    SCREEN_TEXT("BetType", "Triacta")};
+constexpr ScreenText kAllText = SCREEN_TEXT("BetType", "All");
+constexpr ScreenText kLongText = SCREEN_TEXT("BetType", "Long");
 constexpr int kLegCounts[kBetTypeCount] = {0, 1, 1, 1, 1, 2, 3};
 
 constexpr bool IsKnownType(BetType type)
@@ -19,7 +25,12 @@ constexpr bool IsKnownType(BetType type)
 
 std::string_view BetTypeText(BetType type)
 {
-    return kBetTypeTexts[IsKnownType(type) ? BetTypeCode(type) : 0];
+    return kBetTypeTexts[IsKnownType(type) ? BetTypeCode(type) : 0].source;
+}
+
+std::string BetTypeScreenText(BetType type)
+{
+    return Tr(kBetTypeTexts[IsKnownType(type) ? BetTypeCode(type) : 0]);
 }
 
 int LegCount(BetType type)
@@ -37,10 +48,15 @@ std::string HorseSelectorText(HorseSelector leg)
     if (leg >= 0 && leg < kMaxFieldSize)
         return std::to_string(leg + 1);
     if (leg == HorseAll)
-        return "All";
+        return kAllText.source;
     if (leg == HorseLong)
-        return "Long";
+        return kLongText.source;
     return {};
+}
+
+std::string HorseSelectorScreenText(HorseSelector leg)
+{
+    return IsWheel(leg) ? Tr(leg == HorseAll ? kAllText : kLongText) : HorseSelectorText(leg);
 }
 
 int CountLongShots(std::span<const double> fieldOdds)

@@ -29,9 +29,11 @@ constexpr int BetTypeCode(BetType type)
     return static_cast<int>(type);
 }
 
-// The word for a type, as written in every list: "Bad", "Win" .. "Triacta".
+// The word for a type, as written in every file: "Bad", "Win" .. "Triacta".
 // A code outside 0..6 reads as "Bad".
 std::string_view BetTypeText(BetType type);
+// The same word in the player's language, for the screen.
+std::string BetTypeScreenText(BetType type);
 
 // How many runners a bet of the type names: 1 for Win .. Across, 2 for an
 // Exacta, 3 for a Triacta, 0 for Bad.
@@ -52,8 +54,10 @@ constexpr bool IsWheel(HorseSelector leg)
 }
 
 // "1".."12" for a runner (its number is its index + 1), "All", "Long";
-// empty for anything else.
+// empty for anything else. HorseSelectorScreenText words the wheels in the
+// player's language.
 std::string HorseSelectorText(HorseSelector leg);
+std::string HorseSelectorScreenText(HorseSelector leg);
 
 // A runner is a long shot when its odds are strictly above 10.0.
 inline constexpr double kLongShotOdds = 10.0;

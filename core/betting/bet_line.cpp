@@ -1,5 +1,7 @@
 #include "betting/bet_line.h"
 
+#include "base/screen_text.h"
+
 namespace galloria {
 
 namespace {
@@ -26,18 +28,25 @@ std::string ComposeBetLine(const BetLineFields& fields)
     return line;
 }
 
+std::string BoxedMark(bool boxed)
+{
+    return boxed ? Tr("BetType", " Bx") : std::string();
+}
+
 std::string BetLineOf(std::string_view playerName, const Bet& bet)
 {
     const std::string amount = bet.amount > 0 ? std::to_string(bet.amount) : std::string();
     std::string legs[3];
     for (int i = 0; i < LegCount(bet.type); ++i)
-        legs[i] = HorseSelectorText(bet.horse[i]);
+        legs[i] = HorseSelectorScreenText(bet.horse[i]);
+    const std::string type = bet.type == BetType::Bad ? std::string() : BetTypeScreenText(bet.type);
+    const std::string boxedMark = BoxedMark(bet.boxed);
 
     return ComposeBetLine({
         .playerName = playerName,
         .amount = amount,
-        .type = bet.type == BetType::Bad ? std::string_view() : BetTypeText(bet.type),
-        .boxedMark = bet.boxed ? kBoxedMark : std::string_view(),
+        .type = type,
+        .boxedMark = boxedMark,
         .leg1 = legs[0],
         .leg2 = legs[1],
         .leg3 = legs[2],

@@ -13,13 +13,15 @@ struct BetLineFields {
     std::string_view playerName{};
     std::string_view amount{};    // the digits as typed
     std::string_view type{};      // "Win" .. "Triacta"; empty until a type is chosen
-    std::string_view boxedMark{}; // kBoxedMark or empty
+    std::string_view boxedMark{}; // BoxedMark(true) or empty
     std::string_view leg1{};
     std::string_view leg2{};
     std::string_view leg3{};
 };
 
-inline constexpr std::string_view kBoxedMark = " Bx";
+// The mark of a boxed bet in the player's language (" Bx"); empty for a bet
+// that is not boxed.
+std::string BoxedMark(bool boxed);
 
 // The bet line: each field but the last padded on the right to 14, 8, 7, 5,
 // 4 and 4 characters; a longer field is kept whole.

@@ -11,8 +11,10 @@ namespace galloria {
 namespace {
 
 constexpr BetResultsModel::ColumnSpec kColumns[BetResultsModel::kColumnCount] = {
-    {"Name", 100, false}, {"Type", 93, false}, {"Horse 1", 65, true}, {"2", 55, true},
-    {"3", 55, true},      {"Bet", 70, true},   {"Winning", 75, true}, {"%", 75, true}};
+    {SCREEN_TEXT("BetResults", "Name"), 100, false},  {SCREEN_TEXT("BetResults", "Type"), 93, false},
+    {SCREEN_TEXT("BetResults", "Horse 1"), 65, true}, {SCREEN_TEXT("BetResults", "2"), 55, true},
+    {SCREEN_TEXT("BetResults", "3"), 55, true},       {SCREEN_TEXT("BetResults", "Bet"), 70, true},
+    {SCREEN_TEXT("BetResults", "Winning"), 75, true}, {SCREEN_TEXT("BetResults", "%"), 75, true}};
 
 std::string DollarText(long long amount)
 {
@@ -30,9 +32,9 @@ const BetResultsModel::ColumnSpec& BetResultsModel::ColumnOf(int column)
 
 std::string BetResultsModel::TypeText(const Bet& bet)
 {
-    const std::string word(BetTypeText(bet.type));
+    const std::string word = BetTypeScreenText(bet.type);
     if (bet.type == BetType::Exacta || bet.type == BetType::Triacta)
-        return word + (bet.boxed ? " Box" : " ");
+        return bet.boxed ? FillIn(Tr("BetResults", "%1 Box"), {word}) : word + " ";
     return word;
 }
 
@@ -44,7 +46,7 @@ std::string BetResultsModel::LegText(const Bet& bet, int leg)
     if (selector >= 0 && selector < kMaxFieldSize)
         return std::to_string(selector + 1);
     if (IsWheel(selector))
-        return HorseSelectorText(selector);
+        return HorseSelectorScreenText(selector);
     return " "; // a leg no field has, as from a damaged file
 }
 

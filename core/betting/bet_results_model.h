@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/screen_text.h"
 #include "betting/race_set_state.h"
 
 #include <array>
@@ -16,7 +17,7 @@ class BetResultsModel {
 public:
     enum Column : int { kName = 0, kType, kHorse1, kHorse2, kHorse3, kBet, kWinning, kPercent, kColumnCount };
     struct ColumnSpec {
-        std::string_view heading;
+        ScreenText heading;
         int width; // pixels in the 640 x 480 layout
         bool alignRight;
     };

@@ -1,5 +1,6 @@
 #include "betting/betting_window_model.h"
 
+#include "base/screen_text.h"
 #include "betting/bet_line.h"
 
 #include <algorithm>
@@ -132,7 +133,9 @@ bool BettingWindowModel::CanChoosePlayer(int player) const
 BetActionResult BettingWindowModel::ChoosePlayer(int player)
 {
     if (!CanChoosePlayer(player))
-        return Refused(open_ && !IsPlayerShown(player) ? "That seat has no player in this race set." : "");
+        return Refused(open_ && !IsPlayerShown(player)
+                           ? Tr("BettingWindow", "That seat has no player in this race set.")
+                           : std::string());
     SelectPlayer(player);
     BetActionResult result = Clicked(true);
     result.message = FullTableNote();
@@ -143,8 +146,9 @@ std::string BettingWindowModel::FullTableNote() const
 {
     if (!HasPlayer() || !seats_[current_].bets.IsFull())
         return {};
-    return seats_[current_].name + " holds " + std::to_string(kMaxBetsPerPlayer) +
-           " bets, the most a race allows: delete one with View to buy another.";
+    return FillIn(
+        Tr("BettingWindow", "%1 holds %2 bets, the most a race allows: delete one with View to buy another."),
+        {seats_[current_].name, std::to_string(kMaxBetsPerPlayer)});
 }
 
 std::string_view BettingWindowModel::PlayerName(int player) const
@@ -170,7 +174,7 @@ bool BettingWindowModel::CanPressKey() const
 BetActionResult BettingWindowModel::PressKey(AmountKey key)
 {
     if (!CanPressKey())
-        return Refused(open_ ? "Choose a player first." : "");
+        return Refused(open_ ? Tr("BettingWindow", "Choose a player first.") : std::string());
     if (digitsLocked_ || AmountKeyText(key).empty())
         return {};
     // Zeros never start an amount, but the key was pressed and clicks.
@@ -184,15 +188,8 @@ BetActionResult BettingWindowModel::PressKey(AmountKey key)
     const std::int64_t available = static_cast<std::int64_t>(seats_[current_].balance) + reserved_;
     if (amount > available) {
         BetActionResult refused = Clicked(false);
-        // Appended piece by piece: GCC 12 warns wrongly about a chain of + here.
-        std::string& text = refused.message;
-        text = "$";
-        text += std::to_string(amount);
-        text += " is more than ";
-        text += seats_[current_].name;
-        text += " has: $";
-        text += std::to_string(available);
-        text += '.';
+        refused.message = FillIn(Tr("BettingWindow", "$%1 is more than %2 has: $%3."),
+                                 {std::to_string(amount), seats_[current_].name, std::to_string(available)});
         return refused;
     }
     Reserve(static_cast<int>(amount));
@@ -228,12 +225,12 @@ BetActionResult BettingWindowModel::ChooseType(BetType type, bool boxed)
 {
     if (!CanChooseType(type, boxed)) {
         if (!CanPressKey())
-            return Refused(open_ ? "Choose a player first." : "");
+            return Refused(open_ ? Tr("BettingWindow", "Choose a player first.") : std::string());
         if (!amountStarted_)
-            return Refused("Type the amount first.");
+            return Refused(Tr("BettingWindow", "Type the amount first."));
         if (LegCount(type) == 0)
-            return Refused("Choose Win, Place, Show, Across, Exacta or Triacta.");
-        return Refused("Only an Exacta or a Triacta can be boxed.");
+            return Refused(Tr("BettingWindow", "Choose Win, Place, Show, Across, Exacta or Triacta."));
+        return Refused(Tr("BettingWindow", "Only an Exacta or a Triacta can be boxed."));
     }
     openBet_.type = type;
     openBet_.boxed = boxed;
@@ -261,20 +258,21 @@ BetActionResult BettingWindowModel::ChooseRunner(HorseSelector choice)
 {
     if (!CanChooseRunner(choice)) {
         if (!CanPressKey())
-            return Refused(open_ ? "Choose a player first." : "");
+            return Refused(open_ ? Tr("BettingWindow", "Choose a player first.") : std::string());
         if (openBet_.type == BetType::Bad)
-            return Refused("Choose the type of bet first.");
+            return Refused(Tr("BettingWindow", "Choose the type of bet first."));
         if (SelectionComplete())
-            return Refused("Every runner of this bet is chosen.");
+            return Refused(Tr("BettingWindow", "Every runner of this bet is chosen."));
         if (IsWheel(choice)) {
             if (!WheelOffered())
                 return Refused(
-                    "\"All\" and \"Long\" can only fill the last runner of an Exacta or a Triacta.");
-            return Refused("No runner left in this race is a long shot.");
+                    Tr("BettingWindow",
+                       "\"All\" and \"Long\" can only fill the last runner of an Exacta or a Triacta."));
+            return Refused(Tr("BettingWindow", "No runner left in this race is a long shot."));
         }
         if (NamedInBet(choice))
-            return Refused("That runner is already in this bet.");
-        return Refused("That runner is not in this race.");
+            return Refused(Tr("BettingWindow", "That runner is already in this bet."));
+        return Refused(Tr("BettingWindow", "That runner is not in this race."));
     }
     openBet_.horse[legsChosen_] = choice;
     ++legsChosen_;
@@ -294,7 +292,9 @@ bool BettingWindowModel::CanBuy() const
 BetActionResult BettingWindowModel::Buy()
 {
     if (!CanBuy())
-        return Refused(CanPressKey() ? "Choose an amount, a type of bet and its runners first." : "");
+        return Refused(CanPressKey()
+                           ? Tr("BettingWindow", "Choose an amount, a type of bet and its runners first.")
+                           : std::string());
     Seat& seat = seats_[current_];
     // The full table is refused with the delete sound; the bet stays composed.
     if (seat.bets.IsFull())
@@ -306,10 +306,10 @@ BetActionResult BettingWindowModel::Buy()
     // The window cannot compose a bet that does not fit the field, but the
     // pools are indexed by its legs: a bet they would refuse is never bought.
     if (!IsValidBet(bet, runnerCount_))
-        return Refused("This bet does not fit the runners of this race.");
+        return Refused(Tr("BettingWindow", "This bet does not fit the runners of this race."));
     // The table first: the pools get the stake only once a bet holds it.
     if (!seat.bets.Add(bet))
-        return Refused("This bet cannot be taken.");
+        return Refused(Tr("BettingWindow", "This bet cannot be taken."));
     AddBetToPools(delta_, bet, +1, runnerCount_);
 
     // The stake stays spent: the bet now holds it.
@@ -340,7 +340,9 @@ bool BettingWindowModel::CanView() const
 BetActionResult BettingWindowModel::View()
 {
     if (!CanView())
-        return Refused(CanPressKey() && !review_.IsOpen() ? "There are no bets to review yet." : "");
+        return Refused(CanPressKey() && !review_.IsOpen()
+                           ? Tr("BettingWindow", "There are no bets to review yet.")
+                           : std::string());
     DropOpenBet();
     review_.Open(seats_[current_].bets, runnerCount_);
     reviewPlayer_ = current_;
@@ -361,13 +363,15 @@ std::string BettingWindowModel::BetLine() const
 {
     std::string legs[3];
     for (int i = 0; i < legsChosen_ && i < 3; ++i)
-        legs[i] = HorseSelectorText(openBet_.horse[i]);
+        legs[i] = HorseSelectorScreenText(openBet_.horse[i]);
     const std::string amount = AmountText();
+    const std::string type = openBet_.type == BetType::Bad ? std::string() : BetTypeScreenText(openBet_.type);
+    const std::string boxedMark = BoxedMark(openBet_.boxed);
     return ComposeBetLine({
         .playerName = HasPlayer() ? std::string_view(seats_[current_].name) : std::string_view(),
         .amount = amount,
-        .type = openBet_.type == BetType::Bad ? std::string_view() : BetTypeText(openBet_.type),
-        .boxedMark = openBet_.boxed ? kBoxedMark : std::string_view(),
+        .type = type,
+        .boxedMark = boxedMark,
         .leg1 = legs[0],
         .leg2 = legs[1],
         .leg3 = legs[2],

@@ -13,9 +13,12 @@ namespace galloria {
 namespace {
 
 constexpr LiveOddsModel::ColumnSpec kColumns[LiveOddsModel::kColumnCount] = {
-    {"#", 25, true},      {"Name", 130, false},  {"Win", 60, true},   {"Odds", 50, true},
-    {"Place", 60, true},  {"Odds", 50, true},    {"Show", 60, true},  {"Odds", 50, true},
-    {"Exacta", 60, true}, {"Triacta", 60, true}, {"Chance", 80, true}};
+    {SCREEN_TEXT("LiveOdds", "#"), 25, true},      {SCREEN_TEXT("LiveOdds", "Name"), 130, false},
+    {SCREEN_TEXT("LiveOdds", "Win"), 60, true},    {SCREEN_TEXT("LiveOdds", "Odds"), 50, true},
+    {SCREEN_TEXT("LiveOdds", "Place"), 60, true},  {SCREEN_TEXT("LiveOdds", "Odds"), 50, true},
+    {SCREEN_TEXT("LiveOdds", "Show"), 60, true},   {SCREEN_TEXT("LiveOdds", "Odds"), 50, true},
+    {SCREEN_TEXT("LiveOdds", "Exacta"), 60, true}, {SCREEN_TEXT("LiveOdds", "Triacta"), 60, true},
+    {SCREEN_TEXT("LiveOdds", "Chance"), 80, true}};
 
 constexpr int kTotalsLine = kMaxFieldSize;
 // What a cell without a figure shows.
@@ -84,7 +87,7 @@ void LiveOddsModel::Fill(std::span<const std::string> runnerNames, int runnerCou
     }
     auto& totals = cells_[kTotalsLine];
     totals[kNumber] = kDash;
-    totals[kName] = std::string("Totals");
+    totals[kName] = Tr("LiveOdds", "Totals");
     totals[kWin] = Dollars(totals_[1]);
     totals[kPlace] = Dollars(totals_[2]);
     totals[kShow] = Dollars(totals_[3]);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/screen_text.h"
 #include "betting/pool_book.h"
 
 #include <array>
@@ -33,7 +34,7 @@ public:
         kColumnCount
     };
     struct ColumnSpec {
-        std::string_view heading;
+        ScreenText heading;
         int width; // pixels in the 640 x 480 layout
         bool alignRight;
     };

@@ -1,5 +1,6 @@
 #include "betting/payout_board_view.h"
 
+#include "base/screen_text.h"
 #include "betting/payouts.h"
 
 #include <cstdio>
@@ -12,13 +13,6 @@ std::string Figure(double value)
 {
     char text[32];
     std::snprintf(text, sizeof text, "%7.2f", value);
-    return text;
-}
-
-template <typename... Numbers> std::string Format(const char* format, Numbers... numbers)
-{
-    char text[96];
-    std::snprintf(text, sizeof text, format, numbers...);
     return text;
 }
 
@@ -54,11 +48,13 @@ PayoutBoardView BuildPayoutBoardView(std::span<const int> runnerByPlace, std::sp
         board.rows.push_back(std::move(row));
     }
     if (runnerByPlace.size() >= 3) {
-        const int w = runnerByPlace[0] + 1;
-        const int s = runnerByPlace[1] + 1;
-        const int t = runnerByPlace[2] + 1;
-        board.exactaLine = Format("Exacta for %d-%d pays %7.2f", w, s, payouts.exactaPay);
-        board.triactaLine = Format("Triacta for %d-%d-%d pays %7.2f", w, s, t, payouts.triactaPay);
+        const std::string w = std::to_string(runnerByPlace[0] + 1);
+        const std::string s = std::to_string(runnerByPlace[1] + 1);
+        const std::string t = std::to_string(runnerByPlace[2] + 1);
+        board.exactaLine =
+            FillIn(Tr("PayoutBoard", "Exacta for %1-%2 pays %3"), {w, s, Figure(payouts.exactaPay)});
+        board.triactaLine =
+            FillIn(Tr("PayoutBoard", "Triacta for %1-%2-%3 pays %4"), {w, s, t, Figure(payouts.triactaPay)});
     }
     return board;
 }

@@ -24,13 +24,6 @@ std::string Dollars(long long dollars)
     return text;
 }
 
-std::string Labelled(std::string_view label, long long number)
-{
-    std::string text(label);
-    text += std::to_string(number);
-    return text;
-}
-
 // What the form knows of the horse at a post: a post without a horse of the
 // stable (an empty or damaged entry) reads as a horse that has never run.
 struct FormHorse {
@@ -140,10 +133,10 @@ RacingFormModel BuildRacingForm(const RaceSetState& state, const Stable& stable,
     const int runners = state.program.FieldSize(race);
     RacingFormModel form = FormShapeForField(runners);
     const bool raceInSet = race >= 0 && race < kRacesPerSet;
-    form.raceTitle = Labelled("Race ", race + 1);
-    form.purseLabel = "Purse:";
+    form.raceTitle = FillIn(Tr("RacingForm", "Race %1"), {std::to_string(race + 1)});
+    form.purseLabel = Tr("RacingForm", "Purse:");
     form.purse = Dollars(raceInSet ? state.program.purse[race] : 0);
-    form.raceNumber = Labelled("No. ", state.raceCounter + 1);
+    form.raceNumber = FillIn(Tr("RacingForm", "No. %1"), {std::to_string(state.raceCounter + 1)});
 
     std::array<FormHorse, kMaxFieldSize> horses;
     std::array<std::int64_t, kMaxFieldSize> keys{};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/screen_text.h"
 #include "base/size_class.h"
 #include "betting/bet.h"
 
@@ -28,8 +29,12 @@ enum class FormColumn : int {
     Earnings,
 };
 inline constexpr int kFormColumnCount = 9;
-inline constexpr std::array<std::string_view, kFormColumnCount> kFormColumnHeadings = {
-    "No.", "Name", "Odds", "Last Race", "Best Time", "1st", "2nd", "3rd", "Earnings"};
+inline constexpr std::array<ScreenText, kFormColumnCount> kFormColumnHeadings = {
+    SCREEN_TEXT("RacingForm", "No."),       SCREEN_TEXT("RacingForm", "Name"),
+    SCREEN_TEXT("RacingForm", "Odds"),      SCREEN_TEXT("RacingForm", "Last Race"),
+    SCREEN_TEXT("RacingForm", "Best Time"), SCREEN_TEXT("RacingForm", "1st"),
+    SCREEN_TEXT("RacingForm", "2nd"),       SCREEN_TEXT("RacingForm", "3rd"),
+    SCREEN_TEXT("RacingForm", "Earnings")};
 
 // What a horse that has not run yet (or has no valid time) shows in the
 // last-race and best-time columns, instead of a place 0 or a time of 0:0.0.

@@ -1,5 +1,7 @@
 #include "betting/review_bets_model.h"
 
+#include "base/screen_text.h"
+
 #include <algorithm>
 #include <climits>
 #include <cstdint>
@@ -65,7 +67,9 @@ BetActionResult ReviewBetsModel::DeleteBet()
 {
     if (!CanDeleteBet()) {
         selected_ = -1;
-        return {.message = open_ && LineCount() > 0 ? "Click on a bet first, then on DELETE BET." : ""};
+        return {.message = open_ && LineCount() > 0
+                               ? Tr("BettingWindow", "Click on a bet first, then on DELETE BET.")
+                               : std::string()};
     }
 
     std::optional<Bet> removed = bets_.RemoveAt(selected_);

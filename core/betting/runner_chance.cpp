@@ -1,5 +1,7 @@
 #include "betting/runner_chance.h"
 
+#include "base/screen_text.h"
+
 #include <cstdio>
 
 namespace galloria {
@@ -60,7 +62,7 @@ std::string ChanceText(const RunnerChance& chance, int runner)
     case RunnerChance::Status::Idle:
         return "-";
     case RunnerChance::Status::Running:
-        return "running...";
+        return Tr("LiveOdds", "running...");
     case RunnerChance::Status::Done:
         break;
     }

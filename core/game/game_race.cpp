@@ -2,6 +2,7 @@
 // paid and shown with its results.
 #include "game/game.h"
 
+#include "base/screen_text.h"
 #include "betting/odds.h"
 #include "betting/odds_simulation.h"
 #include "betting/payouts.h"
@@ -14,17 +15,20 @@
 #include "stable/owners.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace galloria {
 
 namespace {
 
-constexpr std::string_view kNoBetsQuestion = "No bets have been taken!\nDo you want to go on\nto the race?";
-constexpr std::string_view kPauseQuestion = "GAME PAUSED\nClick Ok To Resume or\nCancel To End Race";
-constexpr std::string_view kTenthRaceNotice[] = {"End of the 10th race. Review the",
-                                                 "results and then click NEXT RACE",
-                                                 "to see the final results for", "this race set."};
+constexpr ScreenText kNoBetsQuestion =
+    SCREEN_TEXT("Game", "No bets have been taken!\nDo you want to go on\nto the race?");
+constexpr ScreenText kPauseQuestion =
+    SCREEN_TEXT("Game", "GAME PAUSED\nClick Ok To Resume or\nCancel To End Race");
+// The notice shows one line of text per line of its board.
+constexpr ScreenText kTenthRaceNotice[] = {SCREEN_TEXT("Notice", "End of the 10th race. Review the"),
+                                           SCREEN_TEXT("Notice", "results and then click NEXT RACE"),
+                                           SCREEN_TEXT("Notice", "to see the final results for"),
+                                           SCREEN_TEXT("Notice", "this race set.")};
 // The notices' amounts, which set how many medals they show.
 constexpr int kTenthRaceNoticeAmount = 10000;
 // Home Stretch shows the race from here on.
@@ -35,10 +39,8 @@ constexpr int kHomeStretchFrom = 7000;
 void Game::PrepareRace()
 {
     const int race = state.raceIndex;
-    char title[96];
-    std::snprintf(title, sizeof title, "Galloria v1.5   -   RACE %d   -   Purse $%d", race + 1,
-                  CurrentPurse());
-    host_.SetWindowTitle(title);
+    host_.SetWindowTitle(FillIn(Tr("Game", "Galloria v1.5   -   RACE %1   -   Purse $%2"),
+                                {std::to_string(race + 1), std::to_string(CurrentPurse())}));
 
     // Horses chosen in the database take the first posts of this race.
     if (PlaceChosenHorses(state.program, race, stable.nextRaceSelection, stable)) {
@@ -126,7 +128,7 @@ void Game::RunRace()
     bool anyBet = false;
     for (const PlayerSlot& player : state.players)
         anyBet |= player.InGame() && player.bets.count > 0;
-    if (!anyBet && host_.ShowMessage(kNoBetsQuestion, MessageKind::OkCancel) == MessageAnswer::Cancel)
+    if (!anyBet && host_.ShowMessage(Tr(kNoBetsQuestion), MessageKind::OkCancel) == MessageAnswer::Cancel)
         return;
 
     const int field = CurrentFieldSize();
@@ -219,7 +221,7 @@ void Game::PauseRace()
     if (!state.raceRunning)
         return;
     sounds.Play(SoundEffect::StopRun);
-    if (host_.ShowMessage(kPauseQuestion, MessageKind::OkCancel) != MessageAnswer::Cancel) {
+    if (host_.ShowMessage(Tr(kPauseQuestion), MessageKind::OkCancel) != MessageAnswer::Cancel) {
         sounds.Play(SoundEffect::Run);
         return;
     }
@@ -274,7 +276,10 @@ void Game::FinishResults()
     if (menus.TakeTenthRaceNotice(state.raceIndex)) {
         sounds.Play(SoundEffect::Tada);
         sounds.Play(SoundEffect::Pop);
-        host_.ShowNotice(kTenthRaceNotice, true, kTenthRaceNoticeAmount);
+        const std::string lines[] = {Tr(kTenthRaceNotice[0]), Tr(kTenthRaceNotice[1]),
+                                     Tr(kTenthRaceNotice[2]), Tr(kTenthRaceNotice[3])};
+        const std::string_view views[] = {lines[0], lines[1], lines[2], lines[3]};
+        host_.ShowNotice(views, true, kTenthRaceNoticeAmount);
     }
 }
 

@@ -2,6 +2,7 @@
 // race, and the end of a set with its hall of fame.
 #include "game/game.h"
 
+#include "base/screen_text.h"
 #include "base/settings_store.h"
 #include "betting/odds.h"
 #include "game/entered_sets.h"
@@ -18,9 +19,10 @@ namespace galloria {
 
 namespace {
 
-constexpr std::string_view kQuitQuestion =
+constexpr ScreenText kQuitQuestion = SCREEN_TEXT(
+    "Game",
     "Select YES if you want your results to\nbe added to the Hall of Fame.\n\nSelect NO to just end the race "
-    "set.\nSelect CANCEL to return to the game.\n";
+    "set.\nSelect CANCEL to return to the game.\n");
 constexpr int kHighScoreNoticeAmount = 40000;
 
 // The race within the set for a running race number; 0 before the first race.
@@ -202,7 +204,7 @@ void Game::EnterRaceSelection()
 
 void Game::QuitRaceSet()
 {
-    const MessageAnswer answer = host_.ShowMessage(kQuitQuestion, MessageKind::YesNoCancel);
+    const MessageAnswer answer = host_.ShowMessage(Tr(kQuitQuestion), MessageKind::YesNoCancel);
     if (answer == MessageAnswer::Cancel)
         return;
     // The end of the set enters it in the hall of fame, once, after the

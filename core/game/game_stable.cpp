@@ -3,6 +3,7 @@
 // new horse editor, whose horses join a running set's stable.
 #include "game/game.h"
 
+#include "base/screen_text.h"
 #include "stable/horse_database_model.h"
 #include "stable/new_horse_editor_model.h"
 
@@ -13,21 +14,22 @@ namespace galloria {
 
 namespace {
 
-constexpr std::string_view kNoDeletingDuringARace = "Horses cannot be deleted\nwhile a race is being run.";
 // The refusal lists this many of the horses that must stay, then counts the rest.
 constexpr std::size_t kHorsesListed = 6;
 
 std::string StillRacingMessage(const std::vector<std::string>& horses)
 {
-    std::string text = horses.size() == 1
-                           ? "This horse still has a race to run\nin this set and cannot be deleted:\n\n"
-                           : "These horses still have a race to run\nin this set and cannot be "
-                             "deleted:\n\n";
+    std::string list;
     for (std::size_t i = 0; i < horses.size() && i < kHorsesListed; ++i)
-        text += horses[i] + "\n";
+        list += horses[i] + "\n";
     if (horses.size() > kHorsesListed)
-        text += "and " + std::to_string(horses.size() - kHorsesListed) + " more\n";
-    return text + "\nThey can be deleted when the set is over.";
+        list += FillIn(Tr("Stable", "and %1 more\n"), {std::to_string(horses.size() - kHorsesListed)});
+    const std::string text =
+        horses.size() == 1 ? Tr("Stable", "This horse still has a race to run\nin this set and cannot be "
+                                          "deleted:\n\n%1\nThey can be deleted when the set is over.")
+                           : Tr("Stable", "These horses still have a race to run\nin this set and cannot be "
+                                          "deleted:\n\n%1\nThey can be deleted when the set is over.");
+    return FillIn(text, {list});
 }
 
 } // namespace
@@ -66,7 +68,7 @@ std::string Game::DeleteHorses(std::span<const int> numbers)
     if (numbers.empty())
         return {};
     if (state.raceRunning)
-        return std::string(kNoDeletingDuringARace);
+        return Tr("Stable", "Horses cannot be deleted\nwhile a race is being run.");
     const int before = stable.count;
     std::vector<bool> deleted(static_cast<std::size_t>(before), false);
     for (int number : numbers) {
@@ -86,8 +88,8 @@ std::string Game::DeleteHorses(std::span<const int> numbers)
                 const int* posts = state.program.runners[race];
                 if (std::find(posts, posts + state.program.FieldSize(race), horse) !=
                     posts + state.program.FieldSize(race)) {
-                    staying.push_back(std::string(HorseName(stable.records[horse])) + " (race " +
-                                      std::to_string(race + 1) + ")");
+                    staying.push_back(FillIn(Tr("Stable", "%1 (race %2)"),
+                                             {HorseName(stable.records[horse]), std::to_string(race + 1)}));
                     break;
                 }
             }
@@ -114,7 +116,7 @@ std::string Game::DeleteHorses(std::span<const int> numbers)
     scratch.Seed(random.state);
     stable.DeleteHorses(numbers, scratch);
     if (stable.count != kept)
-        return std::string(kHorsesNotDeletedMessage);
+        return Tr(kHorsesNotDeletedMessage);
 
     const auto renumber = [&](int& horse) {
         if (horse >= 0 && horse < before)

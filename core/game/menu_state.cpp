@@ -127,7 +127,7 @@ ItemState PhasePopupState(GamePhase phase, MenuPopup popup)
     return row ? (*row)[PhaseColumn(phase)] : Same;
 }
 
-std::optional<std::string_view> PhaseRaceText(GamePhase phase)
+std::optional<ScreenText> PhaseRaceText(GamePhase phase)
 {
     switch (phase) {
     case GamePhase::NoSet:
@@ -188,7 +188,7 @@ void MenuModel::Enter(GamePhase phase)
         if (state != Same)
             popupEnabled_[static_cast<int>(popup)] = state == On;
     }
-    if (const std::optional<std::string_view> text = PhaseRaceText(phase))
+    if (const std::optional<ScreenText> text = PhaseRaceText(phase))
         raceText_ = *text;
     if (phase == GamePhase::NoSet)
         tenthRaceNoticeArmed_ = true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/screen_text.h"
+
 #include <array>
 #include <optional>
 #include <string_view>
@@ -78,20 +80,20 @@ std::optional<MenuPopup> PopupOf(MenuCommand command);
 enum class ItemState { Unchanged, Enabled, Grayed };
 
 // The two texts of the RACE! item.
-inline constexpr std::string_view kRaceText = "   &RACE!   ";
-inline constexpr std::string_view kNextRaceText = "&Next Race";
+inline constexpr ScreenText kRaceText = SCREEN_TEXT("Menu", "   &RACE!   ");
+inline constexpr ScreenText kNextRaceText = SCREEN_TEXT("Menu", "&Next Race");
 
 // Entering `phase` sets each item to this; items a phase leaves alone (and
 // those no phase touches, such as EXIT and the help items) are Unchanged.
 ItemState PhaseItemState(GamePhase phase, MenuCommand command);
 ItemState PhasePopupState(GamePhase phase, MenuPopup popup);
 // The RACE! text a phase sets, or none when it keeps the current one.
-std::optional<std::string_view> PhaseRaceText(GamePhase phase);
+std::optional<ScreenText> PhaseRaceText(GamePhase phase);
 
 // Closing the window between races of a set asks first (a race in progress
 // has its own way out, and with no set there is nothing to lose).
-inline constexpr std::string_view kCloseMidSetQuestion =
-    "Quit Galloria? This set is saved after every race and CONTINUE LAST SET takes you back.";
+inline constexpr ScreenText kCloseMidSetQuestion = SCREEN_TEXT(
+    "Game", "Quit Galloria? This set is saved after every race and CONTINUE LAST SET takes you back.");
 constexpr bool AsksBeforeClosing(std::optional<GamePhase> phase)
 {
     return phase == GamePhase::Betting || phase == GamePhase::Result;
@@ -125,7 +127,7 @@ public:
 
     bool IsItemEnabled(MenuCommand command) const;
     bool IsPopupEnabled(MenuPopup popup) const;
-    std::string_view RaceText() const { return raceText_; }
+    std::string RaceText() const { return Tr(raceText_); }
 
     // Whether the player can reach a command now: its item is enabled and so
     // is its popup. The window refuses a shortcut whose command is not.
@@ -142,7 +144,7 @@ private:
 
     std::array<bool, kMenuCommands.size()> itemEnabled_{};
     std::array<bool, 6> popupEnabled_{}; // by bar position; RACE!'s own position is unused
-    std::string_view raceText_ = kRaceText;
+    ScreenText raceText_ = kRaceText;
     std::optional<GamePhase> phase_{};
     bool tenthRaceNoticeArmed_ = false;
 };

@@ -18,16 +18,18 @@ bool IsBlank(char c)
 
 } // namespace
 
-std::string_view NameListEntry(int entry)
+std::string NameListEntry(int entry)
 {
-    switch (entry) {
-    case kBlankEntry:
-        return "";
-    case kNotInGameEntry:
-        return kNotInGameText;
-    default:
-        return {};
-    }
+    return entry == kNotInGameEntry ? Tr("Names", "Not In Game") : std::string();
+}
+
+int NameListEntryOf(std::string_view text)
+{
+    if (text.empty())
+        return kBlankEntry;
+    if (text == kNotInGameText || text == NameListEntry(kNotInGameEntry))
+        return kNotInGameEntry;
+    return kTypedText;
 }
 
 std::string CutPlayerName(std::string_view text)
@@ -37,11 +39,7 @@ std::string CutPlayerName(std::string_view text)
 
 std::string NameBoxText(std::string_view text)
 {
-    for (int entry = 0; entry < kNameListEntryCount; ++entry) {
-        if (text == NameListEntry(entry))
-            return std::string(text);
-    }
-    return CutPlayerName(text);
+    return NameListEntryOf(text) != kTypedText ? std::string(text) : CutPlayerName(text);
 }
 
 bool NameBoxAccepts(std::string_view text)
@@ -57,11 +55,11 @@ PlayerNamesAnswer ReadPlayerNames(const std::array<std::string, kPlayerSlots>& r
         const std::string& name = resultName[slot];
         // A typed "Not In Game" means what choosing the entry means; taken as a
         // name it would only be refused for its blanks.
-        if (selection[slot] != kTypedText || name.empty() || name == kNotInGameText)
+        if (selection[slot] != kTypedText || NameListEntryOf(name) != kTypedText)
             continue;
         if (std::ranges::all_of(name, IsBlank)) {
             // A refused answer names nobody, so no caller can start a set from it.
-            return PlayerNamesAnswer{.refusal = std::string(kAllBlankNameMessage), .refusedSlot = slot};
+            return PlayerNamesAnswer{.refusal = Tr(kAllBlankNameMessage), .refusedSlot = slot};
         }
         answer.names[slot] = name;
         ++answer.playerCount;
@@ -72,12 +70,9 @@ PlayerNamesAnswer ReadPlayerNames(const std::array<std::string, kPlayerSlots>& r
 void PlayerNamesModel::Open(const std::array<std::string, kPlayerSlots>& texts)
 {
     for (int slot = 0; slot < kPlayerSlots; ++slot) {
-        editText_[slot] = NameBoxText(texts[slot]);
-        selection_[slot] = kTypedText;
-        for (int entry = 0; entry < kNameListEntryCount; ++entry) {
-            if (editText_[slot] == NameListEntry(entry))
-                selection_[slot] = entry;
-        }
+        selection_[slot] = NameListEntryOf(texts[slot]);
+        editText_[slot] =
+            selection_[slot] == kTypedText ? CutPlayerName(texts[slot]) : NameListEntry(selection_[slot]);
     }
 }
 
@@ -85,11 +80,9 @@ void PlayerNamesModel::TypeText(int slot, std::string_view text)
 {
     if (!ValidSlot(slot))
         return;
-    for (int entry = 0; entry < kNameListEntryCount; ++entry) {
-        if (text == NameListEntry(entry)) {
-            ChooseEntry(slot, entry);
-            return;
-        }
+    if (const int entry = NameListEntryOf(text); entry != kTypedText) {
+        ChooseEntry(slot, entry);
+        return;
     }
     editText_[slot] = CutPlayerName(text);
     selection_[slot] = kTypedText;
@@ -99,7 +92,7 @@ void PlayerNamesModel::ChooseEntry(int slot, int entry)
 {
     if (!ValidSlot(slot) || entry < 0 || entry >= kNameListEntryCount)
         return;
-    editText_[slot] = std::string(NameListEntry(entry));
+    editText_[slot] = NameListEntry(entry);
     selection_[slot] = entry;
 }
 
@@ -107,6 +100,16 @@ const std::string& PlayerNamesModel::Text(int slot) const
 {
     static const std::string kNone;
     return ValidSlot(slot) ? editText_[slot] : kNone;
+}
+
+std::array<std::string, kPlayerSlots> PlayerNamesModel::Texts() const
+{
+    std::array<std::string, kPlayerSlots> texts = editText_;
+    for (int slot = 0; slot < kPlayerSlots; ++slot) {
+        if (selection_[slot] == kNotInGameEntry)
+            texts[slot] = kNotInGameText;
+    }
+    return texts;
 }
 
 int PlayerNamesModel::Selection(int slot) const
@@ -118,7 +121,7 @@ PlayerNamesAnswer PlayerNamesModel::Play()
 {
     for (int slot = 0; slot < kPlayerSlots; ++slot) {
         resultName_[slot] =
-            selection_[slot] == kTypedText ? editText_[slot] : std::string(NameListEntry(selection_[slot]));
+            selection_[slot] == kTypedText ? editText_[slot] : NameListEntry(selection_[slot]);
     }
     return ReadPlayerNames(resultName_, selection_);
 }

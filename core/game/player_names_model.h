@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/screen_text.h"
 #include "betting/race_set_state.h"
 
 #include <array>
@@ -15,8 +16,12 @@ inline constexpr int kNotInGameEntry = 1;
 inline constexpr int kNameListEntryCount = 2;
 inline constexpr int kTypedText = -1; // no list entry chosen: the player typed the text
 
-// The texts of the list entries; an empty view for any other index.
-std::string_view NameListEntry(int entry);
+// The texts of the list entries as the player reads them; empty for any
+// other index.
+std::string NameListEntry(int entry);
+// The list entry whose text, in English (as the settings keep it) or in the
+// player's language, is `text`; kTypedText for any other text.
+int NameListEntryOf(std::string_view text);
 
 // The first kMaxPlayerNameLength characters of text, never cutting a UTF-8
 // letter in half.
@@ -33,9 +38,9 @@ bool NameBoxAccepts(std::string_view text);
 
 // The message that sends the players back to the names dialog, shown with
 // Retry (back to the dialog, the typed texts kept) and Cancel (no new set).
-inline constexpr std::string_view kAllBlankNameMessage =
-    "Names can't be all blank characters.\n\nIf you are trying to exclude a player from this\n"
-    "game, select the first option: Not In Game";
+inline constexpr ScreenText kAllBlankNameMessage = SCREEN_TEXT(
+    "Names", "Names can't be all blank characters.\n\nIf you are trying to exclude a player from this\n"
+             "game, select the first option: Not In Game");
 
 // What PLAY means for the coming set.
 struct PlayerNamesAnswer {
@@ -77,8 +82,9 @@ public:
     // PLAY: takes each box's text as its result and reads what it means.
     PlayerNamesAnswer Play();
 
-    // The texts the boxes show, to be saved as the next dialog's start.
-    const std::array<std::string, kPlayerSlots>& Texts() const { return editText_; }
+    // The texts the boxes show, to be saved as the next dialog's start; a list
+    // entry is saved in English, so the settings read the same in every language.
+    std::array<std::string, kPlayerSlots> Texts() const;
     const std::array<std::string, kPlayerSlots>& ResultNames() const { return resultName_; }
 
 private:

@@ -1,6 +1,7 @@
 #include "game/race_program_draw.h"
 
 #include "base/game_random.h"
+#include "base/screen_text.h"
 #include "betting/odds.h"
 #include "betting/race_set_state.h"
 #include "stable/stable.h"
@@ -175,9 +176,10 @@ std::string StableTooSmallMessage(int horseCount)
 {
     if (horseCount >= kHorsesNeededForASet)
         return {};
-    return "The stable has only " + std::to_string(horseCount) + " horses.\n\nA race set needs at least " +
-           std::to_string(kHorsesNeededForASet) +
-           ", because no horse\nruns twice in a set. Add horses with\nthe new horse editor.";
+    return FillIn(Tr("Game",
+                     "The stable has only %1 horses.\n\nA race set needs at least %2, because no horse\nruns "
+                     "twice in a set. Add horses with\nthe new horse editor."),
+                  {std::to_string(horseCount), std::to_string(kHorsesNeededForASet)});
 }
 
 bool DrawRaceProgram(RaceProgram& program, const Stable& stable, GameRandom& random)

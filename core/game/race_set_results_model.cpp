@@ -1,16 +1,17 @@
 #include "game/race_set_results_model.h"
 
+#include "base/screen_text.h"
 namespace galloria {
 
-std::string_view SetEndTitle(SetEndReason reason)
+std::string SetEndTitle(SetEndReason reason)
 {
     switch (reason) {
     case SetEndReason::TenRacesRun:
-        return "This Is The End Of The 10 Race Set.";
+        return Tr("RaceSetResults", "This Is The End Of The 10 Race Set.");
     case SetEndReason::Quit:
-        return "Quiting Race Set.";
+        return Tr("RaceSetResults", "Quiting Race Set.");
     case SetEndReason::NoMoneyLeft:
-        return "Ending Race Set Early. No Money Left!!";
+        return Tr("RaceSetResults", "Ending Race Set Early. No Money Left!!");
     }
     return {};
 }
@@ -24,16 +25,16 @@ SetEndReason SetEndReasonOf(bool quitRequested, int raceIndex)
     return SetEndReason::NoMoneyLeft;
 }
 
-std::string_view RaceSetResultsModel::RowLabel(int row)
+std::string RaceSetResultsModel::RowLabel(int row)
 {
-    static constexpr std::string_view kRaceLabels[kRacesPerSet] = {"Race 1", "2", "3", "4", "5",
-                                                                   "6",      "7", "8", "9", "10"};
     if (row == kStartRow)
-        return "Start";
+        return Tr("RaceSetResults", "Start");
     if (row == kFinishRow)
-        return "Finish";
-    if (row >= kFirstRaceRow && row < kFirstRaceRow + kRacesPerSet)
-        return kRaceLabels[row - kFirstRaceRow];
+        return Tr("RaceSetResults", "Finish");
+    if (row == kFirstRaceRow)
+        return Tr("RaceSetResults", "Race 1");
+    if (row > kFirstRaceRow && row < kFirstRaceRow + kRacesPerSet)
+        return std::to_string(row - kFirstRaceRow + 1);
     return {};
 }
 
@@ -41,12 +42,12 @@ std::string RaceSetResultsModel::ColumnHeading(int column)
 {
     if (column < 0 || column >= kColumnCount)
         return {};
-    return "Player " + std::to_string(column + 1);
+    return FillIn(Tr("RaceSetResults", "Player %1"), {std::to_string(column + 1)});
 }
 
 void RaceSetResultsModel::Fill(const RaceSetState& state, SetEndReason reason)
 {
-    title_ = std::string(SetEndTitle(reason));
+    title_ = SetEndTitle(reason);
     for (auto& row : cells_)
         row.fill(std::string());
 

@@ -13,7 +13,7 @@ namespace galloria {
 enum class SetEndReason { TenRacesRun, Quit, NoMoneyLeft };
 
 // The title of the results for a reason.
-std::string_view SetEndTitle(SetEndReason reason);
+std::string SetEndTitle(SetEndReason reason);
 
 // The reason at the end of a set, as the end-of-set step finds it (the race
 // index already moved back to the last race): a quit first, then a set that
@@ -34,7 +34,7 @@ public:
 
     // The label at the left of a row ("" for the name row and any row that is
     // not one) and the heading of a column ("Player 1" .. "Player 4").
-    static std::string_view RowLabel(int row);
+    static std::string RowLabel(int row);
     static std::string ColumnHeading(int column);
 
     // Fills the grid from the set as it ended: each slot in the game shows its

@@ -1,6 +1,7 @@
 #include "game/unfinished_game_file.h"
 
 #include "base/file_io.h"
+#include "base/screen_text.h"
 #include "base/text_cut.h"
 
 #include <algorithm>
@@ -397,20 +398,23 @@ std::string GameFileReadMessage(const GameFileReadResult& result)
     std::string token = std::string(CutToBytes(result.token, kShownTokenLength));
     if (token.size() < result.token.size())
         token += "...";
-    const std::string where = " on line " + std::to_string(result.line);
+    const std::string line = std::to_string(result.line);
     switch (result.stop) {
     case GameFileStop::Complete:
         return {};
     case GameFileStop::CannotOpen:
-        return "The saved game could not be opened.";
+        return Tr("Game", "The saved game could not be opened.");
     case GameFileStop::EndsEarly:
-        return "The saved game ends early; it was opened as far as it goes.";
+        return Tr("Game", "The saved game ends early; it was opened as far as it goes.");
     case GameFileStop::NotANumber:
-        return "The saved game has \"" + token + "\"" + where +
-               " where a number belongs; it was opened up to that point.";
+        return FillIn(Tr("Game", "The saved game has \"%1\" on line %2 where a number belongs; it was opened "
+                                 "up to that point."),
+                      {token, line});
     case GameFileStop::OutOfRange:
-        return "The saved game has the number " + token + where +
-               ", which the game cannot take; it was opened up to that point.";
+        return FillIn(Tr("Game",
+                         "The saved game has the number %1 on line %2, which the game cannot take; it was "
+                         "opened up to that point."),
+                      {token, line});
     }
     return {};
 }

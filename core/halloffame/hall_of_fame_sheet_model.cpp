@@ -6,19 +6,37 @@ namespace galloria {
 
 namespace {
 
+// The title of each page's value column.
+constexpr ScreenText kMoney = SCREEN_TEXT("HallOfFame", "MONEY");
+constexpr ScreenText kPercent = SCREEN_TEXT("HallOfFame", "PERCENT");
+
 constexpr HallOfFameSheetModel::PageLayout kPages[HallOfFameSheetModel::kPageCount] = {
-    {"Top", "TOP MONEY EARNER - Unlimited Number Of Races", "MONEY", true},
-    {"Win Bets", "MONEY EARNED ON THE NOSE (bets to win)", "MONEY", true},
-    {"Place Bets", "MONEY WON FROM PLACE BETS", "MONEY", true},
-    {"Show Bets", "MONEY WON ON SHOW BETS", "MONEY", true},
-    {"Across", "BEST RESULT FROM ACROSS BETS", "MONEY", true},
-    {"Exactas", "MONEY WON ON EXACTA WAGERS", "MONEY", true},
-    {"Triactas", "MONEY WON ON TRIACTA WAGERS", "MONEY", true},
-    {"Team", "GREATEST COMBINED WINNINGS OF TWO OR MORE PLAYERS", "MONEY", false},
-    {"% Won", "BEST PERCENTAGE:  WINNING BETS TO TOTAL BETS (10 bet minimum)", "PERCENT", true},
-    {"Day", "MOST MONEY EARNED TODAY IN ANY RACING SERIES", "MONEY", true},
-    {"Month", "MOST MONEY EARNED THIS MONTH IN A SERIES OF RACES", "MONEY", true},
-    {"Web Ten", "TOP MONEY EARNER IN FIRST 10 RACES (this can be posted on website)", "MONEY", true},
+    {SCREEN_TEXT("HallOfFame", "Top"),
+     SCREEN_TEXT("HallOfFame", "TOP MONEY EARNER - Unlimited Number Of Races"), kMoney, true},
+    {SCREEN_TEXT("HallOfFame", "Win Bets"),
+     SCREEN_TEXT("HallOfFame", "MONEY EARNED ON THE NOSE (bets to win)"), kMoney, true},
+    {SCREEN_TEXT("HallOfFame", "Place Bets"), SCREEN_TEXT("HallOfFame", "MONEY WON FROM PLACE BETS"), kMoney,
+     true},
+    {SCREEN_TEXT("HallOfFame", "Show Bets"), SCREEN_TEXT("HallOfFame", "MONEY WON ON SHOW BETS"), kMoney,
+     true},
+    {SCREEN_TEXT("HallOfFame", "Across"), SCREEN_TEXT("HallOfFame", "BEST RESULT FROM ACROSS BETS"), kMoney,
+     true},
+    {SCREEN_TEXT("HallOfFame", "Exactas"), SCREEN_TEXT("HallOfFame", "MONEY WON ON EXACTA WAGERS"), kMoney,
+     true},
+    {SCREEN_TEXT("HallOfFame", "Triactas"), SCREEN_TEXT("HallOfFame", "MONEY WON ON TRIACTA WAGERS"), kMoney,
+     true},
+    {SCREEN_TEXT("HallOfFame", "Team"),
+     SCREEN_TEXT("HallOfFame", "GREATEST COMBINED WINNINGS OF TWO OR MORE PLAYERS"), kMoney, false},
+    {SCREEN_TEXT("HallOfFame", "% Won"),
+     SCREEN_TEXT("HallOfFame", "BEST PERCENTAGE:  WINNING BETS TO TOTAL BETS (10 bet minimum)"), kPercent,
+     true},
+    {SCREEN_TEXT("HallOfFame", "Day"),
+     SCREEN_TEXT("HallOfFame", "MOST MONEY EARNED TODAY IN ANY RACING SERIES"), kMoney, true},
+    {SCREEN_TEXT("HallOfFame", "Month"),
+     SCREEN_TEXT("HallOfFame", "MOST MONEY EARNED THIS MONTH IN A SERIES OF RACES"), kMoney, true},
+    {SCREEN_TEXT("HallOfFame", "Web Ten"),
+     SCREEN_TEXT("HallOfFame", "TOP MONEY EARNER IN FIRST 10 RACES (this can be posted on website)"), kMoney,
+     true},
 };
 
 const std::string kDateIndent(7, ' ');

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/screen_text.h"
 #include "halloffame/hall_of_fame.h"
 
 #include <array>
@@ -15,15 +16,15 @@ namespace galloria {
 class HallOfFameSheetModel {
 public:
     static constexpr int kPageCount = kScoreListCount;
-    static constexpr std::string_view kTitle = "High Scores";
+    static constexpr ScreenText kTitle = SCREEN_TEXT("HallOfFame", "High Scores");
     static constexpr std::string_view kMarker = "----> ";
     static constexpr std::string_view kNoMarker = "         ";
 
     struct PageLayout {
-        std::string_view tab;
-        std::string_view heading;
-        std::string_view valueTitle; // "MONEY" or "PERCENT"
-        bool racesColumn;            // every page but Team
+        ScreenText tab;
+        ScreenText heading;
+        ScreenText valueTitle; // "MONEY" or "PERCENT"
+        bool racesColumn;      // every page but Team
     };
     // Page p shows list p; the pages are in tab order.
     static const PageLayout& Page(int page);

@@ -1,6 +1,7 @@
 #include "halloffame/high_score_export.h"
 
 #include "base/file_io.h"
+#include "base/screen_text.h"
 
 #include <algorithm>
 #include <chrono>
@@ -157,8 +158,9 @@ std::string HighScoreFileText(const PersonalDetails& details, std::int32_t balan
 
 std::array<std::string, 4> HighScoreNoticeLines(int fileNumber)
 {
-    return {"New high earnings over 20,000", "A file named " + HighScoreFileName(fileNumber) + " was",
-            "placed in the main folder.", "Email this file to Tamberlyn"};
+    return {Tr("Notice", "New high earnings over 20,000"),
+            FillIn(Tr("Notice", "A file named %1 was"), {HighScoreFileName(fileNumber)}),
+            Tr("Notice", "placed in the main folder."), Tr("Notice", "Email this file to Tamberlyn")};
 }
 
 std::uint32_t HighScoreExport::ClockSeed()
@@ -210,8 +212,9 @@ HighScoreExportResult HighScoreExport::Export(std::int32_t balance, std::int32_t
 
     if (!ReplaceFile(result.path, HighScoreFileText(details, balance, date, result.fileNumber))) {
         result.outcome = HighScoreExportOutcome::WriteFailed;
-        host_.ShowExportFailed("The high score file " + HighScoreFileName(result.fileNumber) +
-                               " could not be written in the main folder.");
+        host_.ShowExportFailed(
+            FillIn(Tr("HallOfFame", "The high score file %1 could not be written in the main folder."),
+                   {HighScoreFileName(result.fileNumber)}));
         return result;
     }
     result.outcome = HighScoreExportOutcome::Written;

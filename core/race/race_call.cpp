@@ -39,7 +39,7 @@ RaceCaller::RaceCaller(std::span<const std::string> names, int variant) : varian
         if (runner < static_cast<int>(names.size()) && !names[runner].empty())
             names_[runner] = names[runner];
         else
-            names_[runner] = "Number " + std::to_string(runner + 1);
+            names_[runner] = FillIn(Tr("RaceCall", "Number %1"), {std::to_string(runner + 1)});
     }
     lastMoveCall_.fill(-kMoveRepeatTicks);
 }
@@ -149,7 +149,7 @@ bool RaceCaller::CallPoint(const CRaceEngine& engine)
         const int a = order_[0], b = order_[1], c = order_[2];
         const std::string m1 = MarginText(engine.position[a] - engine.position[b]);
         const std::string m2 = MarginText(engine.position[b] - engine.position[c]);
-        Say(CallKind::Point, Words(Name(a), Name(b), Name(c), m1, m2, kCallPointNames[point]),
+        Say(CallKind::Point, Words(Name(a), Name(b), Name(c), m1, m2, Tr(kCallPointNames[point])),
             engine.tickCount);
         return true;
     }

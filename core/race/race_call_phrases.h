@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/screen_text.h"
+
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,7 +26,7 @@ std::string MarginText(int units);
 std::string FinishMarginText(int units);
 
 // "second" .. "twelfth" for places 2..12, "the lead" for place 1.
-std::string_view CalledPlace(int place);
+std::string CalledPlace(int place);
 
 enum class CallKind {
     Start,
@@ -41,14 +43,17 @@ enum class CallKind {
 };
 
 // The phrasings of a kind; never empty.
-std::span<const std::string_view> CallPhrases(CallKind kind);
+std::span<const ScreenText> CallPhrases(CallKind kind);
 
-// The phrasing `choice` (taken modulo their number) of a kind.
-std::string_view CallPhrase(CallKind kind, int choice);
+// The phrasing `choice` (taken modulo their number) of a kind, in the
+// player's language with its placeholders kept.
+std::string CallPhrase(CallKind kind, int choice);
 
 // The points of the course with a call of the first three, and their names.
 inline constexpr int kCallPoints[3] = {2498, 4996, 8540};
-inline constexpr std::string_view kCallPointNames[3] = {"At the quarter", "Half way", "Into the home turn"};
+inline constexpr ScreenText kCallPointNames[3] = {SCREEN_TEXT("RaceCall", "At the quarter"),
+                                                  SCREEN_TEXT("RaceCall", "Half way"),
+                                                  SCREEN_TEXT("RaceCall", "Into the home turn")};
 
 // Fills a phrase's placeholders; a placeholder without a value is dropped.
 struct CallWords {

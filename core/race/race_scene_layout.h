@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/screen_text.h"
 #include "base/size_class.h"
 
 #include <array>
@@ -162,6 +163,8 @@ int RunningOrderRows(int layoutWidth);
 int RunningOrder(const CRaceEngine& engine, int rows, std::span<int> order);
 
 // Finish photos: their labels by slot.
-inline constexpr std::array<const char*, 3> kPhotoLabels = {"WIN", "PLACE", "SHOW"};
+inline constexpr std::array<ScreenText, 3> kPhotoLabels = {SCREEN_TEXT("FinishPhoto", "WIN"),
+                                                           SCREEN_TEXT("FinishPhoto", "PLACE"),
+                                                           SCREEN_TEXT("FinishPhoto", "SHOW")};
 
 } // namespace galloria

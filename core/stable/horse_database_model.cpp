@@ -12,13 +12,19 @@ namespace galloria {
 namespace {
 
 constexpr DatabaseColumn kColumnsWithOwners[] = {
-    {"No.", true, 50, DatabaseField::Number},        {"Name", false, 150, DatabaseField::Name},
-    {"Owner", false, 80, DatabaseField::Owner},      {"Best Time", true, 90, DatabaseField::BestTime},
-    {"1st", true, 40, DatabaseField::Firsts},        {"2nd", true, 40, DatabaseField::Seconds},
-    {"3rd", true, 40, DatabaseField::Thirds},        {"Earning", true, 80, DatabaseField::Earning},
-    {"Hi Win", true, 60, DatabaseField::HiWin},      {"Speed", true, 60, DatabaseField::Speed},
-    {"Sprint", true, 60, DatabaseField::Sprint},     {"Stam", true, 60, DatabaseField::Stamina},
-    {"Spont", true, 60, DatabaseField::Spontaneity},
+    {SCREEN_TEXT("HorseDatabase", "No."), true, 50, DatabaseField::Number},
+    {SCREEN_TEXT("HorseDatabase", "Name"), false, 150, DatabaseField::Name},
+    {SCREEN_TEXT("HorseDatabase", "Owner"), false, 80, DatabaseField::Owner},
+    {SCREEN_TEXT("HorseDatabase", "Best Time"), true, 90, DatabaseField::BestTime},
+    {SCREEN_TEXT("HorseDatabase", "1st"), true, 40, DatabaseField::Firsts},
+    {SCREEN_TEXT("HorseDatabase", "2nd"), true, 40, DatabaseField::Seconds},
+    {SCREEN_TEXT("HorseDatabase", "3rd"), true, 40, DatabaseField::Thirds},
+    {SCREEN_TEXT("HorseDatabase", "Earning"), true, 80, DatabaseField::Earning},
+    {SCREEN_TEXT("HorseDatabase", "Hi Win"), true, 60, DatabaseField::HiWin},
+    {SCREEN_TEXT("HorseDatabase", "Speed"), true, 60, DatabaseField::Speed},
+    {SCREEN_TEXT("HorseDatabase", "Sprint"), true, 60, DatabaseField::Sprint},
+    {SCREEN_TEXT("HorseDatabase", "Stam"), true, 60, DatabaseField::Stamina},
+    {SCREEN_TEXT("HorseDatabase", "Spont"), true, 60, DatabaseField::Spontaneity},
 };
 
 // Without owners the same columns, the Owner column left out.
@@ -71,17 +77,24 @@ std::string DatabaseSortKey(std::string_view text, int column)
 
 std::string DeleteHorsesQuestion(int selected)
 {
-    return "You have selected " + std::to_string(selected) +
-           " horse(s)\nto be permanently deleted.\n\nClick OK to delete the horse(s) \nfrom the database.";
+    return FillIn(Tr("HorseDatabase",
+                     "You have selected %1 horse(s)\nto be permanently deleted.\n\nClick OK to "
+                     "delete the horse(s) \nfrom the database."),
+                  {std::to_string(selected)});
 }
 
 std::string EnterHorsesQuestion(int selected)
 {
-    const std::string start =
-        "You have selected " + std::to_string(selected) + " horse(s)\nfor the next race.\n";
+    const std::string count = std::to_string(selected);
     if (selected > HorseDatabaseModel::kMaxChosen)
-        return start + "Only 12 will be entered.\nClick OK to enter the horse(s)";
-    return start + "\nClick OK to enter the horse(s) \nfrom the database.";
+        return FillIn(Tr("HorseDatabase",
+                         "You have selected %1 horse(s)\nfor the next race.\nOnly 12 will be "
+                         "entered.\nClick OK to enter the horse(s)"),
+                      {count});
+    return FillIn(Tr("HorseDatabase",
+                     "You have selected %1 horse(s)\nfor the next race.\n\nClick OK to enter the "
+                     "horse(s) \nfrom the database."),
+                  {count});
 }
 
 std::span<const DatabaseColumn> HorseDatabaseModel::Columns() const
@@ -209,7 +222,7 @@ std::string HorseDatabaseModel::DeleteRows(std::span<const int> selectedRows)
         const int before = stable.count;
         stable.DeleteHorses(numbers, random);
         if (stable.count == before)
-            refusal = std::string(kHorsesNotDeletedMessage);
+            refusal = Tr(kHorsesNotDeletedMessage);
     }
     // The relations of deleted horses go, owners shown or not, so that a
     // later horse of the same name does not inherit an owner.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/screen_text.h"
 #include "stable/owners.h"
 #include "stable/stable.h"
 
@@ -32,7 +33,7 @@ enum class DatabaseField {
 inline constexpr int kDatabaseFieldCount = 13;
 
 struct DatabaseColumn {
-    std::string_view heading;
+    ScreenText heading;
     bool rightAligned;
     int width; // pixels at the 640 x 480 layout
     DatabaseField field;
@@ -45,8 +46,8 @@ struct DatabaseColumn {
 std::string DatabaseSortKey(std::string_view text, int column);
 
 // The stable file could not be written again without the horses.
-inline constexpr std::string_view kHorsesNotDeletedMessage =
-    "The stable file could not be written,\nso no horse was deleted.";
+inline constexpr ScreenText kHorsesNotDeletedMessage =
+    SCREEN_TEXT("HorseDatabase", "The stable file could not be written,\nso no horse was deleted.");
 
 // The question asked before horses are deleted, and the one after horses are
 // entered in the next race, for `selected` rows.

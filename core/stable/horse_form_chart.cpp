@@ -1,5 +1,6 @@
 #include "stable/horse_form_chart.h"
 
+#include "base/screen_text.h"
 #include "stable/race_time.h"
 
 #include <algorithm>
@@ -23,23 +24,23 @@ double Clamped(double depth)
 std::string PlaceText(int place)
 {
     const int lastTwo = place % 100;
-    const char* suffix = "th";
+    ScreenText ordinal = SCREEN_TEXT("Ordinal", "%1th");
     if (lastTwo < 11 || lastTwo > 13) {
         switch (place % 10) {
         case 1:
-            suffix = "st";
+            ordinal = SCREEN_TEXT("Ordinal", "%1st");
             break;
         case 2:
-            suffix = "nd";
+            ordinal = SCREEN_TEXT("Ordinal", "%1nd");
             break;
         case 3:
-            suffix = "rd";
+            ordinal = SCREEN_TEXT("Ordinal", "%1rd");
             break;
         default:
             break;
         }
     }
-    return std::to_string(place) + suffix;
+    return FillIn(Tr(ordinal), {std::to_string(place)});
 }
 
 HorseFormChart BuildFormChart(const HorseRecord& horse)

@@ -13,13 +13,15 @@ namespace galloria {
 
 namespace {
 
-constexpr std::string_view kNotKeptMessage =
+constexpr ScreenText kNotKeptMessage = SCREEN_TEXT(
+    "HorseEditor",
     "Your new horse could not be kept:\nthe stable file or its backup\ncannot be written.\n\nCheck that "
-    "the game's data folder\ncan be written to and try again.";
+    "the game's data folder\ncan be written to and try again.");
 
-constexpr std::string_view kStableUnreadableMessage =
+constexpr ScreenText kStableUnreadableMessage = SCREEN_TEXT(
+    "HorseEditor",
     "Your new horse was not added:\nneither the stable file nor its\nbackup could be read, and the\neditor "
-    "writes nothing over them.\n\nCheck the game's data folder\nand try again.";
+    "writes nothing over them.\n\nCheck the game's data folder\nand try again.");
 
 // A stable file from which at least one horse can be read.
 bool HoldsAHorse(const std::filesystem::path& path)
@@ -115,7 +117,7 @@ NewHorseEditorModel::OkResult NewHorseEditorModel::Ok()
     // Spaces around the name go silently; a name of spaces is no name.
     name = TrimSpaces(name);
     if (name.empty())
-        return Refusal(std::string(kNoHorseNameMessage));
+        return Refusal(Tr(kNoHorseNameMessage));
     if (ownershipEnabled) {
         if (std::string problem = OwnerNameProblem(owner); !problem.empty())
             return Refusal(std::move(problem));
@@ -123,24 +125,24 @@ NewHorseEditorModel::OkResult NewHorseEditorModel::Ok()
     if (std::string cleaned = CleanHorseName(name); cleaned != name) {
         // The cleaned name goes back into the box; the next OK goes on with it.
         name = std::move(cleaned);
-        return Refusal(std::string(kOnlyLettersMessage));
+        return Refusal(Tr(kOnlyLettersMessage));
     }
     // A record holds 29 characters: a longer name is refused, never cut.
     if (name.size() > kMaxHorseNameLength)
-        return Refusal(std::string(kNameTooLongMessage));
+        return Refusal(Tr(kNameTooLongMessage));
     for (int& value : values)
         value = std::clamp(value, 0, kSliderMax);
     if (std::accumulate(values.begin(), values.end(), 0) == 0)
-        return Refusal(std::string(kAllZeroMessage));
+        return Refusal(Tr(kAllZeroMessage));
 
     // Loading restores or refreshes one file from the other: only when one
     // of them holds horses, or an unreadable stable would be written over.
     if (!HoldsAHorse(stable.StablePath()) && !HoldsAHorse(stable.BackupPath()))
-        return Refusal(std::string(kStableUnreadableMessage));
+        return Refusal(Tr(kStableUnreadableMessage));
     stable.Load(random);
     for (int h = 0; h < stable.count; ++h) {
         if (HorseName(stable.records[h]) == name)
-            return Refusal(std::string(kNameTakenMessage));
+            return Refusal(Tr(kNameTakenMessage));
     }
     if (std::string refusal = AddToFiles(); !refusal.empty())
         return Refusal(std::move(refusal));
@@ -154,7 +156,8 @@ NewHorseEditorModel::OkResult NewHorseEditorModel::Ok()
         onHorseAdded(stable.records[stable.count - 1]);
 
     // Ready for the next horse; the owner and the colour stay.
-    std::string joined = name + " joined the stable as No. " + std::to_string(stable.count) + ".";
+    std::string joined =
+        FillIn(Tr("HorseEditor", "%1 joined the stable as No. %2."), {name, std::to_string(stable.count)});
     name.clear();
     values = {};
     return {true, {}, std::move(joined)};
@@ -177,7 +180,7 @@ std::string NewHorseEditorModel::AddToFiles()
     stable.count = before;
     // The stable file as it was, without a half-written record at its end.
     WriteStableFile(stable.StablePath(), {stable.records, static_cast<std::size_t>(before)});
-    return std::string(kNotKeptMessage);
+    return Tr(kNotKeptMessage);
 }
 
 void NewHorseEditorModel::Cancel()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/game_random.h"
+#include "base/screen_text.h"
 #include "stable/owners.h"
 #include "stable/stable.h"
 
@@ -14,16 +15,19 @@
 namespace galloria {
 
 // The editor's refusals, as the player reads them.
-inline constexpr std::string_view kNoHorseNameMessage = "You havn't entered a name\nfor your new horse!";
-inline constexpr std::string_view kOnlyLettersMessage =
+inline constexpr ScreenText kNoHorseNameMessage =
+    SCREEN_TEXT("HorseEditor", "You havn't entered a name\nfor your new horse!");
+inline constexpr ScreenText kOnlyLettersMessage = SCREEN_TEXT(
+    "HorseEditor",
     "Sorry, only alpha characters\nand spaces can be entered.\nOther characters have been\nremoved from your "
-    "name.";
-inline constexpr std::string_view kAllZeroMessage =
-    "All four characteristics are\nstill set at zero!\nYou will have to change at\nleast one to continue.";
-inline constexpr std::string_view kNameTakenMessage =
-    "The name you have chosen\nalready exists!\nPlease choose another one.";
-inline constexpr std::string_view kNameTooLongMessage =
-    "A horse's name can have at most\n29 characters.\nPlease choose a shorter one.";
+    "name.");
+inline constexpr ScreenText kAllZeroMessage = SCREEN_TEXT(
+    "HorseEditor",
+    "All four characteristics are\nstill set at zero!\nYou will have to change at\nleast one to continue.");
+inline constexpr ScreenText kNameTakenMessage =
+    SCREEN_TEXT("HorseEditor", "The name you have chosen\nalready exists!\nPlease choose another one.");
+inline constexpr ScreenText kNameTooLongMessage = SCREEN_TEXT(
+    "HorseEditor", "A horse's name can have at most\n29 characters.\nPlease choose a shorter one.");
 
 // A new horse's coat until the player picks another: red 130, green 70, blue 0.
 inline constexpr std::uint32_t kNewHorseColour = 0x004682;

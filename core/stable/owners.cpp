@@ -1,6 +1,7 @@
 #include "stable/owners.h"
 
 #include "base/file_io.h"
+#include "base/screen_text.h"
 #include "base/text_cut.h"
 
 #include <algorithm>
@@ -74,10 +75,10 @@ std::string OwnerNameProblem(std::string_view owner)
 {
     owner = TrimSpaces(owner);
     if (HasTabOrLineBreak(owner))
-        return "An owner's name cannot contain a tab or a line break.";
+        return Tr("Stable", "An owner's name cannot contain a tab or a line break.");
     if (CutToLetters(owner, static_cast<int>(OwnerBook::kMaxOwnerLength)).size() < owner.size())
-        return "An owner's name can have at most " + std::to_string(OwnerBook::kMaxOwnerLength) +
-               " characters.";
+        return FillIn(Tr("Stable", "An owner's name can have at most %1 characters."),
+                      {std::to_string(OwnerBook::kMaxOwnerLength)});
     return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/file_io.h"
 #include "base/game_random.h"
+#include "base/screen_text.h"
 #include "base/text_cut.h"
 
 #include <algorithm>
@@ -132,13 +133,13 @@ Stable::AddHorseError Stable::AddHorse(std::string_view name, std::uint8_t speed
 {
     HorseRecord horse{};
     if (name.empty())
-        return "A horse needs a name.";
+        return Tr("Stable", "A horse needs a name.");
     if (!SetHorseName(horse, name))
-        return "A horse's name can have at most 29 characters.";
+        return Tr("Stable", "A horse's name can have at most 29 characters.");
     if (count == 0)
         Load(random);
     if (count >= kMaxHorses)
-        return "The stable is full: it holds 2000 horses, the most it can.";
+        return Tr("Stable", "The stable is full: it holds 2000 horses, the most it can.");
 
     horse.speed = speed;
     horse.sprint = sprint;
@@ -149,7 +150,7 @@ Stable::AddHorseError Stable::AddHorse(std::string_view name, std::uint8_t speed
     const std::filesystem::path target = backupRefreshPending ? BackupPath() : StablePath();
     if (AppendHorseToStableFile(target, horse, {records, static_cast<std::size_t>(count)}) ==
         StableAppend::StableFull)
-        return "The stable is full: it holds 2000 horses, the most it can.";
+        return Tr("Stable", "The stable is full: it holds 2000 horses, the most it can.");
     backupRefreshPending = false;
     records[count++] = horse;
     return {};

@@ -214,8 +214,7 @@ TEST_P(FormAtSize, TheWidestFiguresFitTheirColumns)
         EXPECT_LE(board.horizontalAdvance(QString::fromLatin1(text)), layout.ColumnBand(column, 0).width())
             << text;
     for (int c = 0; c < kFormColumnCount; ++c) {
-        const QString heading = QString::fromLatin1(kFormColumnHeadings[c].data(),
-                                                    static_cast<int>(kFormColumnHeadings[c].size()));
+        const QString heading = QString::fromLatin1(kFormColumnHeadings[c].source);
         EXPECT_LE(board.horizontalAdvance(heading), layout.ColumnBand(static_cast<FormColumn>(c), 0).width())
             << heading.toStdString();
     }

@@ -136,7 +136,7 @@ TEST_F(StableWindows, EditorAddsTwoHorsesThroughItsControlsToBothFiles)
     EXPECT_EQ(editor.ValueBox(0)->text(), QStringLiteral("20"));
     QTest::mouseClick(editor.OkButton(), Qt::LeftButton);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0], kOnlyLettersMessage);
+    EXPECT_EQ(messages[0], kOnlyLettersMessage.source);
     EXPECT_EQ(editor.NameBox()->text(), QStringLiteral("Star"));
     EXPECT_EQ(editor.Slider(0)->value(), 20) << "a refusal keeps the sliders";
     QTest::mouseClick(editor.OkButton(), Qt::LeftButton);

@@ -39,7 +39,7 @@ std::string DatabaseCell(Game& game, int number, const std::string& heading)
     if (number > database.RowCount())
         return "a stable of " + std::to_string(database.RowCount()) + " horses";
     for (int column = 0; column < database.ColumnCount(); ++column) {
-        if (database.Columns()[column].heading == heading)
+        if (database.Columns()[column].heading.source == heading)
             return Quoted(database.Cell(number - 1, column));
     }
     return "no column " + Quoted(heading);

@@ -355,7 +355,7 @@ Run ParseExpect(const LineParser& line)
         line.Arguments(5, 5, "expect hall LIST ROW \"NAME\" VALUE");
         int list = -1;
         for (int page = 0; page < HallOfFameSheetModel::kPageCount; ++page) {
-            if (HallOfFameSheetModel::Page(page).tab == line.Word(2))
+            if (HallOfFameSheetModel::Page(page).tab.source == line.Word(2))
                 list = page;
         }
         if (list < 0)

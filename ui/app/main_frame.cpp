@@ -127,7 +127,7 @@ void CMainFrame::BuildMenus()
     bar->setStyle(menuStyle_.get()); // the bar wears the popups' look
     for (const PopupEntry& entry : kPopups) {
         if (entry.popup == MenuPopup::Summary) {
-            QAction* race = bar->addAction(Text(kRaceText));
+            QAction* race = bar->addAction(Text(Tr(kRaceText)));
             race->setData(static_cast<int>(MenuCommand::RaceOrNextRace));
             actions_[MenuCommand::RaceOrNextRace] = race;
         }

@@ -345,7 +345,7 @@ bool CVarnView::AcceptClose(bool ask)
     }
     if (!ask || !AsksBeforeClosing(game_->menus.Phase()))
         return true;
-    QMessageBox box(QMessageBox::Question, tr("Galloria"), Text(kCloseMidSetQuestion),
+    QMessageBox box(QMessageBox::Question, tr("Galloria"), Text(Tr(kCloseMidSetQuestion)),
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setDefaultButton(QMessageBox::No);
     ApplyGameMessageLook(box);

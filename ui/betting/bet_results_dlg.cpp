@@ -36,7 +36,7 @@ CBetResultsDlg::CBetResultsDlg(QWidget* parent) : QDialog(parent)
     std::vector<int> widths;
     int width = 0;
     for (int column = 0; column < M::kColumnCount; ++column) {
-        headings << Text(M::ColumnOf(column).heading);
+        headings << Text(Tr(M::ColumnOf(column).heading));
         widths.push_back(M::ColumnOf(column).width);
         width += widths.back();
     }

@@ -35,7 +35,7 @@ CLiveOddsDlg::CLiveOddsDlg(QWidget* parent) : QDialog(parent)
     StyleBoardTable(table_);
     QStringList headings;
     for (int column = 0; column < M::kColumnCount; ++column)
-        headings << Text(M::ColumnOf(column).heading);
+        headings << Text(Tr(M::ColumnOf(column).heading));
     table_->setHorizontalHeaderLabels(headings);
     std::vector<int> widths;
     int width = 0;

@@ -110,7 +110,7 @@ void DrawColumnHeadings(QPainter& painter, const RacingFormLayout& layout, SizeC
         const int from = FractionX(layout, span.from);
         const int to = FractionX(layout, span.to);
         const QRect box(from, band.top(), to - from, band.height());
-        DrawFitted(painter, box, QtAlign(span.align), std::string(kFormColumnHeadings[c]));
+        DrawFitted(painter, box, QtAlign(span.align), Tr(kFormColumnHeadings[c]));
     }
     painter.setPen(QPen(course::kGeneralPen, 1));
     painter.drawLine(layout.panel.left() + 1, band.bottom(), layout.panel.right() - 1, band.bottom());

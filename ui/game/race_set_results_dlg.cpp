@@ -184,7 +184,7 @@ CRaceSetResultsDlg::CRaceSetResultsDlg(QWidget* parent) : QDialog(parent)
         grid->addWidget(heading, 0, column + 1);
     }
     for (int row = 0; row < Model::kRowCount; ++row) {
-        const std::string_view rowLabel = Model::RowLabel(row);
+        const std::string rowLabel = Model::RowLabel(row);
         auto* label =
             new QLabel(QString::fromUtf8(rowLabel.data(), static_cast<qsizetype>(rowLabel.size())), this);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -51,7 +51,7 @@ CScorePage::CScorePage(int list, QWidget* parent) : QWidget(parent)
     team_ = !page.racesColumn;
     const bool team = team_;
 
-    heading_ = new QLabel(Text(page.heading), this);
+    heading_ = new QLabel(Text(Tr(page.heading)), this);
     heading_->setAlignment(Qt::AlignCenter);
     heading_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     heading_->setWordWrap(true);
@@ -62,7 +62,7 @@ CScorePage::CScorePage(int list, QWidget* parent) : QWidget(parent)
     // Each title stands over its column's text, which the lists indent.
     const QString titles[4] = {QStringLiteral("       ") + tr("DATE"),
                                (team ? QStringLiteral(" ") : QStringLiteral("             ")) + tr("NAME"),
-                               QStringLiteral("          ") + Text(page.valueTitle), QStringLiteral("#")};
+                               QStringLiteral("          ") + Text(Tr(page.valueTitle)), QStringLiteral("#")};
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(0);
     grid->setVerticalSpacing(2);
@@ -139,7 +139,7 @@ void CScorePage::Fill(const Sheet::PageRows& rows)
 
 CScoreSheet::CScoreSheet(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(Text(Sheet::kTitle));
+    setWindowTitle(Text(Tr(Sheet::kTitle)));
     ApplyGameLook(this);
     tabs_ = new QTabWidget(this);
     tabs_->setUsesScrollButtons(true);
@@ -151,7 +151,7 @@ CScoreSheet::CScoreSheet(QWidget* parent) : QDialog(parent)
             .arg(look::kTurf.name(), look::kCream.name(), look::kGold.name(), look::kDarkTurf.name()));
     for (int page = 0; page < Sheet::kPageCount; ++page) {
         pages_[page] = new CScorePage(page, tabs_);
-        tabs_->addTab(pages_[page], Text(Sheet::Page(page).tab));
+        tabs_->addTab(pages_[page], Text(Tr(Sheet::Page(page).tab)));
     }
     // A sheet that only shows: OK closes it, and there is nothing to apply.
     const ClosingButtonRow buttons = MakeClosingButtonRow(*this, tr("OK"));

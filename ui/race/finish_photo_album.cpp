@@ -69,7 +69,8 @@ void FinishPhotoAlbum::Capture(const QImage& backBuffer, int raceTime)
     label.setBold(true);
     painter.setFont(label);
     painter.setPen(Qt::white);
-    painter.drawText(QPoint(4, 4 + QFontMetrics(label).ascent()), kPhotoLabels[slot]);
+    painter.drawText(QPoint(4, 4 + QFontMetrics(label).ascent()),
+                     QString::fromStdString(Tr(kPhotoLabels[slot])));
 
     QFont board("Ariel");
     board.setPixelSize(BySizeClass(size_, 16, 20, 24));

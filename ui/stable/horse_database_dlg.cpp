@@ -58,7 +58,7 @@ public:
         if (orientation != Qt::Horizontal || section < 0 || section >= database_.ColumnCount())
             return {};
         if (role == Qt::DisplayRole) {
-            QString heading = StableText(database_.Columns()[static_cast<std::size_t>(section)].heading);
+            QString heading = StableText(Tr(database_.Columns()[static_cast<std::size_t>(section)].heading));
             // The sorted column shows its direction: up when the smallest comes first.
             if (section == database_.ArrowColumn())
                 heading +=
@@ -189,8 +189,8 @@ std::vector<int> CHorseDatabaseDlg::ColumnWidths(int room) const
     for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
         const DatabaseColumn& column = columns[static_cast<std::size_t>(c)];
         const int need = std::max(cells.horizontalAdvance(WidestText(c)) + kCellPadding,
-                                  headings.horizontalAdvance(StableText(column.heading)) + kHeadingPadding +
-                                      (c == model_.sortColumn ? kSortArrowRoom : 0));
+                                  headings.horizontalAdvance(StableText(Tr(column.heading))) +
+                                      kHeadingPadding + (c == model_.sortColumn ? kSortArrowRoom : 0));
         const int like = std::max(need, static_cast<int>(column.width * scale_ + 0.5));
         needed.push_back(need);
         liked.push_back(like);

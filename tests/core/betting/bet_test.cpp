@@ -103,7 +103,7 @@ TEST(BetLine, UnchosenFieldsArePaddedAndLongFieldsKeptWhole)
     EXPECT_EQ(ComposeBetLine({.playerName = "AVeryLongName1234",
                               .amount = "123456789",
                               .type = "Triacta",
-                              .boxedMark = kBoxedMark,
+                              .boxedMark = BoxedMark(true),
                               .leg1 = "10",
                               .leg2 = "Long",
                               .leg3 = "All"}),

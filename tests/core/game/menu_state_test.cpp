@@ -60,7 +60,7 @@ TEST(MenuModelTable, EachPhaseSetsEachItemAndPopup)
             EXPECT_EQ(PhasePopupState(kPhases[column], popup), states[column])
                 << "popup " << static_cast<int>(popup) << " phase " << column;
     }
-    EXPECT_EQ(PhaseRaceText(GamePhase::Racing), std::nullopt);
+    EXPECT_FALSE(PhaseRaceText(GamePhase::Racing).has_value());
 }
 
 // Checks which of the commands can be reached through the menus now.

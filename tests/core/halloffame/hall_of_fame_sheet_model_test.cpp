@@ -51,12 +51,12 @@ TEST_F(HallOfFameSheet, TheTabsHeadingsAndColumnsAreInListOrder)
     const char* tabs[] = {"Top",      "Win Bets", "Place Bets", "Show Bets", "Across", "Exactas",
                           "Triactas", "Team",     "% Won",      "Day",       "Month",  "Web Ten"};
     for (int page = 0; page < M::kPageCount; ++page) {
-        EXPECT_EQ(M::Page(page).tab, tabs[page]);
+        EXPECT_EQ(Tr(M::Page(page).tab), tabs[page]);
         EXPECT_EQ(M::Page(page).racesColumn, page != kTeamList);
-        EXPECT_EQ(M::Page(page).valueTitle, page == kPercentWonList ? "PERCENT" : "MONEY");
+        EXPECT_EQ(Tr(M::Page(page).valueTitle), page == kPercentWonList ? "PERCENT" : "MONEY");
     }
-    EXPECT_EQ(M::Page(kAcrossList).heading, "BEST RESULT FROM ACROSS BETS");
-    EXPECT_EQ(M::kTitle, "High Scores");
+    EXPECT_EQ(Tr(M::Page(kAcrossList).heading), "BEST RESULT FROM ACROSS BETS");
+    EXPECT_EQ(Tr(M::kTitle), "High Scores");
 }
 
 TEST_F(HallOfFameSheet, OpeningWithoutAScoreFileWritesOneAndShowsTwelveVacantPages)

@@ -110,7 +110,7 @@ TEST_F(HorseDatabase, ColumnsAndCellsWithAndWithoutOwners)
     database.Open(false);
     Texts headings;
     for (const DatabaseColumn& column : database.Columns())
-        headings.emplace_back(column.heading);
+        headings.emplace_back(column.heading.source);
     EXPECT_EQ(headings, (Texts{"No.", "Name", "Best Time", "1st", "2nd", "3rd", "Earning", "Hi Win", "Speed",
                                "Sprint", "Stam", "Spont"}));
     ASSERT_EQ(database.RowCount(), 6);
@@ -127,8 +127,8 @@ TEST_F(HorseDatabase, ColumnsAndCellsWithAndWithoutOwners)
         "Two\r\n");
     database.Open(true);
     ASSERT_EQ(database.ColumnCount(), 13);
-    EXPECT_EQ(database.Columns()[2].heading, "Owner");
-    EXPECT_EQ(database.Columns()[3].heading, "Best Time");
+    EXPECT_EQ(database.Columns()[2].heading.source, "Owner");
+    EXPECT_EQ(database.Columns()[3].heading.source, "Best Time");
     EXPECT_EQ(Column(2), (Texts{" ", " ", "Owner Two", " ", " ", " "})) << "the last relation counts";
     EXPECT_EQ(ReadBytes(folder.Path() / "data" / "relation.txt"),
               "                Echo\tOwner One\r\n                Echo\tOwner Two\r\n")
@@ -223,7 +223,7 @@ TEST_F(HorseDatabase, AStableFileThatCannotBeWrittenDeletesNothingAndSaysSo)
     fs::remove(stable->StablePath());
     fs::create_directory(stable->StablePath());
     const int selected[] = {0};
-    EXPECT_EQ(database.DeleteRows(selected), kHorsesNotDeletedMessage);
+    EXPECT_EQ(database.DeleteRows(selected), kHorsesNotDeletedMessage.source);
     EXPECT_EQ(database.RowCount(), 6);
 }
 

@@ -135,15 +135,15 @@ TEST_F(NewHorseEditor, EachRefusalShowsItsMessageAndAddsNothing)
         const char* nameAfter; // what the name box shows after the refusal
     };
     const Case cases[] = {
-        {"", {10, 0, 0, 0}, kNoHorseNameMessage, ""},
-        {"    ", {10, 0, 0, 0}, kNoHorseNameMessage, ""},
-        {"Star-2", {10, 0, 0, 0}, kOnlyLettersMessage, "Star"},
-        {"Good Name", {0, 0, 0, 0}, kAllZeroMessage, "Good Name"},
-        {"Thunderbolt", {10, 0, 0, 0}, kNameTakenMessage, "Thunderbolt"},
-        {"  Blaze ", {10, 0, 0, 0}, kNameTakenMessage, "Blaze"},
+        {"", {10, 0, 0, 0}, kNoHorseNameMessage.source, ""},
+        {"    ", {10, 0, 0, 0}, kNoHorseNameMessage.source, ""},
+        {"Star-2", {10, 0, 0, 0}, kOnlyLettersMessage.source, "Star"},
+        {"Good Name", {0, 0, 0, 0}, kAllZeroMessage.source, "Good Name"},
+        {"Thunderbolt", {10, 0, 0, 0}, kNameTakenMessage.source, "Thunderbolt"},
+        {"  Blaze ", {10, 0, 0, 0}, kNameTakenMessage.source, "Blaze"},
         {"Abcdefghijklmnopqrstuvwxyzabcd",
          {10, 0, 0, 0},
-         kNameTooLongMessage,
+         kNameTooLongMessage.source,
          "Abcdefghijklmnopqrstuvwxyzabcd"},
     };
     const std::string before = ReadBytes(StablePath());
@@ -157,7 +157,7 @@ TEST_F(NewHorseEditor, EachRefusalShowsItsMessageAndAddsNothing)
 
 TEST_F(NewHorseEditor, CleanedNameIsAddedOnTheSecondOkAndSpacesGoSilently)
 {
-    EXPECT_EQ(Outcome(Add("Star-2")), Refused(kOnlyLettersMessage));
+    EXPECT_EQ(Outcome(Add("Star-2")), Refused(kOnlyLettersMessage.source));
     editor->values = {10, 10, 10, 10};
     EXPECT_EQ(Outcome(editor->Ok()), "added");
     EXPECT_EQ(Outcome(Add("   Morning Glory  ")), "added");
@@ -169,7 +169,7 @@ TEST_F(NewHorseEditor, CleanedNameIsAddedOnTheSecondOkAndSpacesGoSilently)
 TEST_F(NewHorseEditor, SameNameTwiceIsRefusedButACaseVariantIsANewHorse)
 {
     EXPECT_EQ(Outcome(Add("Silver Arrow")), "added");
-    EXPECT_EQ(Outcome(Add("Silver Arrow")), Refused(kNameTakenMessage));
+    EXPECT_EQ(Outcome(Add("Silver Arrow")), Refused(kNameTakenMessage.source));
     EXPECT_EQ(Outcome(Add("silver arrow")), "added");
     EXPECT_EQ(Outcome(Add(std::string(29, 'q'))), "added") << "29 letters fit a record";
     EXPECT_EQ(NamesIn(StablePath()).size(), 5u);
@@ -180,7 +180,7 @@ TEST_F(NewHorseEditor, HorseAddedByHandToTheFileMeanwhileIsStillFoundAsADuplicat
     // The editor reads the file before each check, so a horse added by anyone
     // since the editor opened counts.
     WriteBytes(StablePath(), StableBytes({"Thunderbolt", "Blaze", "Late Comer"}));
-    EXPECT_EQ(Outcome(Add("Late Comer")), Refused(kNameTakenMessage));
+    EXPECT_EQ(Outcome(Add("Late Comer")), Refused(kNameTakenMessage.source));
 }
 
 TEST_F(NewHorseEditor, OwnersAndRelationsAreKeptOnlyForHorsesAdded)
@@ -190,7 +190,7 @@ TEST_F(NewHorseEditor, OwnersAndRelationsAreKeptOnlyForHorsesAdded)
     EXPECT_EQ(editor->OwnerChoices(), (Texts{"anna Farms", "Zoe Stables"}));
 
     editor->owner = "  Bert Barns ";
-    EXPECT_EQ(Outcome(Add("Blaze")), Refused(kNameTakenMessage));
+    EXPECT_EQ(Outcome(Add("Blaze")), Refused(kNameTakenMessage.source));
     EXPECT_TRUE(editor->owners.relations.empty()) << "a refused horse makes no relation";
     EXPECT_EQ(ReadBytes(OwnerPath()), "Zoe Stables\r\nanna Farms\r\n");
 
