@@ -180,6 +180,7 @@ protected:
         frame->resize(640, 480);
         frame->show();
         player = std::make_unique<ModalAnswerer>(frame->View());
+        player->playerNames = {QStringLiteral("⟦Ann⟧")}; // a name is no text to translate
         player->onEveryWindow = [this](QWidget& window) { Look(window.metaObject()->className(), window); };
         LookAtMenus();
         for (MenuCommand command : {MenuCommand::GameOptions, MenuCommand::AddHorse, MenuCommand::ListHorses,

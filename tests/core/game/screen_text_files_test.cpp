@@ -39,7 +39,8 @@ PlayedSet PlaySet(ScreenTextTranslator translator)
     played.RunAndMoveOn(kRacesPerSet);
     SetScreenTextTranslator(nullptr);
 
-    PlayedSet set{.settings = played.store.Values()};
+    PlayedSet set;
+    set.settings = played.store.Values();
     for (const auto& entry : std::filesystem::recursive_directory_iterator(played.folder.Path())) {
         if (entry.is_regular_file())
             set.files[entry.path().lexically_relative(played.folder.Path())] = ReadBytes(entry.path());
