@@ -1,8 +1,9 @@
 // The window in other languages: a tour of every menu and of the windows a
 // set opens, checking each text a player reads. In the test language (every
 // text bracketed) a text without brackets escaped translation; in Spanish,
-// German and French every text fits its control at 640 x 480 and no two
-// controls of a window or items of a menu share a mnemonic.
+// German and French every text fits its control at 640 x 480 and at
+// 1024 x 768, and no two controls of a window or items of a menu share a
+// mnemonic.
 #include "game/game.h"
 #include "game/menu_state.h"
 
@@ -21,6 +22,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTextDocumentFragment>
 
@@ -51,19 +53,22 @@ int TextWidth(const QWidget& control, const QString& text)
     return widest;
 }
 
-// The room a button's text has: its width less the indicator of a radio
-// button or check box, or a push button's margins.
+// The room a button's text has: its contents less the indicator of a radio
+// button or check box, or a push button's padding, as its style draws it.
 int ButtonTextRoom(const QAbstractButton& button)
 {
-    const QStyle& style = *button.style();
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = button.text();
+    option.icon = button.icon();
+    option.iconSize = button.iconSize();
+    QStyle::SubElement contents = QStyle::SE_PushButtonContents;
     if (qobject_cast<const QRadioButton*>(&button))
-        return button.width() - style.pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) -
-               style.pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
-    if (qobject_cast<const QCheckBox*>(&button))
-        return button.width() - style.pixelMetric(QStyle::PM_IndicatorWidth) -
-               style.pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
-    return button.width() - 2 * style.pixelMetric(QStyle::PM_ButtonMargin) -
-           button.iconSize().width() * !button.icon().isNull();
+        contents = QStyle::SE_RadioButtonContents;
+    else if (qobject_cast<const QCheckBox*>(&button))
+        contents = QStyle::SE_CheckBoxContents;
+    const int iconWidth = button.icon().isNull() ? 0 : button.iconSize().width();
+    return button.style()->subElementRect(contents, &option, &button).width() - iconWidth;
 }
 
 // What the player reads in a window, and whether its control cuts it.
@@ -148,12 +153,15 @@ protected:
         GameFolderFixture::TearDown();
     }
 
-    void Look(const QString& where, const QWidget& window)
+    void Look(const QString& where, QWidget& window)
     {
         check(where, TextsOf(window), problems);
         const QSize least = window.minimumSizeHint().expandedTo(window.minimumSize());
-        if (least.width() > 640 || least.height() > 480)
-            problems << where + QStringLiteral(": cannot shrink to the 640 x 480 screen");
+        if (least.width() > LayoutWidth(size) || least.height() > LayoutHeight(size))
+            problems << where + QStringLiteral(": cannot shrink to the screen: %1 x %2")
+                                    .arg(least.width())
+                                    .arg(least.height());
+        SaveScreenshot(window, QStringLiteral("%1_%2_%3.png").arg(shotPrefix, where).arg(++windowsSeen));
     }
 
     void LookAtMenus()
@@ -171,17 +179,20 @@ protected:
         check(QStringLiteral("menu bar"), bar, problems);
     }
 
-    // Opens the window at 640 x 480, runs through every menu, the windows of
+    // Opens the window at the size's screen, runs through every menu, the windows of
     // the menus, and a whole set of one player with its questions and notices.
     void Tour()
     {
         StoreSetting(QStringLiteral("View"), static_cast<int>(ViewRaceMode::None));
-        frame = std::make_unique<CMainFrame>(SizeClass::Small);
-        frame->resize(640, 480);
+        frame = std::make_unique<CMainFrame>(size);
+        frame->resize(LayoutWidth(size), LayoutHeight(size));
         frame->show();
         player = std::make_unique<ModalAnswerer>(frame->View());
         player->playerNames = {QStringLiteral("⟦Ann⟧")}; // a name is no text to translate
-        player->onEveryWindow = [this](QWidget& window) { Look(window.metaObject()->className(), window); };
+        player->onEveryWindow = [this](QWidget& window) {
+            Look(QString::fromLatin1(window.metaObject()->className()).remove(QStringLiteral("galloria::")),
+                 window);
+        };
         LookAtMenus();
         for (MenuCommand command : {MenuCommand::GameOptions, MenuCommand::AddHorse, MenuCommand::ListHorses,
                                     MenuCommand::HallOfFame, MenuCommand::About, MenuCommand::StartNewRaceSet,
@@ -200,6 +211,9 @@ protected:
     }
 
     Check check;
+    SizeClass size = SizeClass::Small;
+    QString shotPrefix = QStringLiteral("pseudo");
+    int windowsSeen = 0;
     QStringList problems;
     std::unique_ptr<CMainFrame> frame;
     std::unique_ptr<ModalAnswerer> player;
@@ -213,20 +227,29 @@ TEST_F(TranslationTour, EveryTextAPlayerReadsIsTranslated)
     EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
 }
 
-class TranslationTourIn : public TranslationTour, public ::testing::WithParamInterface<GameLanguage> {};
+class TranslationTourIn : public TranslationTour,
+                          public ::testing::WithParamInterface<std::tuple<GameLanguage, SizeClass>> {};
 
-TEST_P(TranslationTourIn, EveryTextFitsItsControlAt640x480WithItsOwnMnemonic)
+TEST_P(TranslationTourIn, EveryTextFitsItsControlWithItsOwnMnemonic)
 {
-    ASSERT_EQ(InstallGameLanguage(GetParam()), GetParam());
-    check = GetParam() == GameLanguage::English ? Check(CheckFit) : Check(CheckFitAndMnemonics);
+    const auto [language, sizeClass] = GetParam();
+    ASSERT_EQ(InstallGameLanguage(language), language);
+    size = sizeClass;
+    shotPrefix =
+        QStringLiteral("%1_%2").arg(QString::fromLatin1(LanguageCode(language))).arg(LayoutWidth(size));
+    check = language == GameLanguage::English ? Check(CheckFit) : Check(CheckFitAndMnemonics);
     Tour();
     EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLanguage, TranslationTourIn,
-                         ::testing::Values(GameLanguage::English, GameLanguage::Spanish, GameLanguage::German,
-                                           GameLanguage::French),
-                         [](const auto& info) { return std::string(LanguageCode(info.param)); });
+                         ::testing::Combine(::testing::Values(GameLanguage::English, GameLanguage::Spanish,
+                                                              GameLanguage::German, GameLanguage::French),
+                                            ::testing::Values(SizeClass::Small, SizeClass::Large)),
+                         [](const auto& info) {
+                             return std::string(LanguageCode(std::get<0>(info.param))) + "_" +
+                                    std::to_string(LayoutWidth(std::get<1>(info.param)));
+                         });
 
 } // namespace
 } // namespace galloria

@@ -312,8 +312,10 @@ void CBettingWindowDlg::ApplyArrangement(const BettingArrangement& arrangement)
     layout()->setSpacing(compact ? px(2) : px(6));
     betLine_->setFixedWidth(width - 2 * margin);
     betLine_->setFont(BetLineFont(width - 2 * margin - px(20), compact ? px(14) : px(kBetLinePixels)));
-    for (QPushButton* key : keys_)
+    for (QPushButton* key : keys_) {
         key->setFixedWidth(compact ? px(kCompactKeyWidth) : px(kKeyWidth));
+        FitCaption(*key, key->width(), scale, compact);
+    }
     clear_->setFixedWidth(compact ? px(kCompactClearWidth) : px(kClearWidth));
     FitCaption(*clear_, clear_->width(), scale, compact);
     for (const TypeButton& type : types_) {
@@ -324,12 +326,10 @@ void CBettingWindowDlg::ApplyArrangement(const BettingArrangement& arrangement)
         runner->setFixedWidth(compact ? px(kCompactRunnerWidth) : px(kRunnerWidth));
     all_->setMinimumWidth(compact ? px(kCompactAllWidth) : 0);
     long_->setMinimumWidth(compact ? px(kCompactAllWidth) : 0);
-    for (QPushButton* button : {all_, long_}) {
-        if (compact)
-            FitCaption(*button, px(kCompactAllWidth), scale, compact);
-        else
-            button->setStyleSheet(QString());
-    }
+    // All and Long share a row of their own: each has the room of two runners.
+    for (QPushButton* button : {all_, long_})
+        FitCaption(*button, compact ? px(kCompactAllWidth) : 2 * px(kRunnerWidth) + px(kSpacing), scale,
+                   compact);
     for (QPushButton* button : {view_, clearAll_, buy_, race_}) {
         button->setMinimumWidth(compact ? px(kCompactActionWidth) : px(kActionWidth));
         FitCaption(*button, button->minimumWidth(), scale, compact);
