@@ -1882,7 +1882,7 @@ werden, während ein Rennen läuft.</translation>
     <message>
         <source>Save New
 Settings</source>
-        <translation>Neue Einstellungen
+        <translation>Einstellungen
 speichern</translation>
     </message>
     <message>

@@ -164,6 +164,7 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent)
     // The windows are made in one language: another one starts with the game.
     languageNote_ = new QLabel(tr("Galloria speaks it from its next start."), languageBox);
     languageNote_->setWordWrap(true);
+    languageNote_->hide(); // shown once another language is chosen; the size is made without it
     {
         auto* layout = new QVBoxLayout(languageBox);
         layout->addWidget(language_);

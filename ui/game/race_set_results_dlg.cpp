@@ -172,7 +172,7 @@ CRaceSetResultsDlg::CRaceSetResultsDlg(QWidget* parent) : QDialog(parent)
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(2);
     const QString headingStyle =
-        QStringLiteral("color: %1; background: %2; font-weight: bold; padding: 2px 6px; border-radius: 2px;")
+        QStringLiteral("color: %1; background: %2; font-weight: bold; padding: 2px 3px; border-radius: 2px;")
             .arg(look::kPaper.name(), look::kTurf.name());
     const QString cellStyle = QStringLiteral("background: %1; border: 1px solid #c9bf9c; padding: 1px 6px;")
                                   .arg(look::kPaper.name());
