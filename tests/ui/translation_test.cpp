@@ -200,8 +200,10 @@ protected:
             frame->Action(command)->trigger();
         }
         for (int press = 0; press < 25 && frame->View().GameObject().menus.Phase() != GamePhase::NoSet;
-             ++press)
+             ++press) {
+            SaveScreenshot(*frame, QStringLiteral("%1_window_%2.png").arg(shotPrefix).arg(press));
             frame->Action(MenuCommand::RaceOrNextRace)->trigger();
+        }
         frame->Action(MenuCommand::HelpContents)->trigger();
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (auto* help = qobject_cast<CHelpWindow*>(window); help && help->isVisible())

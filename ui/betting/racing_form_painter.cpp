@@ -1,6 +1,7 @@
 #include "betting/racing_form_painter.h"
 
 #include "app/back_buffer.h"
+#include "app/fitted_font.h"
 #include "race/course_colours.h"
 #include "race/runner_livery.h"
 
@@ -102,7 +103,7 @@ void DrawHeading(QPainter& painter, const RacingFormModel& form, const RacingFor
 
 void DrawColumnHeadings(QPainter& painter, const RacingFormLayout& layout, SizeClass size)
 {
-    painter.setFont(RacingFormBoardFont(size));
+    const QFont font = RacingFormBoardFont(size);
     painter.setPen(course::kClockYellow);
     const QRect band = layout.columnHeadings;
     for (int c = 0; c < kFormColumnCount; ++c) {
@@ -110,7 +111,12 @@ void DrawColumnHeadings(QPainter& painter, const RacingFormLayout& layout, SizeC
         const int from = FractionX(layout, span.from);
         const int to = FractionX(layout, span.to);
         const QRect box(from, band.top(), to - from, band.height());
-        DrawFitted(painter, box, QtAlign(span.align), Tr(kFormColumnHeadings[c]));
+        // A heading longer than the English one is written smaller before it
+        // is shortened; the last letter's overhang needs a pixel or two more.
+        const std::string heading = Tr(kFormColumnHeadings[c]);
+        painter.setFont(
+            FittedFont(font, QString::fromStdString(heading), box.width() - 2, font.pixelSize() * 2 / 3));
+        DrawFitted(painter, box, QtAlign(span.align), heading);
     }
     painter.setPen(QPen(course::kGeneralPen, 1));
     painter.drawLine(layout.panel.left() + 1, band.bottom(), layout.panel.right() - 1, band.bottom());
