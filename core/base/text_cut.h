@@ -18,4 +18,8 @@ std::string_view CutToBytes(std::string_view text, std::size_t maxBytes);
 // text of stray bytes is cut as short as any other.
 std::string_view CutToLetters(std::string_view text, int letters);
 
+// How many letters `text` holds, counted as CutToLetters counts them: the
+// width of a text in a column of a fixed-width font.
+std::size_t LetterCount(std::string_view text);
+
 } // namespace galloria

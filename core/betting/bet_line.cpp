@@ -1,16 +1,19 @@
 #include "betting/bet_line.h"
 
 #include "base/screen_text.h"
+#include "base/text_cut.h"
 
 namespace galloria {
 
 namespace {
 
+// Pads by letters, not bytes, so "Placé" or "José" keeps the columns after it in line.
 void AppendPadded(std::string& line, std::string_view field, std::size_t width)
 {
     line += field;
-    if (field.size() < width)
-        line.append(width - field.size(), ' ');
+    const std::size_t letters = LetterCount(field);
+    if (letters < width)
+        line.append(width - letters, ' ');
 }
 
 } // namespace

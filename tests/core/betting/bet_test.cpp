@@ -108,6 +108,9 @@ TEST(BetLine, UnchosenFieldsArePaddedAndLongFieldsKeptWhole)
                               .leg2 = "Long",
                               .leg3 = "All"}),
               "AVeryLongName1234123456789Triacta Bx  10  LongAll");
+    // A letter of two bytes takes one column, as on the screen.
+    EXPECT_EQ(ComposeBetLine({.playerName = "Jos\xC3\xA9", .amount = "5", .type = "Plac\xC3\xA9"}),
+              "Jos\xC3\xA9          5       Plac\xC3\xA9  " + std::string(5 + 4 + 4, ' '));
     EXPECT_EQ(BetLineOf("Ann", Bet{}), "Ann" + std::string(11 + 8 + 7 + 5 + 4 + 4, ' '));
 }
 
