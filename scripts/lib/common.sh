@@ -2,7 +2,8 @@
 
 # The Debian packages every build needs.
 GALLORIA_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools fonts-liberation2 xvfb xauth clang-format)
+    qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools
+    qt6-translations-l10n fonts-liberation2 xvfb xauth clang-format)
 # What the tests of the installed tree and of the Windows build need.
 GALLORIA_TEST_PACKAGES=(desktop-file-utils appstream g++-mingw-w64-x86-64-posix wine wine64)
 # What scripts/package needs to make and check the .deb.

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -44,6 +45,14 @@ GameLanguage InstallGameLanguage(GameLanguage chosen)
     // A copy built without the language's catalogue speaks English.
     if (!InstallCatalogue(english ? QString() : QStringLiteral("galloria_") + Code(spokenLanguage)))
         spokenLanguage = GameLanguage::English;
+    // Qt's own dialogs (choosing a file or a colour) speak it too where the
+    // system holds Qt's catalogue of the language.
+    static QTranslator qtCatalogue;
+    QCoreApplication::removeTranslator(&qtCatalogue);
+    if (spokenLanguage != GameLanguage::English &&
+        qtCatalogue.load(QStringLiteral("qtbase_") + Code(spokenLanguage),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtCatalogue);
     return spokenLanguage;
 }
 
