@@ -127,8 +127,8 @@ TEST_F(HorseDatabase, ColumnsAndCellsWithAndWithoutOwners)
         "Two\r\n");
     database.Open(true);
     ASSERT_EQ(database.ColumnCount(), 13);
-    EXPECT_EQ(database.Columns()[2].heading.source, "Owner");
-    EXPECT_EQ(database.Columns()[3].heading.source, "Best Time");
+    EXPECT_STREQ(database.Columns()[2].heading.source, "Owner");
+    EXPECT_STREQ(database.Columns()[3].heading.source, "Best Time");
     EXPECT_EQ(Column(2), (Texts{" ", " ", "Owner Two", " ", " ", " "})) << "the last relation counts";
     EXPECT_EQ(ReadBytes(folder.Path() / "data" / "relation.txt"),
               "                Echo\tOwner One\r\n                Echo\tOwner Two\r\n")
