@@ -446,18 +446,7 @@ TEST(UnfinishedGameFile, EveryLineEndCountsAndNamesOfStrayBytesAreCut)
     EXPECT_EQ(opened.players[0].name, std::string(kMaxPlayerNameLength, '\x80'));
 }
 
-TEST(UnfinishedGameFile, OpeningRemovesTheTemporaryFileOfAnInterruptedSave)
-{
-    TempFolder folder;
-    const std::filesystem::path path = folder.Path() / "Saved Game.gxu";
-    ASSERT_TRUE(WriteUnfinishedGameFile(path, SampleState(), "3-7-2003"));
-    WriteBytes(folder.Path() / "Saved Game.gxu.tmp", "3-7-20");
-    RaceSetState opened;
-    EXPECT_TRUE(ReadUnfinishedGameFile(path, opened).Complete());
-    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "Saved Game.gxu.tmp"));
-}
-
-TEST(UnfinishedGameFile, AFileThatCannotBeOpenedLeavesTheGameAlone)
+TEST(UnfinishedGameFile, UnopenableFilesLeaveTheGameAloneAndOpeningRemovesALeftoverTemporary)
 {
     TempFolder folder;
     for (const auto& path : {folder.Path() / "AutoSaved.gxu", folder.Path()}) {
@@ -481,6 +470,13 @@ TEST(UnfinishedGameFile, AFileThatCannotBeOpenedLeavesTheGameAlone)
     // Writing where no file can be made fails and says so.
     WriteBytes(folder.Path() / "plain", "x");
     EXPECT_FALSE(WriteUnfinishedGameFile(folder.Path() / "plain" / "game.gxu", SampleState(), "3-7-2003"));
+
+    // Opening removes the temporary file an interrupted save left behind.
+    const std::filesystem::path saved = folder.Path() / "Saved Game.gxu";
+    ASSERT_TRUE(WriteUnfinishedGameFile(saved, SampleState(), "3-7-2003"));
+    WriteBytes(folder.Path() / "Saved Game.gxu.tmp", "3-7-20");
+    EXPECT_TRUE(ReadUnfinishedGameFile(saved, state).Complete());
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "Saved Game.gxu.tmp"));
 }
 
 } // namespace
