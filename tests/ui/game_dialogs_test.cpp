@@ -106,26 +106,6 @@ void ExpectOkAndCancel(QDialog& dialog, const char* caption, QAbstractButton* ok
     EXPECT_FALSE(show()) << dialog.windowTitle().toStdString();
 }
 
-// A set quit after three races by two players in slots 1 and 3.
-RaceSetState QuitAfterThreeRaces()
-{
-    RaceSetState state;
-    state.players[0].name = "Anna";
-    state.players[0].startBalance = 10000;
-    state.players[0].balance = 12500;
-    state.players[2].name = "Ben";
-    state.players[2].startBalance = 15000;
-    state.players[2].balance = 800;
-    const int anna[] = {10400, 11900, 12500};
-    const int ben[] = {9000, 4000, 800};
-    for (int race = 0; race < 3; ++race) {
-        state.players[0].balanceAfterRace[race] = anna[race];
-        state.players[2].balanceAfterRace[race] = ben[race];
-    }
-    state.raceIndex = 2;
-    return state;
-}
-
 RaceSetState FullSet()
 {
     RaceSetState state;
@@ -140,6 +120,17 @@ RaceSetState FullSet()
     }
     state.raceIndex = kRacesPerSet - 1;
     return state;
+}
+
+// Every cell of the dialog's grid shows the model's text.
+void ExpectCellsShow(const CRaceSetResultsDlg& dialog, const RaceSetResultsModel& model)
+{
+    for (int row = 0; row < RaceSetResultsModel::kRowCount; ++row) {
+        for (int column = 0; column < RaceSetResultsModel::kColumnCount; ++column) {
+            EXPECT_EQ(dialog.CellLabel(row, column)->text().toStdString(), model.Cell(row, column))
+                << "row " << row << " column " << column;
+        }
+    }
 }
 
 PersonalDetails SomeDetails()
@@ -302,12 +293,7 @@ TEST_F(GameDialogs, ResultsDialogShowsEveryCellOfTheGrid)
     dialog.Fill(model);
 
     EXPECT_EQ(dialog.TitleLabel()->text(), QString::fromStdString(model.Title()));
-    for (int row = 0; row < RaceSetResultsModel::kRowCount; ++row) {
-        for (int column = 0; column < RaceSetResultsModel::kColumnCount; ++column) {
-            EXPECT_EQ(dialog.CellLabel(row, column)->text().toStdString(), model.Cell(row, column))
-                << "row " << row << " column " << column;
-        }
-    }
+    ExpectCellsShow(dialog, model);
     EXPECT_TRUE(dialog.ContinueButton()->isEnabled());
 
     // Every row carries its label, and the labels and cells line up in one grid.
@@ -340,17 +326,20 @@ TEST_F(GameDialogs, ResultsDialogOffersOnlyStoppingWhenTheModelSaysSo)
     full.Fill(FullSet(), SetEndReason::TenRacesRun);
     dialog.Fill(full);
 
+    // Quit after three races, the second player gone and the third started
+    // with more: every cell is written again.
+    RaceSetState quitState = FullSet();
+    quitState.players[1].name.clear();
+    quitState.players[2].startBalance = 15000;
+    quitState.raceIndex = 2;
     RaceSetResultsModel quit;
-    quit.Fill(QuitAfterThreeRaces(), SetEndReason::Quit);
+    quit.Fill(quitState, SetEndReason::Quit);
     ASSERT_FALSE(quit.CanContinue());
 
     WhenShown(dialog, [&] {
         EXPECT_FALSE(dialog.ContinueButton()->isEnabled());
         EXPECT_TRUE(dialog.StopButton()->isEnabled());
-        EXPECT_EQ(dialog.CellLabel(RaceSetResultsModel::kNameRow, 1)->text(), "");
-        EXPECT_EQ(dialog.CellLabel(RaceSetResultsModel::kFirstRaceRow + 2, 2)->text(), "800");
-        EXPECT_EQ(dialog.CellLabel(RaceSetResultsModel::kFirstRaceRow + 3, 2)->text(), "0");
-        EXPECT_EQ(dialog.CellLabel(RaceSetResultsModel::kStartRow, 2)->text(), "15000");
+        ExpectCellsShow(dialog, quit);
         // Neither a click on the disabled button nor Enter continues the set.
         QTest::mouseClick(dialog.ContinueButton(), Qt::LeftButton);
         EXPECT_TRUE(dialog.isVisible());
