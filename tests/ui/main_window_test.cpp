@@ -32,9 +32,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cstdio>
-
-#include <unistd.h>
 
 namespace galloria {
 namespace {
@@ -655,44 +652,6 @@ TEST_F(MainWindowTest, TheFormReSortsAtOnceWhenItsOrderChangesAndStaysSharpWhenE
     const QImage panel = view.Buffer().LayoutPart(layout.panel);
     EXPECT_EQ(panel.pixel(layout.panel.width() / 2, 3),
               formAs(other).pixel(layout.panel.center().x(), layout.panel.top() + 3));
-}
-
-// Not a check but a measurement, run by hand under a real X server
-// (GALLORIA_MEASURE_RACE_CPU=1 QT_QPA_PLATFORM=xcb xvfb-run -s "-screen 0
-// 1920x1080x24" ...): the processor time the game takes over one shown race at
-// speed 5 in a 1920 x 1080 window, against the race's wall time.
-TEST_F(MainWindowTest, MeasureTheProcessorShareOfAShownRaceAt1920x1080)
-{
-    if (qEnvironmentVariableIsEmpty("GALLORIA_MEASURE_RACE_CPU"))
-        GTEST_SKIP() << "a measurement; set GALLORIA_MEASURE_RACE_CPU to run it";
-    ViewRacesAs(ViewRaceMode::WholeRace, 5);
-    OpenFrame(SizeClass::Large);
-    frame->resize(1920, 1080);
-    QApplication::processEvents();
-    CVarnView& view = frame->View();
-    ModalAnswerer answerer(view);
-    StartSet();
-    ASSERT_EQ(view.GameObject().menus.Phase(), GamePhase::Betting);
-    const auto processorTicks = [] {
-        QFile stat(QStringLiteral("/proc/self/stat"));
-        if (!stat.open(QIODevice::ReadOnly))
-            return 0LL;
-        const QString text = QString::fromLatin1(stat.readAll());
-        // After the command's closing parenthesis: utime and stime are the
-        // 12th and 13th fields.
-        const QStringList fields = text.mid(text.lastIndexOf(QLatin1Char(')')) + 2).split(QLatin1Char(' '));
-        return fields.size() > 12 ? fields[11].toLongLong() + fields[12].toLongLong() : 0LL;
-    };
-    QElapsedTimer wall;
-    const long long before = processorTicks();
-    wall.start();
-    frame->Action(MenuCommand::RaceOrNextRace)->trigger();
-    const double seconds = wall.elapsed() / 1000.0;
-    const double processor = (processorTicks() - before) / static_cast<double>(sysconf(_SC_CLK_TCK));
-    std::printf("buffer %dx%d, race %.2f s wall, %.2f s processor, share %.1f %%\n",
-                view.Buffer().Image().width(), view.Buffer().Image().height(), seconds, processor,
-                100.0 * processor / seconds);
-    EXPECT_EQ(view.GameObject().menus.Phase(), GamePhase::Result);
 }
 
 // The frame keeps its settings in the platform's store: what one window

@@ -46,13 +46,17 @@ std::vector<Horse> DrawField(int n, GameRandom& random)
     return field;
 }
 
-// Puts the started field a few units before the line in a state in which a
-// tick draws nothing and changes no speed: every runner in a lane of its own,
-// cruising at exactly its maximum speed of 10, fresh, its effort decided long
-// ago. Each then moves exactly 10 units per tick, so a test can place noses
-// precisely.
-void PrepareStretch(CRaceEngine& engine, const std::vector<double>& floatPositions)
+// Starts `field` and puts it a few units before the line in a state in which
+// a tick draws nothing and changes no speed: every runner in a lane of its
+// own, cruising at exactly its maximum speed of 10, fresh, its effort decided
+// long ago. Each then moves exactly 10 units per tick, so a test can place
+// noses precisely.
+void StartOnStretch(CRaceEngine& engine, GameRandom& random, const std::vector<Horse>& field,
+                    const std::vector<double>& floatPositions)
 {
+    random.Seed(1);
+    LoadField(engine, field);
+    engine.StartRace(random);
     engine.accelerationMode = false;
     int leader = 0;
     for (int k = 0; k < engine.fieldSize; ++k) {
@@ -327,11 +331,8 @@ TEST(RaceEngineRace, ExhaustedRunnersSlowToTheFloorAndNoFurther)
 TEST(RaceEngineRace, RunnersFarPastTheLineKeepToTheCourse)
 {
     GameRandom random;
-    random.Seed(1);
     CRaceEngine engine;
-    LoadField(engine, {{}, {}, {}});
-    engine.StartRace(random);
-    PrepareStretch(engine, {21500.0, 21600.0, 21900.0});
+    StartOnStretch(engine, random, {{}, {}, {}}, {21500.0, 21600.0, 21900.0});
     // Runner 0 re-decides right behind runner 1 in the rail lane, 400 behind the leader.
     engine.lane[1] = engine.targetLane[1] = engine.drawnLane[1] = 0;
     engine.reevaluate[0] = true;
@@ -343,13 +344,11 @@ TEST(RaceEngineRace, RunnersFarPastTheLineKeepToTheCourse)
 TEST(RaceEngineFinish, NosesLevelAfterTheShiftDeadHeatInRunnerOrder)
 {
     GameRandom random;
-    random.Seed(1);
     CRaceEngine engine;
     // Runner 0 is a unit behind runner 1 but one stride unit further forward
     // with its nose: both noses reach 9995.
-    LoadField(engine, {{.gaitPhase = PhaseForOffset(3)}, {.gaitPhase = PhaseForOffset(2)}, {}});
-    engine.StartRace(random);
-    PrepareStretch(engine, {9982.0, 9983.0, 9000.0});
+    StartOnStretch(engine, random, {{.gaitPhase = PhaseForOffset(3)}, {.gaitPhase = PhaseForOffset(2)}, {}},
+                   {9982.0, 9983.0, 9000.0});
     const std::uint32_t before = random.state;
 
     EXPECT_EQ(engine.AdvanceTick(random), 2);
@@ -378,11 +377,9 @@ TEST(RaceEngineFinish, NosesLevelAfterTheShiftDeadHeatInRunnerOrder)
 TEST(RaceEngineFinish, OnlyPlacesUpToThirdCountTowardsTheTopThree)
 {
     GameRandom random;
-    random.Seed(1);
     CRaceEngine engine;
-    LoadField(engine, {{.gaitPhase = 7}, {.gaitPhase = 7}, {.gaitPhase = 7}, {.gaitPhase = 7}});
-    engine.StartRace(random);
-    PrepareStretch(engine, {9988.0, 9988.0, 9980.5, 9980.5});
+    StartOnStretch(engine, random, {{.gaitPhase = 7}, {.gaitPhase = 7}, {.gaitPhase = 7}, {.gaitPhase = 7}},
+                   {9988.0, 9988.0, 9980.5, 9980.5});
 
     EXPECT_EQ(engine.AdvanceTick(random), 2); // a dead heat for first and second
     EXPECT_EQ(engine.AdvanceTick(random), 1); // one for third and fourth
@@ -394,11 +391,8 @@ TEST(RaceEngineFinish, OnlyPlacesUpToThirdCountTowardsTheTopThree)
 TEST(RaceEngineFinish, RunnerBehindTheShiftedLeaderFinishesATickLater)
 {
     GameRandom random;
-    random.Seed(1);
     CRaceEngine engine;
-    LoadField(engine, {{.gaitPhase = 7}, {.gaitPhase = 7}});
-    engine.StartRace(random);
-    PrepareStretch(engine, {9983.0, 9985.0});
+    StartOnStretch(engine, random, {{.gaitPhase = 7}, {.gaitPhase = 7}}, {9983.0, 9985.0});
 
     // Both noses pass the line (9993 and 9995); shifting for runner 0 first
     // and then for runner 1 leaves runner 1 on the line and runner 0 behind it.
