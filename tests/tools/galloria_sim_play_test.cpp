@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -30,7 +31,12 @@ protected:
         return Sim(words);
     }
 
-    const fs::path folder_ = fs::temp_directory_path() / "galloria_sim_play_test";
+    // A folder of the test's own, so tests run side by side never share a game.
+    const fs::path folder_ =
+        fs::temp_directory_path() /
+        ("galloria_sim_play_test_" +
+         std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
+         std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
 };
 
 TEST_F(GalloriaSimPlay, AScriptThatCannotBeUnderstoodRunsNothingAndNamesItsLine)
