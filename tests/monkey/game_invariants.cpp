@@ -122,7 +122,9 @@ std::optional<std::string> GameInvariants::CheckModalWindows()
 {
     std::vector<const QWidget*> modals;
     for (const QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() && window->isModal())
+        // Qt's own file dialog asks its questions as it sees fit; the game's windows are checked.
+        const bool overFileDialog = window->parentWidget() && window->parentWidget()->inherits("QFileDialog");
+        if (window->isVisible() && window->isModal() && !overFileDialog)
             modals.push_back(window);
     }
     for (const QWidget* a : modals) {
