@@ -179,8 +179,8 @@ void Monkey::ChooseEvent()
         return PressKey(*top);
     if (roll < 98)
         return TypeText(*top);
-    Do("close " + Describe(*top).toStdString(), [top = QPointer<QWidget>(top)] {
-        if (top)
+    Do("close " + Describe(*top).toStdString(), [this, top = QPointer<QWidget>(top)] {
+        if (top && !Racing())
             top->close();
     });
 }
