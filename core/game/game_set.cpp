@@ -220,11 +220,13 @@ void Game::EndSet()
     --state.raceCounter;
     state.raceIndex = RaceIndexOf(state.raceCounter);
     if (!state.raceSettled) {
-        // The race was never run: the money of its bets goes back.
+        // The race was never run: the money of its bets goes back, and the
+        // bets with it, so no bet is left whose stake was not paid.
         for (PlayerSlot& player : state.players) {
             if (player.InGame())
                 player.balance =
                     state.raceIndex == 0 ? player.startBalance : player.balanceAfterRace[state.raceIndex - 1];
+            player.bets.Clear();
         }
     }
 

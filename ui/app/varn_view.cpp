@@ -31,6 +31,7 @@
 #include "stable/horse_database_dlg.h"
 #include "stable/new_horse_editor_dlg.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QKeyEvent>
@@ -409,7 +410,10 @@ void CVarnView::keyPressEvent(QKeyEvent* event)
 
 MessageAnswer CVarnView::ShowMessage(std::string_view text, MessageKind kind)
 {
-    return ShowGameMessage(this, Text(text), kind);
+    // Over the window that asks (a stable window, say), so the box opens on
+    // it and is the one modal window the player answers, not one beside it.
+    QWidget* asking = QApplication::activeModalWidget();
+    return ShowGameMessage(asking != nullptr ? asking : this, Text(text), kind);
 }
 
 void CVarnView::ShowNotice(std::span<const std::string_view> lines, bool praise, int amount)
