@@ -24,16 +24,26 @@ QString Code(GameLanguage language)
     return QString::fromLatin1(LanguageCode(language));
 }
 
+QTranslator& GameCatalogue()
+{
+    static QTranslator catalogue;
+    return catalogue;
+}
+
+void RemoveGameCatalogue()
+{
+    QCoreApplication::removeTranslator(&GameCatalogue());
+    SetScreenTextTranslator(nullptr);
+}
+
 } // namespace
 
 bool InstallCatalogue(const QString& name)
 {
-    static QTranslator catalogue;
-    QCoreApplication::removeTranslator(&catalogue);
-    SetScreenTextTranslator(nullptr);
-    if (!catalogue.load(QStringLiteral(":/i18n/") + name))
+    RemoveGameCatalogue();
+    if (!GameCatalogue().load(QStringLiteral(":/i18n/") + name))
         return false;
-    QCoreApplication::installTranslator(&catalogue);
+    QCoreApplication::installTranslator(&GameCatalogue());
     SetScreenTextTranslator(&TranslateForCore);
     return true;
 }
@@ -41,9 +51,11 @@ bool InstallCatalogue(const QString& name)
 GameLanguage InstallGameLanguage(GameLanguage chosen)
 {
     spokenLanguage = SpokenLanguage(chosen, QLocale::system().name().toStdString());
-    const bool english = spokenLanguage == GameLanguage::English;
-    // A copy built without the language's catalogue speaks English.
-    if (!InstallCatalogue(english ? QString() : QStringLiteral("galloria_") + Code(spokenLanguage)))
+    // English is the sources' own language; a copy built without the
+    // language's catalogue speaks English too.
+    if (spokenLanguage == GameLanguage::English)
+        RemoveGameCatalogue();
+    else if (!InstallCatalogue(QStringLiteral("galloria_") + Code(spokenLanguage)))
         spokenLanguage = GameLanguage::English;
     // Qt's own dialogs (choosing a file or a colour) speak it too where the
     // system holds Qt's catalogue of the language.
