@@ -44,7 +44,8 @@ pid_t Start(const std::vector<std::string>& words)
     argv.push_back(nullptr);
     const pid_t child = fork();
     if (child == 0) {
-        freopen("/dev/null", "w", stdout);
+        if (freopen("/dev/null", "w", stdout) == nullptr)
+            _exit(127);
         execv(GALLORIA_SIM, argv.data());
         _exit(127);
     }
