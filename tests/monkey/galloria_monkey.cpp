@@ -1,8 +1,10 @@
 // galloria-monkey: plays the real game window offscreen with seeded random
 // input and checks the game's invariants after every event.
-//   galloria-monkey [--seed S] [--events N] [--size 640|800|1024]
+//   galloria-monkey [--seed S] [--events N] [--size 640|800|1024] [--log]
 // Without --seed the seed comes from the clock; it is printed either way. A
-// failure prints the seed and the last events, and the same arguments replay it.
+// failure prints the seed and the last events, and the same arguments replay
+// it event for event: the trace printed at the end is the same. --log prints
+// every event.
 #include "monkey.h"
 
 #include "game/game_settings.h"
@@ -30,6 +32,7 @@ using galloria::Monkey;
 std::atomic<Monkey*> running = nullptr;
 std::uint32_t seed = 0;
 long events = 3000;
+std::string sizeOption;            // " --size W" when the run was given one
 constexpr int kAnswerSeconds = 10; // the event loop must answer within this
 
 void Report(const char* why)
@@ -39,7 +42,8 @@ void Report(const char* why)
                  monkey->EventsDone(), events, seed, why);
     for (const std::string& event : monkey->LastEvents())
         std::fprintf(stderr, "  %s\n", event.c_str());
-    std::fprintf(stderr, "Replay: galloria-monkey --seed %u --events %ld\n", seed, events);
+    std::fprintf(stderr, "Replay: galloria-monkey --seed %u --events %ld%s\n", seed, events,
+                 sizeOption.c_str());
 }
 
 // A crash, an uncaught exception or an exit of the game's own still reports what led to it.
@@ -78,19 +82,30 @@ int main(int argc, char** argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     seed = static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
     std::optional<galloria::SizeClass> size;
-    for (int i = 1; i + 1 < argc; i += 2) {
+    bool log = false;
+    for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
-        const long value = std::strtol(argv[i + 1], nullptr, 10);
-        if (option == "--seed")
-            seed = static_cast<std::uint32_t>(value);
-        else if (option == "--events")
-            events = value;
-        else if (option == "--size")
-            size = galloria::SizeClassForScreenWidth(static_cast<int>(value));
-        else
+        if (option == "--log") {
+            log = true;
+            continue;
+        }
+        const char* value = i + 1 < argc ? argv[++i] : "";
+        char* end = nullptr;
+        const long number = std::strtol(value, &end, 10);
+        if (*value == '\0' || *end != '\0' || number < 0 ||
+            (option != "--seed" && option != "--events" && option != "--size"))
             return std::fprintf(stderr,
-                                "usage: galloria-monkey [--seed S] [--events N] [--size 640|800|1024]\n"),
+                                "usage: galloria-monkey [--seed S] [--events N] [--size 640|800|1024] "
+                                "[--log]\n"),
                    2;
+        if (option == "--seed")
+            seed = static_cast<std::uint32_t>(number);
+        else if (option == "--events")
+            events = number;
+        else {
+            size = galloria::SizeClassForScreenWidth(static_cast<int>(number));
+            sizeOption = std::string(" --size ") + value;
+        }
     }
     QApplication application(argc, argv);
     QTemporaryDir home;
@@ -104,6 +119,8 @@ int main(int argc, char** argv)
     std::printf("galloria-monkey: seed %u, %ld events\n", seed, events);
     std::fflush(stdout);
     Monkey monkey(seed, events, size, folder.toStdString());
+    if (log)
+        monkey.LogEvents();
     running = &monkey;
     for (int signal : {SIGSEGV, SIGABRT, SIGFPE, SIGILL, SIGBUS})
         std::signal(signal, OnSignal);
@@ -115,6 +132,7 @@ int main(int argc, char** argv)
         Report(failure->c_str());
     running = nullptr;
     if (!failure)
-        std::printf("galloria-monkey: %ld events, no failure\n", events);
+        std::printf("galloria-monkey: %ld events, no failure, trace %016llx\n", events,
+                    static_cast<unsigned long long>(monkey.Trace()));
     return failure ? 1 : 0;
 }

@@ -15,7 +15,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
 #include <array>
+#include <cstdio>
 
 namespace galloria {
 namespace {
@@ -79,6 +81,8 @@ void Monkey::OpenFrame()
     frame_->View().GameObject().seedClock = [this] { return ++clockSeeds_ * 2654435761u; };
     frame_->show();
     last_.push_back("open the window at " + std::to_string(LayoutWidth(size)));
+    if (log_)
+        std::printf("%s\n", last_.back().c_str());
 }
 
 void Monkey::Tick()
@@ -87,6 +91,9 @@ void Monkey::Tick()
     // While the odds are calculated the game takes no input from the player.
     if (pending_ || failure_ || frame_->View().GameObject().state.oddsSimulationActive)
         return;
+    // What the last event set off (a window made active, given the focus) is
+    // done before the next is chosen, whenever Qt would have got to it.
+    QCoreApplication::processEvents();
     for (auto fault : {GameInvariants::CheckModalWindows(), GameInvariants::CheckFiles(folder_),
                        invariants_.CheckMoney(frame_->View().GameObject())}) {
         if (fault)
@@ -101,13 +108,27 @@ void Monkey::Tick()
     if (!frame_->isVisible()) {
         if (QWidget* modal = QApplication::activeModalWidget())
             return (void)modal->close();
-        if (running_ > 0)
+        if (!modalsAtStart_.empty())
             return;
         delete frame_;
         OpenFrame();
     }
+    if (!Racing())
+        racePauseDrawn_ = false;
+    if (BetweenSteps()) {
+        // A shown race runs here: it may be paused once, at its start, the
+        // same in every replay; otherwise it is left to run.
+        if (!Racing() || racePauseDrawn_)
+            return;
+        racePauseDrawn_ = true;
+        if (Draw(3) != 0)
+            return;
+    }
     ++done_;
-    ChooseEvent();
+    if (BetweenSteps())
+        PressKey(frame_->View());
+    else
+        ChooseEvent();
     while (last_.size() > kEventsKept)
         last_.pop_front();
 }
@@ -122,7 +143,11 @@ void Monkey::Fail(std::string why)
 // loop, and the timer must go on ticking there to act inside it.
 void Monkey::Do(std::string what, std::function<void()> action)
 {
+    for (const char letter : what)
+        trace_ = (trace_ ^ static_cast<unsigned char>(letter)) * 1099511628211ull;
     last_.push_back(std::to_string(done_) + ": " + what);
+    if (log_)
+        std::printf("%s\n", last_.back().c_str());
     pending_ = true;
     // A player cannot reach a window another modal one has just covered.
     QTimer::singleShot(0, this,
@@ -131,10 +156,15 @@ void Monkey::Do(std::string what, std::function<void()> action)
                            if (QApplication::activeModalWidget() != modal ||
                                frame_->View().GameObject().state.oddsSimulationActive)
                                return;
-                           ++running_;
+                           modalsAtStart_.push_back(modal);
                            action();
-                           --running_;
+                           modalsAtStart_.pop_back();
                        });
+}
+
+bool Monkey::BetweenSteps() const
+{
+    return !modalsAtStart_.empty() && QApplication::activeModalWidget() == modalsAtStart_.back();
 }
 
 bool Monkey::Racing() const
@@ -153,8 +183,13 @@ QWidget* Monkey::TopWindow()
         if (window->isVisible() && !qobject_cast<QMenu*>(window) && window->windowType() != Qt::ToolTip)
             windows.push_back(window);
     }
-    return windows.empty() ? nullptr
-                           : windows[static_cast<std::size_t>(Draw(static_cast<int>(windows.size())))];
+    if (windows.empty())
+        return nullptr;
+    // Qt lists its windows in no fixed order; a replay needs one.
+    std::ranges::sort(windows, {}, [](const QWidget* window) {
+        return std::pair(QString::fromLatin1(window->metaObject()->className()), window->windowTitle());
+    });
+    return windows[static_cast<std::size_t>(Draw(static_cast<int>(windows.size())))];
 }
 
 void Monkey::ChooseEvent()
@@ -162,11 +197,21 @@ void Monkey::ChooseEvent()
     QWidget* top = TopWindow();
     if (top == nullptr)
         return Do("nothing to act on", [] {});
-    // Closing during a race ends the program on purpose, so a race is left to run.
-    if (Racing() && (qobject_cast<QMenu*>(top) || top == frame_))
-        return PressKey(*top);
+    // Offscreen, a window shown is made active a moment later, when Qt's
+    // event for it arrives; made active here, the widget that takes the keys
+    // is the same in every replay.
+    if (!top->isActiveWindow() && qobject_cast<QMenu*>(top) == nullptr) {
+        QT_WARNING_PUSH
+        QT_WARNING_DISABLE_DEPRECATED
+        QApplication::setActiveWindow(top);
+        QT_WARNING_POP
+    }
     const bool dialog = top != frame_ && !qobject_cast<QMenu*>(top);
     const int roll = Draw(100);
+    // Qt's file dialog lists the folder in the background, so what its views
+    // hold at a given moment differs from run to run: it is only filled in or closed.
+    if (qobject_cast<QFileDialog*>(top) != nullptr)
+        return roll < 70 ? FillForm(*top) : CloseWindow(*top);
     if (dialog && roll < 30)
         return qobject_cast<CBettingWindowDlg*>(top) && roll < 15 ? BuyBet() : FillForm(*top);
     if (roll < 45)
@@ -179,7 +224,12 @@ void Monkey::ChooseEvent()
         return PressKey(*top);
     if (roll < 98)
         return TypeText(*top);
-    Do("close " + Describe(*top).toStdString(), [this, top = QPointer<QWidget>(top)] {
+    CloseWindow(*top);
+}
+
+void Monkey::CloseWindow(QWidget& top)
+{
+    Do("close " + Describe(top).toStdString(), [this, top = QPointer<QWidget>(&top)] {
         if (top && !Racing())
             top->close();
     });
@@ -238,28 +288,44 @@ void Monkey::TriggerMenu()
     });
 }
 
+// The widget a key goes to: the window or one of its widgets that take the
+// keyboard, given the focus first as a click or Tab would give it, so that
+// what has the focus never depends on when Qt made the window active.
+QWidget* Monkey::KeyTarget(QWidget& top)
+{
+    std::vector<QWidget*> takers = {&top};
+    for (QWidget* child : Usable<QWidget>(top)) {
+        if ((child->focusPolicy() & Qt::TabFocus) != 0 && child->window() == &top)
+            takers.push_back(child);
+    }
+    return takers[static_cast<std::size_t>(Draw(static_cast<int>(takers.size())))];
+}
+
 void Monkey::PressKey(QWidget& top)
 {
-    QWidget* target = top.focusWidget() ? top.focusWidget() : &top;
+    QWidget* target = KeyTarget(top);
     // Only Escape while a race runs, so no menu item is chosen then.
     const Qt::Key key = Racing() ? Qt::Key_Escape : kKeys[static_cast<std::size_t>(Draw(kKeys.size()))];
     Do("key " + QKeySequence(key).toString().toStdString() + " to " + Describe(*target).toStdString(),
        [target = QPointer<QWidget>(target), key] {
-           if (target)
-               QTest::keyClick(target, key);
+           if (!target)
+               return;
+           target->setFocus();
+           QTest::keyClick(target, key);
        });
 }
 
 void Monkey::TypeText(QWidget& top)
 {
-    QWidget* target = top.focusWidget() ? top.focusWidget() : &top;
+    QWidget* target = KeyTarget(top);
     const QString text = kTexts[static_cast<std::size_t>(Draw(kTexts.size()))];
     Do("type " + text.left(20).toStdString() + " into " + Describe(*target).toStdString(),
        [target = QPointer<QWidget>(target), text] {
-           if (target)
-               for (const QChar letter : text) // as typed: any letter, not only ASCII ones
-                   QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(letter),
-                                       Qt::NoModifier);
+           if (!target)
+               return;
+           target->setFocus();
+           for (const QChar letter : text) // as typed: any letter, not only ASCII ones
+               QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(letter), Qt::NoModifier);
        });
 }
 
