@@ -411,7 +411,7 @@ Run ParseExpect(const LineParser& line)
     line.Fail(
         "balance, race, phase, message, menu, file, hall, horses, payout, set-end, shown, sound, played, "
         "title, "
-        "set-result, setting, players, runner, field, odds, horse, names-shown or file-line after "
+        "set-result, setting, players, runner, field, odds, board, horse, names-shown or file-line after "
         "expect, not \"" +
         what + "\"");
 }

@@ -1,12 +1,10 @@
-// What the game sends beyond the window's text, which the scenario scripts
-// (tests/scenarios) cannot see: a shown race's animation hooks and sounds, and
-// the payout board's owners. The game's sessions of play, and the sounds of
-// unshown ones, are scenario scripts.
+// What a shown race sends beyond the window's text, through the animation
+// hook that the scenario scripts (tests/scenarios) never drive: its sounds,
+// its photos and a pause cancelled. The game's sessions of play are scenario
+// scripts.
 #include "game/game.h"
 
 #include "game/game_in_folder.h"
-#include "game/race_payout_board.h"
-#include "stable/owners.h"
 
 #include <gtest/gtest.h>
 
@@ -21,32 +19,6 @@ int Count(const std::vector<std::string>& texts, std::string_view text)
 }
 
 class GameSet : public ::testing::Test, public testing::GameInFolder {};
-
-TEST_F(GameSet, ThePayoutBoardListsTheFinishersWithTheirOwnersWhenOwnershipIsOn)
-{
-    StartSet({"Ann"});
-    game->RaceOrNextRace();
-    PayoutBoardView board = RacePayoutBoard(*game);
-    ASSERT_EQ(static_cast<int>(board.rows.size()), game->CurrentFieldSize());
-    for (int place = 0; place < game->CurrentFieldSize(); ++place)
-        EXPECT_EQ(board.rows[place].name, game->RunnerName(game->engine.finishOrder[place])) << place;
-    EXPECT_EQ(board.rows[0].owner, "");
-
-    // The next race's runners all belong to Lee; the board shows it once
-    // ownership is on.
-    game->RaceOrNextRace();
-    game->settings.ownershipSetting = 0;
-    OwnerBook book;
-    book.folder = folder.Path();
-    for (int runner = 0; runner < game->CurrentFieldSize(); ++runner)
-        book.AddRelation(game->RunnerName(runner), "Lee");
-    ASSERT_TRUE(book.WriteRelations());
-    game->RaceOrNextRace();
-    board = RacePayoutBoard(*game);
-    ASSERT_FALSE(board.rows.empty());
-    EXPECT_EQ(board.rows[0].owner, "Lee");
-    EXPECT_EQ(board.rows.back().owner, "Lee");
-}
 
 TEST_F(GameSet, AShownRaceCheersOnceAndACancelledPauseFinishesItUnshown)
 {
