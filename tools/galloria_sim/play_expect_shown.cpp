@@ -1,13 +1,14 @@
 // The expectations of what the window shows beyond balances and phases: its
 // title, the set results grid, the stored settings, the names
-// dialog, the current race's field and odds, the horse database and the lines
-// of the files the game writes.
+// dialog, the current race's field and odds, the payout board, the horse
+// database and the lines of the files the game writes.
 #include "play_line_parser.h"
 #include "play_runner.h"
 
 #include "base/settings_store.h"
 #include "betting/odds.h"
 #include "game/game_settings.h"
+#include "game/race_payout_board.h"
 #include "stable/horse_database_model.h"
 
 #include <algorithm>
@@ -157,6 +158,16 @@ Run ParseShownExpect(const LineParser& line)
                 boxes += Quoted(box);
             }
             return boxes;
+        });
+    }
+    if (what == "board") {
+        line.Arguments(4, 4, "expect board PLACE \"NAME\" \"OWNER\"");
+        const int place = static_cast<int>(line.Integer(2, 1, kMaxFieldSize, "a place"));
+        return Compare(Quoted(line.Word(3)) + " " + Quoted(line.Word(4)), [place](PlayRunner& runner) {
+            const PayoutBoardView board = RacePayoutBoard(runner.game());
+            if (place > static_cast<int>(board.rows.size()))
+                return "a board of " + std::to_string(board.rows.size()) + " rows";
+            return Quoted(board.rows[place - 1].name) + " " + Quoted(board.rows[place - 1].owner);
         });
     }
     if (what == "file-line") {

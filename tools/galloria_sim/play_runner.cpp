@@ -412,6 +412,8 @@ int PlayRunner::ShownCount(ShownKind kind) const
         return static_cast<int>(host_.setTitles.size());
     case ShownKind::BettingWindows:
         return bettingWindows_;
+    case ShownKind::Sounds:
+        return static_cast<int>(host_.sounds.size());
     }
     return 0;
 }

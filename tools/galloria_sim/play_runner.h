@@ -26,7 +26,7 @@ class SettingsStore;
 namespace galloria::sim {
 
 // What the game showed, counted since the script began.
-enum class ShownKind { Messages, Notices, SetResults, BettingWindows };
+enum class ShownKind { Messages, Notices, SetResults, BettingWindows, Sounds };
 
 // A bet as a script names it: the player, the amount, the type and its legs.
 struct ScriptBet {

@@ -56,11 +56,12 @@ constexpr std::array<std::pair<std::string_view, MenuPopup>, 5> kPopupNames = {{
 }};
 
 // What the shown expectation counts, as the runner counts it.
-constexpr std::array<std::pair<std::string_view, ShownKind>, 4> kShownNames = {{
+constexpr std::array<std::pair<std::string_view, ShownKind>, 5> kShownNames = {{
     {"messages", ShownKind::Messages},
     {"notices", ShownKind::Notices},
     {"set-results", ShownKind::SetResults},
     {"betting-windows", ShownKind::BettingWindows},
+    {"sounds", ShownKind::Sounds},
 }};
 
 constexpr std::array<std::pair<std::string_view, BetType>, 6> kBetTypeNames = {{
@@ -381,7 +382,7 @@ Run ParseExpect(const LineParser& line)
         });
     }
     if (what == "shown") {
-        line.Arguments(3, 3, "expect shown messages|notices|set-results|betting-windows N");
+        line.Arguments(3, 3, "expect shown messages|notices|set-results|betting-windows|sounds N");
         const ShownKind kind = line.Choice(2, kShownNames, "what the game showed");
         const std::string count = std::to_string(line.Integer(3, 0, 1000000, "a count"));
         return Compare(count, [kind](PlayRunner& runner) { return std::to_string(runner.ShownCount(kind)); });
@@ -394,11 +395,23 @@ Run ParseExpect(const LineParser& line)
             return std::string(runner.game().sounds.Enabled() ? "on" : "off");
         });
     }
+    if (what == "played") {
+        line.Arguments(3, 3, "expect played SOUND N");
+        const std::string file = "Sounds/" + line.Word(2);
+        const std::string count = std::to_string(line.Integer(3, 0, 1000000, "a count"));
+        return Compare(count, [file](PlayRunner& runner) {
+            return std::to_string(
+                std::ranges::count_if(runner.host().sounds, [&file](const std::string& sound) {
+                    return sound == "once " + file || sound == "loop " + file;
+                }));
+        });
+    }
     if (Run shown = ParseShownExpect(line))
         return shown;
     line.Fail(
-        "balance, race, phase, message, menu, file, hall, horses, payout, set-end, shown, sound, title, "
-        "set-result, setting, players, runner, field, odds, horse, names-shown or file-line after "
+        "balance, race, phase, message, menu, file, hall, horses, payout, set-end, shown, sound, played, "
+        "title, "
+        "set-result, setting, players, runner, field, odds, board, horse, names-shown or file-line after "
         "expect, not \"" +
         what + "\"");
 }

@@ -1,13 +1,10 @@
-// What the game sends beyond the window's text, which the scenario scripts
-// (tests/scenarios) cannot see: the sounds, the animation hooks, the payout
-// board's owners and a stable cut by hand. The game's sessions of play are
-// scenario scripts.
+// What a shown race sends beyond the window's text, through the animation
+// hook that the scenario scripts (tests/scenarios) never drive: its sounds,
+// its photos and a pause cancelled. The game's sessions of play are scenario
+// scripts.
 #include "game/game.h"
 
 #include "game/game_in_folder.h"
-#include "game/race_payout_board.h"
-#include "stable/horse_database_model.h"
-#include "stable/owners.h"
 
 #include <gtest/gtest.h>
 
@@ -16,89 +13,12 @@
 namespace galloria {
 namespace {
 
-using testing::BuyWin;
-
 int Count(const std::vector<std::string>& texts, std::string_view text)
 {
     return static_cast<int>(std::ranges::count(texts, std::string(text)));
 }
 
 class GameSet : public ::testing::Test, public testing::GameInFolder {};
-
-TEST_F(GameSet, ThePayoutBoardListsTheFinishersWithTheirOwnersWhenOwnershipIsOn)
-{
-    StartSet({"Ann"});
-    game->RaceOrNextRace();
-    PayoutBoardView board = RacePayoutBoard(*game);
-    ASSERT_EQ(static_cast<int>(board.rows.size()), game->CurrentFieldSize());
-    for (int place = 0; place < game->CurrentFieldSize(); ++place)
-        EXPECT_EQ(board.rows[place].name, game->RunnerName(game->engine.finishOrder[place])) << place;
-    EXPECT_EQ(board.rows[0].owner, "");
-
-    // The next race's runners all belong to Lee; the board shows it once
-    // ownership is on.
-    game->RaceOrNextRace();
-    game->settings.ownershipSetting = 0;
-    OwnerBook book;
-    book.folder = folder.Path();
-    for (int runner = 0; runner < game->CurrentFieldSize(); ++runner)
-        book.AddRelation(game->RunnerName(runner), "Lee");
-    ASSERT_TRUE(book.WriteRelations());
-    game->RaceOrNextRace();
-    board = RacePayoutBoard(*game);
-    ASSERT_FALSE(board.rows.empty());
-    EXPECT_EQ(board.rows[0].owner, "Lee");
-    EXPECT_EQ(board.rows.back().owner, "Lee");
-}
-
-TEST_F(GameSet, ATooSmallStableIsRefusedBeforeTheNames)
-{
-    Stable small;
-    small.folder = folder.Path();
-    ASSERT_TRUE(ReadStableFile(folder.Path() / "data" / "Stable.dat", small).ok());
-    WriteStableFile(folder.Path() / "data" / "Stable.dat", std::span(small.records, 100));
-    StartSet({"Ann"});
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_NE(host.messages[0].find("100"), std::string::npos);
-    EXPECT_EQ(game->menus.Phase(), GamePhase::NoSet);
-    EXPECT_EQ(game->state.playerCount, 0);
-}
-
-TEST_F(GameSet, WithSoundOffNothingReachesTheSoundSink)
-{
-    store.SetInt("Settings", "SoundOn", 1);
-    host.sounds.clear();
-    MakeGame();
-    host.bettor = [](BettingWindowModel& window) { BuyWin(window, 0, 10, 1); };
-    StartSet({"Ann"});
-    RunAndMoveOn();
-    EXPECT_TRUE(host.sounds.empty());
-}
-
-TEST_F(GameSet, SoundTurnedOffInTheOptionsIsSilentAtOnceAndTheStableWindowsPop)
-{
-    HorseDatabaseModel database(game->stable);
-    host.sounds.clear();
-    game->OpenHorseDatabase(database);
-    EXPECT_EQ(host.sounds, std::vector<std::string>{"once Sounds/gxpop.wav"});
-    GameSettings quiet = game->settings;
-    quiet.soundSetting = 1;
-    host.options = {.saved = quiet, .resetRequested = false};
-    game->GameOptions();
-    EXPECT_FALSE(game->sounds.Enabled());
-}
-
-TEST_F(GameSet, ASoundedSetPlaysTheStartTheProgramAndTheWindow)
-{
-    host.bettor = [](BettingWindowModel& window) { BuyWin(window, 0, 10, 1); };
-    StartSet({"Ann"});
-    for (const char* sound :
-         {"once Sounds/gxstart.wav", "once Sounds/gxprogram.wav", "once Sounds/gxcancel.wav"})
-        EXPECT_GT(Count(host.sounds, sound), 0) << sound;
-    game->RaceOrNextRace();
-    EXPECT_GT(Count(host.sounds, "once Sounds/gxneigh.wav"), 0);
-    EXPECT_EQ(Count(host.sounds, "once Sounds/gxcheer.wav"), 0) << "no cheer for a race not shown";
-}
 
 TEST_F(GameSet, AShownRaceCheersOnceAndACancelledPauseFinishesItUnshown)
 {

@@ -97,23 +97,6 @@ TEST(RaceProgramDraw, EverySeedGivesASoundSetOfTenRaces)
         << "every field size from 6 to 12 comes up";
 }
 
-TEST(RaceProgramDraw, TheSameSeedDrawsTheSameProgram)
-{
-    const auto stable = MakeStable(400);
-    GameRandom random;
-    RaceProgram first;
-    RaceProgram second;
-    random.Seed(4242);
-    DrawRaceProgram(first, *stable, random);
-    random.Seed(4242);
-    DrawRaceProgram(second, *stable, random);
-    for (int race = 0; race < kRacesPerSet; ++race) {
-        EXPECT_EQ(first.purse[race], second.purse[race]);
-        for (int post = 0; post < kMaxFieldSize; ++post)
-            EXPECT_EQ(first.runners[race][post], second.runners[race][post]);
-    }
-}
-
 TEST(RaceProgramDraw, HorsesOfTheRaceClassAreFavoured)
 {
     // With every class in the stable, most runners stand within five of the
@@ -172,7 +155,7 @@ std::unique_ptr<Stable> StartingStable(int count = Stable::kMaxHorses)
 
 // FNV-1a over every purse, field size and post of the programs of seeds
 // 1..50, and the generator's next value after each draw, so a change in the
-// number of draws taken shows too.
+// number of draws taken shows too. Pinned, it also holds a seed to one program.
 std::uint64_t ProgramsChecksum(const Stable& stable)
 {
     std::uint64_t hash = 14695981039346656037ull;

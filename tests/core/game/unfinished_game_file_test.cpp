@@ -181,22 +181,6 @@ TEST(UnfinishedGameFile, RoundTripIsByteForByte)
     }
 }
 
-TEST(UnfinishedGameFile, SavingBeforeTheRaceIsRunResumesItAndGivesTheStakesBack)
-{
-    RaceSetState state = SampleState();
-    state.raceSettled = false;
-    state.players[0].bets.Add(Bet{.description = "a", .amount = 200, .type = BetType::Win});
-    state.players[0].bets.Add(Bet{.description = "b", .amount = 50, .type = BetType::Show});
-    state.players[0].balance -= 250;
-    // The bets are not saved, so their money goes back into the balance.
-    EXPECT_TRUE(
-        FormatUnfinishedGame(state, "3-7-2003").starts_with("3-7-2003\r\n3\r\n13\r\nAnn\r\n12500 10000\r\n"));
-
-    state.raceSettled = true; // settled: the balance already holds the race's payouts
-    EXPECT_TRUE(
-        FormatUnfinishedGame(state, "3-7-2003").starts_with("3-7-2003\r\n4\r\n14\r\nAnn\r\n12250 10000\r\n"));
-}
-
 TEST(UnfinishedGameFile, AFileCutAfterAnyLineKeepsWhatItHolds)
 {
     const std::vector<std::string> lines = SplitLines(kSampleFile);
