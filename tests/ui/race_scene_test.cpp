@@ -133,18 +133,32 @@ TEST(RaceScene, RunnersStandWhereTheCameraPutsThem)
     }
 }
 
-TEST(RaceScene, LowQualityHasNoMapAndHighHasTheClock)
+TEST(RaceScene, LowQualityHasNoMapAndHighHasItWithTheClock)
 {
     const CRaceEngine engine = RaceUntil(4000);
     const QRect map(608, 472, 333, 208);
+    const QImage high = LargeFrame(engine, 0);
+    const QImage low = LargeFrame(engine, 2);
     const auto grassInMap = [&](const QImage& image) {
         int grass = 0;
         for (int x = map.left(); x < map.right(); x += 7)
             grass += image.pixel(x, map.top() + 4) == kGrass;
         return grass;
     };
-    EXPECT_EQ(grassInMap(LargeFrame(engine, 2)), 0);
-    EXPECT_GT(grassInMap(LargeFrame(engine, 0)), 10);
+    EXPECT_EQ(grassInMap(low), 0);
+    EXPECT_GT(grassInMap(high), 10);
+    // The clock's pale yellow figures stand in the middle of the map.
+    const auto clockInk = [&](const QImage& image) {
+        int ink = 0;
+        for (int y = map.center().y() - 25; y < map.center().y() + 25; ++y)
+            for (int x = map.center().x() - 80; x < map.center().x() + 80; ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                ink += qRed(pixel) > 220 && qGreen(pixel) > 220 && qBlue(pixel) > 100 && qBlue(pixel) < 190;
+            }
+        return ink;
+    };
+    EXPECT_EQ(clockInk(low), 0);
+    EXPECT_GT(clockInk(high), 30);
 }
 
 TEST(RaceScene, HighTexturesTheCourseInItsColoursWhileMediumStaysPlain)

@@ -14,6 +14,7 @@
 #include <array>
 #include <cmath>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -346,43 +347,30 @@ TEST_P(RunnerNumber, NumberRidesTheSaddleWhole)
 
 TEST(RunnerSprites, AreMadeForTheFieldAndReleased)
 {
-    const std::vector<std::uint32_t> colours = {0x00203E7A, 0x002A54A8, 0x00263A58, 0x00A0A6A8,
-                                                0x00201E22, 0x006096D6, 0x00E0E8EC, 0x00305070};
+    // Twelve runners in the coats of a stable: bays, chestnuts, browns,
+    // greys, a black, a palomino and a white.
+    const std::vector<std::uint32_t> coats = {0x00203E7A, 0x002A54A8, 0x00263A58, 0x00A0A6A8,
+                                              0x00201E22, 0x006096D6, 0x00E0E8EC, 0x001E3A76,
+                                              0x002C56AC, 0x00223650, 0x00989C9E, 0x00183070};
     RunnerSprites sprites;
     EXPECT_FALSE(sprites.Made());
     EXPECT_TRUE(sprites.Strip(0).isNull());
-    sprites.Build(colours);
+    sprites.Build(std::span(coats).first(8));
     ASSERT_TRUE(sprites.Made());
     ASSERT_EQ(sprites.Count(), 8);
-    for (int k = 0; k < 8; ++k)
-        EXPECT_EQ(sprites.Strip(k), BuildRunnerSprite(colours[k], k + 1)) << "runner " << k;
     EXPECT_TRUE(sprites.Strip(8).isNull());
     EXPECT_TRUE(sprites.Strip(-1).isNull());
 
     // A new race replaces the old field; never more than twelve runners.
-    const std::vector<std::uint32_t> crowd(14, kBay);
+    std::vector<std::uint32_t> crowd = coats;
+    crowd.insert(crowd.end(), {kBay, kBay});
     sprites.Build(crowd);
-    EXPECT_EQ(sprites.Count(), 12);
-    EXPECT_EQ(sprites.Strip(11), BuildRunnerSprite(kBay, 12));
+    ASSERT_EQ(sprites.Count(), 12);
+    for (int k = 0; k < 12; ++k)
+        EXPECT_EQ(sprites.Strip(k), BuildRunnerSprite(coats[k], k + 1)) << "runner " << k;
     EXPECT_TRUE(sprites.Strip(12).isNull());
 
-    sprites.Release();
-    EXPECT_FALSE(sprites.Made());
-    EXPECT_EQ(sprites.Count(), 0);
-    EXPECT_TRUE(sprites.Strip(0).isNull());
-}
-
-TEST(RunnerSprites, Screenshot)
-{
-    if (!ScreenshotsWanted())
-        GTEST_SKIP() << "GALLORIA_SCREENSHOT_DIR is not set";
-    // Twelve runners in the coats of a stable: bays, chestnuts, browns,
-    // greys, a black, a palomino and a white.
-    const std::array<std::uint32_t, 12> coats = {0x00203E7A, 0x002A54A8, 0x00263A58, 0x00A0A6A8,
-                                                 0x00201E22, 0x006096D6, 0x00E0E8EC, 0x001E3A76,
-                                                 0x002C56AC, 0x00223650, 0x00989C9E, 0x00183070};
-    RunnerSprites sprites;
-    sprites.Build(coats);
+    // The field on the course's dirt, for looking at.
     QImage sheet(kStripWidth, kSpriteHeight * 12, QImage::Format_RGB32);
     sheet.fill(QColor(0xAA, 0x5E, 0x00));
     QPainter painter(&sheet);
@@ -390,6 +378,11 @@ TEST(RunnerSprites, Screenshot)
         painter.drawImage(0, kSpriteHeight * k, sprites.Strip(k));
     painter.end();
     SaveScreenshot(sheet, QStringLiteral("sprites.png"));
+
+    sprites.Release();
+    EXPECT_FALSE(sprites.Made());
+    EXPECT_EQ(sprites.Count(), 0);
+    EXPECT_TRUE(sprites.Strip(0).isNull());
 }
 
 } // namespace

@@ -89,22 +89,8 @@ TEST(DatabaseSortKey, ReplacesNoTimeAndDollarsAndPadsAllButTheName)
         EXPECT_EQ(DatabaseSortKey(c.text, c.column), c.key) << c.text << " in column " << c.column;
 }
 
-TEST(DatabaseQuestions, CountTheSelectionAndWarnAboveTwelve)
-{
-    EXPECT_EQ(
-        DeleteHorsesQuestion(2),
-        "You have selected 2 horse(s)\nto be permanently deleted.\n\nClick OK to delete the horse(s) \nfrom "
-        "the database.");
-    EXPECT_EQ(
-        EnterHorsesQuestion(12),
-        "You have selected 12 horse(s)\nfor the next race.\n\nClick OK to enter the horse(s) \nfrom the "
-        "database.");
-    EXPECT_EQ(
-        EnterHorsesQuestion(15),
-        "You have selected 15 horse(s)\nfor the next race.\nOnly 12 will be entered.\nClick OK to enter the "
-        "horse(s)");
-}
-
+// The questions of a deletion and an entry, word for word, are a
+// scenario's (dialogs_stable_questions).
 TEST_F(HorseDatabase, ColumnsAndCellsWithAndWithoutOwners)
 {
     database.Open(false);
