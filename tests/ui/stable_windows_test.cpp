@@ -12,6 +12,7 @@
 #include "stable/horse_form_card.h"
 #include "stable/new_horse_editor_dlg.h"
 
+#include "../core/stable/six_horses.h"
 #include "window_test_helpers.h"
 
 #include <QComboBox>
@@ -186,29 +187,7 @@ protected:
     void SetUp() override
     {
         StableWindows::SetUp();
-        stable->folder = folder_;
-        const struct {
-            const char* name;
-            int time;
-            std::uint32_t won;
-        } horses[] = {{"Bravo", 370, 9000}, {"Alpha", 0, 0},       {"Echo", 352, 10000},
-                      {"Delta", 0, 0},      {"Charlie", 401, 500}, {"Foxtrot", 365, 0}};
-        stable->count = 0;
-        for (const auto& h : horses) {
-            HorseRecord& horse = stable->records[stable->count++];
-            horse = HorseRecord{};
-            SetHorseName(horse, h.name);
-            horse.speed = 50;
-            if (h.time > 0) {
-                horse.timeHistory[0] = static_cast<std::uint16_t>(h.time);
-                horse.finishHistory[0] = 2;
-                horse.earningsHistory[0] = h.won;
-                horse.oddsHistory[0] = 5.0f;
-            }
-        }
-        WriteStableFile(stable->StablePath(), {stable->records, static_cast<std::size_t>(stable->count)});
-        GameRandom random;
-        stable->Load(random);
+        testing::LoadSixHorses(*stable, folder_);
         dialog = std::make_unique<CHorseDatabaseDlg>(&parent_, *stable);
         dialog->ask = Ask();
     }

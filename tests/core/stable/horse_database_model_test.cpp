@@ -1,7 +1,7 @@
 #include "stable/horse_database_model.h"
 
-#include "base/game_random.h"
 #include "halloffame/temp_folder.h"
+#include "stable/six_horses.h"
 
 #include <gtest/gtest.h>
 
@@ -14,43 +14,9 @@ namespace fs = std::filesystem;
 using testing::ReadBytes;
 using testing::WriteBytes;
 
-struct TestHorse {
-    const char* name;
-    int bestTime;           // fifths, 0 for a horse that has not run
-    std::uint32_t earnings; // won in one race
-    int speed;
-};
-
-// Six horses of known figures: numbers 1 to 6 in this order.
-constexpr TestHorse kHorses[] = {
-    {"Bravo", 370, 9000, 40}, {"Alpha", 0, 0, 60},       {"Echo", 352, 10000, 55},
-    {"Delta", 0, 0, 30},      {"Charlie", 401, 500, 70}, {"Foxtrot", 365, 0, 45},
-};
-
 class HorseDatabase : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        stable->folder = folder.Path();
-        stable->count = 0;
-        for (const TestHorse& test : kHorses) {
-            HorseRecord& horse = stable->records[stable->count++];
-            horse = HorseRecord{};
-            SetHorseName(horse, test.name);
-            horse.speed = static_cast<std::uint8_t>(test.speed);
-            if (test.bestTime > 0) {
-                horse.timeHistory[0] = static_cast<std::uint16_t>(test.bestTime);
-                horse.timeHistory[1] = static_cast<std::uint16_t>(test.bestTime + 20);
-                horse.finishHistory[0] = 1;
-                horse.finishHistory[1] = 3;
-                horse.earningsHistory[0] = test.earnings;
-                horse.oddsHistory[0] = 4.0f;
-            }
-        }
-        WriteStableFile(stable->StablePath(), {stable->records, static_cast<std::size_t>(stable->count)});
-        GameRandom random;
-        stable->Load(random);
-    }
+    void SetUp() override { testing::LoadSixHorses(*stable, folder.Path()); }
 
     std::vector<std::string> Column(int column) const
     {
