@@ -423,15 +423,6 @@ TEST_F(GameDialogs, OptionsCancelReturnsNoSettingsAndAConfirmedResetEitherWay)
 {
     COptionsDlg dialog(&view);
 
-    // Changes then Cancel: nothing comes back.
-    WhenShown(dialog, [&] {
-        Click(dialog.SoundGroup()->button(1));
-        Click(dialog.CancelButton());
-    });
-    OptionsAnswer answer = dialog.Ask(SomeSettings());
-    EXPECT_FALSE(answer.saved.has_value());
-    EXPECT_FALSE(answer.resetRequested);
-
     // The reset is asked in a stop box; confirmed, it holds through Cancel...
     QString question;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -447,7 +438,7 @@ TEST_F(GameDialogs, OptionsCancelReturnsNoSettingsAndAConfirmedResetEitherWay)
         EXPECT_FALSE(dialog.ResetButton()->isEnabled());
         Click(dialog.CancelButton());
     });
-    answer = dialog.Ask(SomeSettings());
+    OptionsAnswer answer = dialog.Ask(SomeSettings());
     EXPECT_EQ(question, "Reset All High Score Lists?");
     EXPECT_EQ(icon, QMessageBox::Critical);
     EXPECT_FALSE(answer.saved.has_value());
@@ -470,15 +461,18 @@ TEST_F(GameDialogs, OptionsCancelReturnsNoSettingsAndAConfirmedResetEitherWay)
     EXPECT_TRUE(answer.saved.has_value());
     EXPECT_TRUE(answer.resetRequested);
 
-    // A declined question requests nothing.
+    // A declined question requests nothing; changes then Cancel bring
+    // nothing back.
     confirm = false;
     WhenShown(dialog, [&] {
         Click(dialog.ResetButton());
         EXPECT_TRUE(dialog.ResetButton()->isEnabled());
-        Click(dialog.SaveButton());
+        Click(dialog.SoundGroup()->button(1));
+        Click(dialog.CancelButton());
     });
     answer = dialog.Ask(SomeSettings());
     EXPECT_EQ(asked, 2);
+    EXPECT_FALSE(answer.saved.has_value());
     EXPECT_FALSE(answer.resetRequested);
 }
 

@@ -41,24 +41,16 @@ QRgb Opaque(QRgb pixel)
     return pixel | 0xFF000000u;
 }
 
-// Calls `visit` for every pixel of the strip, or of frame `frame` alone; x
-// counts from the strip's left edge either way.
+// Calls `visit` for every pixel of the strip, or of frame `frame` alone (x
+// counts from the strip's left edge either way), up to the first that fails
+// a check, so a fault is reported once, not at every pixel.
 void ForEachPixel(const std::function<void(int x, int y)>& visit, int frame = -1)
 {
     const int left = frame < 0 ? 0 : kSpriteFrameWidth * frame;
     const int right = frame < 0 ? kStripWidth : left + kSpriteFrameWidth;
-    for (int y = 0; y < kSpriteHeight; ++y)
-        for (int x = left; x < right; ++x)
-            visit(x, y);
-}
-
-// Runs `check` on every pixel of the strip up to the first that fails, so a
-// fault is reported once, not at every pixel.
-void CheckEachPixel(const std::function<void(int x, int y)>& check)
-{
     for (int y = 0; y < kSpriteHeight && !::testing::Test::HasFailure(); ++y)
-        for (int x = 0; x < kStripWidth && !::testing::Test::HasFailure(); ++x)
-            check(x, y);
+        for (int x = left; x < right && !::testing::Test::HasFailure(); ++x)
+            visit(x, y);
 }
 
 int CountPixels(const std::function<bool(int x, int y)>& test, int frame = -1)
@@ -111,7 +103,7 @@ TEST(RaceSpriteArt, MasksAgreeWithTheFigure)
     const Masks masks;
     for (const QImage* image : {&masks.shading, &masks.body, &masks.cloth, &masks.second, &masks.figure})
         ASSERT_EQ(image->size(), QSize(kStripWidth, kSpriteHeight));
-    CheckEachPixel([&](int x, int y) {
+    ForEachPixel([&](int x, int y) {
         const bool figure = In(masks.figure, x, y);
         // Only the rows copied onto the course are drawn.
         EXPECT_FALSE(y >= kSpriteDrawnHeight && figure) << x << "," << y;
@@ -177,7 +169,7 @@ TEST_F(RunnerSprite, IsAStripOfTheFigureAlone)
     const QImage strip = BuildRunnerSprite(kBay, 5);
     ASSERT_EQ(strip.size(), QSize(kStripWidth, kSpriteHeight));
     EXPECT_EQ(strip.format(), QImage::Format_ARGB32_Premultiplied);
-    CheckEachPixel([&](int x, int y) {
+    ForEachPixel([&](int x, int y) {
         EXPECT_EQ(qAlpha(strip.pixel(x, y)), In(masks.figure, x, y) ? 255 : 0)
             << "opaque on the figure and nothing outside it, at " << x << "," << y;
     });
@@ -198,7 +190,7 @@ TEST_F(RunnerSprite, CoatIsReadAsTheStableStoresIt)
     const QImage blue = BuildRunnerSprite(0x00996633, 3);
     const int body = BodyPixels([](int, int) { return true; });
     ASSERT_GT(body, 0);
-    CheckEachPixel([&](int x, int y) {
+    ForEachPixel([&](int x, int y) {
         const QRgb a = bay.pixel(x, y);
         const QRgb b = blue.pixel(x, y);
         EXPECT_TRUE(!In(masks.body, x, y) || Falls(qRed(a), qGreen(a), qBlue(a))) << x << "," << y;
@@ -226,7 +218,7 @@ TEST_F(RunnerSprite, SameCoatDiffersOnlyInClothNumberAndSilks)
     const QImage two = BuildRunnerSprite(0x00205080, 2);
     const QImage nine = BuildRunnerSprite(0x00205080, 9);
     const auto differs = [&](int x, int y) { return two.pixel(x, y) != nine.pixel(x, y); };
-    CheckEachPixel([&](int x, int y) {
+    ForEachPixel([&](int x, int y) {
         EXPECT_TRUE(In(masks.cloth, x, y) || In(masks.second, x, y) || !differs(x, y)) << x << "," << y;
     });
     EXPECT_GT(CountPixels([&](int x, int y) { return In(masks.cloth, x, y) && differs(x, y); }), 11 * 200);
