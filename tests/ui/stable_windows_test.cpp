@@ -12,6 +12,7 @@
 #include "stable/horse_form_card.h"
 #include "stable/new_horse_editor_dlg.h"
 
+#include "../core/halloffame/temp_folder.h"
 #include "../core/stable/six_horses.h"
 #include "window_test_helpers.h"
 
@@ -25,33 +26,20 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 namespace galloria {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string Bytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::ReadBytes;
 
-HorseRecord RecordAt(const std::string& bytes, std::size_t record)
+// A stable file as the game reads it.
+std::unique_ptr<Stable> Read(const fs::path& path)
 {
-    return DecodeHorseRecord(reinterpret_cast<const std::uint8_t*>(bytes.data() + record * kHorseRecordSize));
-}
-
-// The names of a stable file's last `count` horses.
-std::vector<std::string> LastNames(const fs::path& path, int count)
-{
-    const std::string bytes = Bytes(path);
-    std::vector<std::string> names;
-    const std::size_t records = bytes.size() / kHorseRecordSize;
-    for (std::size_t r = records - static_cast<std::size_t>(count); r < records; ++r)
-        names.emplace_back(HorseName(RecordAt(bytes, r)));
-    return names;
+    auto stable = std::make_unique<Stable>();
+    ReadStableFile(path, *stable);
+    return stable;
 }
 
 // Selects rows as a player does: a click, then Ctrl-clicks.
@@ -107,7 +95,7 @@ TEST_F(StableWindows, EditorAddsTwoHorsesThroughItsControlsToBothFiles)
     editor.chooseColour = [](const QColor&) { return std::optional<QColor>(QColor(20, 200, 60)); };
     OpenEditor(editor, false);
     editor.show();
-    const std::size_t horsesBefore = Bytes(StablePath()).size() / kHorseRecordSize;
+    const int horsesBefore = Read(StablePath())->count;
 
     // The colour box shows the chosen colour from its own inside.
     QTest::mouseClick(editor.ChangeButton(), Qt::LeftButton);
@@ -139,13 +127,15 @@ TEST_F(StableWindows, EditorAddsTwoHorsesThroughItsControlsToBothFiles)
     QTest::keyClick(editor.NameBox(), Qt::Key_Return); // OK is the default button
     EXPECT_EQ(messages.size(), 1u);
 
-    for (const fs::path& file : {StablePath(), BackupPath()})
-        EXPECT_EQ(LastNames(file, 2), (std::vector<std::string>{"Star", "Morning Glory"})) << file;
-    const std::string bytes = Bytes(StablePath());
-    ASSERT_EQ(bytes.size() / kHorseRecordSize, horsesBefore + 2);
-    const HorseRecord last = RecordAt(bytes, horsesBefore + 1);
-    EXPECT_EQ(last.stamina, 75);
-    EXPECT_EQ(ColourOfHorse(last.colour), QColor(20, 200, 60));
+    for (const fs::path& file : {StablePath(), BackupPath()}) {
+        const auto stable = Read(file);
+        ASSERT_EQ(stable->count, horsesBefore + 2) << file;
+        EXPECT_EQ(HorseName(stable->records[horsesBefore]), "Star");
+        const HorseRecord& last = stable->records[horsesBefore + 1];
+        EXPECT_EQ(HorseName(last), "Morning Glory");
+        EXPECT_EQ(last.stamina, 75);
+        EXPECT_EQ(ColourOfHorse(last.colour), QColor(20, 200, 60));
+    }
 
     QTest::mouseClick(editor.CancelButton(), Qt::LeftButton);
     EXPECT_FALSE(editor.isVisible());
@@ -171,7 +161,7 @@ TEST_F(StableWindows, EditorOffersTheOwnersAndTakesATypedOne)
     EXPECT_EQ(editor.OwnerBox()->currentText(), QStringLiteral("New Owner"))
         << "and stays for the next horse";
     editor.CancelButton()->click();
-    EXPECT_EQ(Bytes(folder_ / "data" / "relation.txt"), "        Owned Runner\tNew Owner\r\n");
+    EXPECT_EQ(ReadBytes(folder_ / "data" / "relation.txt"), "        Owned Runner\tNew Owner\r\n");
 
     editor.Model().Open(false);
     editor.ShowModel();
@@ -250,7 +240,7 @@ TEST_F(DatabaseWindow, DeletingASelectedHorseAsksFirstAndRenumbers)
     EXPECT_EQ(table->model()->rowCount(), 5);
     EXPECT_EQ(ColumnTexts(*table, 0), (QStringList{"1", "2", "3", "4", "5"}));
     EXPECT_EQ(ColumnTexts(*table, 1), (QStringList{"Bravo", "Alpha", "Echo", "Delta", "Foxtrot"}));
-    EXPECT_EQ(Bytes(stable->StablePath()).size(), 5 * kHorseRecordSize);
+    EXPECT_EQ(Read(stable->StablePath())->count, 5);
 }
 
 TEST_F(DatabaseWindow, EnteringFifteenWarnsAndCancelEmptiesTheChoice)
