@@ -202,14 +202,26 @@ TEST_F(GameDialogs, EveryDialogHasItsCaptionAnswersOkAndCancelAndFits)
     tip.Show(text);
     EXPECT_EQ(tip.result(), QDialog::Accepted);
 
-    // The odds progress and the help are not modal.
+    // The odds progress and the help are not modal. The bar follows the
+    // simulation, never past its end, and starts over when opened again; a
+    // late report while closed does not bring it back.
     COddsProgressDlg progress(&view);
-    progress.Open(kOddsProgressRange);
-    EXPECT_FALSE(progress.isModal());
-    ExpectFitsSmallScreen(progress);
-    progress.SetPosition(6);
-    SaveScreenshot(progress, "progress.png");
-    progress.Close();
+    OddsProgress& face = progress;
+    for (int opening = 0; opening < 2; ++opening) {
+        face.Open(kOddsProgressRange);
+        EXPECT_TRUE(progress.isVisible() && !progress.isModal());
+        EXPECT_EQ(progress.Range(), kOddsProgressRange);
+        EXPECT_EQ(progress.Position(), 0);
+        ExpectFitsSmallScreen(progress);
+        face.SetPosition(6);
+        EXPECT_EQ(progress.Position(), 6);
+        SaveScreenshot(progress, "progress.png");
+        face.SetPosition(kOddsProgressRange + 5);
+        EXPECT_EQ(progress.Position(), kOddsProgressRange);
+        face.Close();
+        face.SetPosition(3);
+        EXPECT_FALSE(progress.isVisible());
+    }
 
     CHelpWindow help(&view);
     EXPECT_EQ(help.windowTitle(), "Galloria Help");
@@ -219,16 +231,32 @@ TEST_F(GameDialogs, EveryDialogHasItsCaptionAnswersOkAndCancelAndFits)
     help.close();
 }
 
-TEST_F(GameDialogs, NamesDialogTurnsTypedAndPickedNamesIntoTheModelsAnswer)
+TEST_F(GameDialogs, NamesDialogTurnsTypedAndPickedNamesIntoTheModelsAnswerAndCancelKeepsTheModel)
 {
     CEnterNamesDlg dialog(&view);
     PlayerNamesModel model;
     const std::array<std::string, kPlayerSlots> opened = {"Anna", "Not In Game", "", "Ben"};
     model.Open(opened);
 
+    // Typing, then Cancel: the model keeps its names. A list entry's text
+    // cannot be typed past: it is not a name.
     WhenShown(dialog, [&] {
-        // Opens on the model: typed names as text, list entries selected and
-        // shown whole, not cut to ten letters.
+        Retype(dialog.NameBox(0)->lineEdit(), "Zed");
+        QLineEdit* notInGame = dialog.NameBox(1)->lineEdit();
+        notInGame->setFocus();
+        notInGame->end(false);
+        QTest::keyClicks(notInGame, "x");
+        EXPECT_EQ(notInGame->text(), "Not In Game");
+        Click(dialog.CancelButton());
+    });
+    EXPECT_FALSE(dialog.Ask(model));
+    EXPECT_EQ(model.Text(0), "Anna");
+    EXPECT_EQ(model.Selection(1), kNotInGameEntry);
+
+    WhenShown(dialog, [&] {
+        // The next opening shows the model, not the typing before the
+        // cancel: typed names as text, list entries selected and shown
+        // whole, not cut to ten letters.
         for (int slot = 0; slot < kPlayerSlots; ++slot)
             EXPECT_EQ(dialog.NameBox(slot)->currentText().toStdString(), opened[slot]) << "slot " << slot;
         EXPECT_EQ(dialog.NameBox(1)->currentIndex(), kNotInGameEntry);
@@ -254,47 +282,14 @@ TEST_F(GameDialogs, NamesDialogTurnsTypedAndPickedNamesIntoTheModelsAnswer)
     EXPECT_EQ(model.Selection(3), kNotInGameEntry);
 }
 
-TEST_F(GameDialogs, NamesDialogCancelLeavesTheModelAndTheNextOpeningShowsItAgain)
-{
-    CEnterNamesDlg dialog(&view);
-    PlayerNamesModel model;
-    model.Open({"Anna", "Not In Game", "Not In Game", "Not In Game"});
-
-    WhenShown(dialog, [&] {
-        Retype(dialog.NameBox(0)->lineEdit(), "Zoe");
-        // A list entry's text cannot be typed past: it is not a name.
-        QLineEdit* notInGame = dialog.NameBox(1)->lineEdit();
-        notInGame->setFocus();
-        notInGame->end(false);
-        QTest::keyClicks(notInGame, "x");
-        EXPECT_EQ(notInGame->text(), "Not In Game");
-        Click(dialog.CancelButton());
-    });
-    EXPECT_FALSE(dialog.Ask(model));
-    EXPECT_EQ(model.Text(0), "Anna");
-    EXPECT_EQ(model.Selection(1), kNotInGameEntry);
-
-    // The boxes were typed in before the cancel; a new opening shows the model.
-    WhenShown(dialog, [&] {
-        EXPECT_EQ(dialog.NameBox(0)->currentText(), "Anna");
-        Click(dialog.PlayButton());
-    });
-    ASSERT_TRUE(dialog.Ask(model));
-    const PlayerNamesAnswer answer = model.Play();
-    EXPECT_EQ(answer.names[0], "Anna");
-    EXPECT_EQ(answer.playerCount, 1);
-}
-
-TEST_F(GameDialogs, ResultsDialogShowsEveryCellOfTheGrid)
+TEST_F(GameDialogs, ResultsDialogShowsEveryCellAndOffersOnlyStoppingWhenTheModelSaysSo)
 {
     CRaceSetResultsDlg dialog(&view);
-    RaceSetResultsModel model;
-    model.Fill(FullSet(), SetEndReason::TenRacesRun);
-    dialog.Fill(model);
-
-    EXPECT_EQ(dialog.TitleLabel()->text(), QString::fromStdString(model.Title()));
-    ExpectCellsShow(dialog, model);
-    EXPECT_TRUE(dialog.ContinueButton()->isEnabled());
+    RaceSetResultsModel full;
+    full.Fill(FullSet(), SetEndReason::TenRacesRun);
+    dialog.Fill(full);
+    EXPECT_EQ(dialog.TitleLabel()->text(), QString::fromStdString(full.Title()));
+    ExpectCellsShow(dialog, full);
 
     // Every row carries its label, and the labels and cells line up in one grid.
     const auto labels = dialog.findChildren<QLabel*>();
@@ -304,7 +299,6 @@ TEST_F(GameDialogs, ResultsDialogShowsEveryCellOfTheGrid)
             return l->text() == label;
         })) << label.toStdString();
     }
-
     WhenShown(dialog, [&] {
         // Each row's cells stand on one line.
         for (int row = 0; row < RaceSetResultsModel::kRowCount; ++row) {
@@ -314,20 +308,11 @@ TEST_F(GameDialogs, ResultsDialogShowsEveryCellOfTheGrid)
         SaveScreenshot(dialog, "results.png");
         Click(dialog.ContinueButton());
     });
-    EXPECT_TRUE(dialog.Show(model));
-}
+    EXPECT_TRUE(dialog.Show(full));
 
-TEST_F(GameDialogs, ResultsDialogOffersOnlyStoppingWhenTheModelSaysSo)
-{
-    CRaceSetResultsDlg dialog(&view);
-    // A first, full set leaves the Continue button on; the quit set after it
-    // must turn it off again.
-    RaceSetResultsModel full;
-    full.Fill(FullSet(), SetEndReason::TenRacesRun);
-    dialog.Fill(full);
-
-    // Quit after three races, the second player gone and the third started
-    // with more: every cell is written again.
+    // A set quit after three races, the second player gone and the third
+    // started with more, after the full one: every cell is written again and
+    // the Continue button is off.
     RaceSetState quitState = FullSet();
     quitState.players[1].name.clear();
     quitState.players[2].startBalance = 15000;
@@ -335,7 +320,6 @@ TEST_F(GameDialogs, ResultsDialogOffersOnlyStoppingWhenTheModelSaysSo)
     RaceSetResultsModel quit;
     quit.Fill(quitState, SetEndReason::Quit);
     ASSERT_FALSE(quit.CanContinue());
-
     WhenShown(dialog, [&] {
         EXPECT_FALSE(dialog.ContinueButton()->isEnabled());
         EXPECT_TRUE(dialog.StopButton()->isEnabled());
@@ -438,15 +422,6 @@ TEST_F(GameDialogs, OptionsCancelReturnsNoSettingsAndAConfirmedResetEitherWay)
 {
     COptionsDlg dialog(&view);
 
-    // Changes then Cancel: nothing comes back.
-    WhenShown(dialog, [&] {
-        Click(dialog.SoundGroup()->button(1));
-        Click(dialog.CancelButton());
-    });
-    OptionsAnswer answer = dialog.Ask(SomeSettings());
-    EXPECT_FALSE(answer.saved.has_value());
-    EXPECT_FALSE(answer.resetRequested);
-
     // The reset is asked in a stop box; confirmed, it holds through Cancel...
     QString question;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -462,7 +437,7 @@ TEST_F(GameDialogs, OptionsCancelReturnsNoSettingsAndAConfirmedResetEitherWay)
         EXPECT_FALSE(dialog.ResetButton()->isEnabled());
         Click(dialog.CancelButton());
     });
-    answer = dialog.Ask(SomeSettings());
+    OptionsAnswer answer = dialog.Ask(SomeSettings());
     EXPECT_EQ(question, "Reset All High Score Lists?");
     EXPECT_EQ(icon, QMessageBox::Critical);
     EXPECT_FALSE(answer.saved.has_value());
@@ -485,15 +460,18 @@ TEST_F(GameDialogs, OptionsCancelReturnsNoSettingsAndAConfirmedResetEitherWay)
     EXPECT_TRUE(answer.saved.has_value());
     EXPECT_TRUE(answer.resetRequested);
 
-    // A declined question requests nothing.
+    // A declined question requests nothing; changes then Cancel bring
+    // nothing back.
     confirm = false;
     WhenShown(dialog, [&] {
         Click(dialog.ResetButton());
         EXPECT_TRUE(dialog.ResetButton()->isEnabled());
-        Click(dialog.SaveButton());
+        Click(dialog.SoundGroup()->button(1));
+        Click(dialog.CancelButton());
     });
     answer = dialog.Ask(SomeSettings());
     EXPECT_EQ(asked, 2);
+    EXPECT_FALSE(answer.saved.has_value());
     EXPECT_FALSE(answer.resetRequested);
 }
 
@@ -545,43 +523,14 @@ TEST_F(GameDialogs, DetailsOfferOkOnlyWhileAllFiveAreFilledIn)
         EXPECT_TRUE(dialog.OkButton()->isEnabled());
         Click(dialog.OkButton());
     });
+    // (Stored details open filled in, OK offered at once: the first test
+    // answers them with OK.)
     const auto answer = dialog.Ask(PersonalDetails{});
     ASSERT_TRUE(answer.has_value());
     EXPECT_EQ(*answer, (PersonalDetails{"Ada", "Lovelace", "Bath", "England", "ada@example.org"}));
-
-    // Stored details open filled in, so OK is offered at once.
-    WhenShown(dialog, [&] {
-        EXPECT_EQ(dialog.Field(4)->text(), "ada@example.org");
-        EXPECT_TRUE(dialog.OkButton()->isEnabled());
-        Click(dialog.CancelButton());
-    });
-    EXPECT_FALSE(dialog.Ask(SomeDetails()).has_value());
 }
 
-TEST_F(GameDialogs, OddsProgressFollowsTheSimulationAndStartsOverWhenOpenedAgain)
-{
-    COddsProgressDlg progress(&view);
-    OddsProgress& face = progress;
-    face.Open(kOddsProgressRange);
-    EXPECT_TRUE(progress.isVisible());
-    EXPECT_EQ(progress.Range(), kOddsProgressRange);
-    EXPECT_EQ(progress.Position(), 0);
-    face.SetPosition(4);
-    EXPECT_EQ(progress.Position(), 4);
-    face.SetPosition(kOddsProgressRange + 5); // never beyond the end of the bar
-    EXPECT_EQ(progress.Position(), kOddsProgressRange);
-    face.Close();
-    EXPECT_FALSE(progress.isVisible());
-    face.SetPosition(3); // a late report while closed does not bring it back
-    EXPECT_FALSE(progress.isVisible());
-
-    face.Open(kOddsProgressRange);
-    EXPECT_EQ(progress.Position(), 0);
-    EXPECT_TRUE(progress.isVisible());
-    face.Close();
-}
-
-TEST_F(GameDialogs, HelpPagesLinkOnlyToPagesThatExist)
+TEST_F(GameDialogs, HelpLinksOnlyToPagesThatExistAndFollowsThemAndGoesBack)
 {
     const QStringList pages = QDir(":/help").entryList({"*.html"}, QDir::Files);
     ASSERT_TRUE(pages.contains("index.html"));
@@ -609,10 +558,7 @@ TEST_F(GameDialogs, HelpPagesLinkOnlyToPagesThatExist)
             EXPECT_TRUE(linkedFromContents.contains(page)) << page.toStdString();
         }
     }
-}
 
-TEST_F(GameDialogs, HelpFollowsLinksBetweenItsPagesAndGoesBack)
-{
     CHelpWindow help(&view);
     help.ShowContents();
     EXPECT_EQ(help.Browser()->source(), CHelpWindow::ContentsUrl());

@@ -7,7 +7,6 @@
 #include "app/dialog_placement.h"
 #include "app/game_message_box.h"
 #include "base/game_random.h"
-#include "betting/bet_line.h"
 #include "betting/betting_window_dlg.h"
 #include "betting/betting_window_model.h"
 #include "betting/race_set_state.h"
@@ -31,7 +30,6 @@
 
 #include <memory>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace galloria {
@@ -140,7 +138,9 @@ void PaintWindow(QPainter& painter, QWidget& window, const QRect& frame)
 }
 
 // The screen as a player sees it: the menu bar, the racing form of a full
-// field and the betting window (and the review over it) where they open.
+// field and the betting window where it opens. (Where the review opens over
+// it is TheReviewAndEveryCentredBoxStayWhollyOnTheScreen's; the review's
+// picture is the betting window test's.)
 TEST_F(GameLook, PicturesOfTheBettingWindowOverAFullForm)
 {
     auto stable = std::make_unique<Stable>();
@@ -161,16 +161,6 @@ TEST_F(GameLook, PicturesOfTheBettingWindowOverAFullForm)
     state->players[0].balance = 10000;
     state->players[1].name = "Bob";
     state->players[1].balance = 10000;
-    for (const auto& [type, amount, first] :
-         {std::tuple{BetType::Win, 200, 3}, std::tuple{BetType::Show, 50, 0},
-          std::tuple{BetType::Across, 300, 7}}) {
-        Bet bet;
-        bet.type = type;
-        bet.amount = amount;
-        bet.horse[0] = first;
-        bet.description = BetLineOf(state->players[0].name, bet);
-        ASSERT_TRUE(state->players[0].bets.Add(bet));
-    }
     const RacingFormModel form = BuildRacingForm(*state, *stable, SortOrder::None, 3);
     ASSERT_EQ(form.rowCount, 12);
 
@@ -200,21 +190,6 @@ TEST_F(GameLook, PicturesOfTheBettingWindowOverAFullForm)
             dialog.Arrange(placed.bettingTopLeft, placed.bettingTopLeft.y(), QRect(QPoint(0, 0), screen));
         QTimer::singleShot(0, &dialog, [&] {
             PaintWindow(painter, dialog, frame);
-            if (screen.width() == 1024) {
-                // Ann's bets in the review, where it opens over the window.
-                QTimer::singleShot(0, &dialog, [&] {
-                    auto* review = qobject_cast<CReviewBetsDlg*>(QApplication::activeModalWidget());
-                    ASSERT_NE(review, nullptr);
-                    const QRect area(QPoint(0, 0), screen);
-                    const QRect reviewFrame(CentredWithin(frame, FrameSizeOf(*review), area),
-                                            FrameSizeOf(*review));
-                    EXPECT_TRUE(area.contains(reviewFrame));
-                    PaintWindow(painter, *review, reviewFrame);
-                    review->accept();
-                });
-                dialog.findChild<QPushButton*>(QStringLiteral("betting_1022"))->click();
-                dialog.findChild<QPushButton*>(QStringLiteral("betting_3"))->click();
-            }
             dialog.reject();
         });
         dialog.Run(model, placed.bettingTopLeft, placed.bettingTopLeft.y(), QRect(QPoint(0, 0), screen));

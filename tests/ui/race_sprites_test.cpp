@@ -14,6 +14,7 @@
 #include <array>
 #include <cmath>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -40,24 +41,16 @@ QRgb Opaque(QRgb pixel)
     return pixel | 0xFF000000u;
 }
 
-// Calls `visit` for every pixel of the strip, or of frame `frame` alone; x
-// counts from the strip's left edge either way.
+// Calls `visit` for every pixel of the strip, or of frame `frame` alone (x
+// counts from the strip's left edge either way), up to the first that fails
+// a check, so a fault is reported once, not at every pixel.
 void ForEachPixel(const std::function<void(int x, int y)>& visit, int frame = -1)
 {
     const int left = frame < 0 ? 0 : kSpriteFrameWidth * frame;
     const int right = frame < 0 ? kStripWidth : left + kSpriteFrameWidth;
-    for (int y = 0; y < kSpriteHeight; ++y)
-        for (int x = left; x < right; ++x)
-            visit(x, y);
-}
-
-// Runs `check` on every pixel of the strip up to the first that fails, so a
-// fault is reported once, not at every pixel.
-void CheckEachPixel(const std::function<void(int x, int y)>& check)
-{
     for (int y = 0; y < kSpriteHeight && !::testing::Test::HasFailure(); ++y)
-        for (int x = 0; x < kStripWidth && !::testing::Test::HasFailure(); ++x)
-            check(x, y);
+        for (int x = left; x < right && !::testing::Test::HasFailure(); ++x)
+            visit(x, y);
 }
 
 int CountPixels(const std::function<bool(int x, int y)>& test, int frame = -1)
@@ -110,7 +103,7 @@ TEST(RaceSpriteArt, MasksAgreeWithTheFigure)
     const Masks masks;
     for (const QImage* image : {&masks.shading, &masks.body, &masks.cloth, &masks.second, &masks.figure})
         ASSERT_EQ(image->size(), QSize(kStripWidth, kSpriteHeight));
-    CheckEachPixel([&](int x, int y) {
+    ForEachPixel([&](int x, int y) {
         const bool figure = In(masks.figure, x, y);
         // Only the rows copied onto the course are drawn.
         EXPECT_FALSE(y >= kSpriteDrawnHeight && figure) << x << "," << y;
@@ -176,7 +169,7 @@ TEST_F(RunnerSprite, IsAStripOfTheFigureAlone)
     const QImage strip = BuildRunnerSprite(kBay, 5);
     ASSERT_EQ(strip.size(), QSize(kStripWidth, kSpriteHeight));
     EXPECT_EQ(strip.format(), QImage::Format_ARGB32_Premultiplied);
-    CheckEachPixel([&](int x, int y) {
+    ForEachPixel([&](int x, int y) {
         EXPECT_EQ(qAlpha(strip.pixel(x, y)), In(masks.figure, x, y) ? 255 : 0)
             << "opaque on the figure and nothing outside it, at " << x << "," << y;
     });
@@ -197,7 +190,7 @@ TEST_F(RunnerSprite, CoatIsReadAsTheStableStoresIt)
     const QImage blue = BuildRunnerSprite(0x00996633, 3);
     const int body = BodyPixels([](int, int) { return true; });
     ASSERT_GT(body, 0);
-    CheckEachPixel([&](int x, int y) {
+    ForEachPixel([&](int x, int y) {
         const QRgb a = bay.pixel(x, y);
         const QRgb b = blue.pixel(x, y);
         EXPECT_TRUE(!In(masks.body, x, y) || Falls(qRed(a), qGreen(a), qBlue(a))) << x << "," << y;
@@ -225,7 +218,7 @@ TEST_F(RunnerSprite, SameCoatDiffersOnlyInClothNumberAndSilks)
     const QImage two = BuildRunnerSprite(0x00205080, 2);
     const QImage nine = BuildRunnerSprite(0x00205080, 9);
     const auto differs = [&](int x, int y) { return two.pixel(x, y) != nine.pixel(x, y); };
-    CheckEachPixel([&](int x, int y) {
+    ForEachPixel([&](int x, int y) {
         EXPECT_TRUE(In(masks.cloth, x, y) || In(masks.second, x, y) || !differs(x, y)) << x << "," << y;
     });
     EXPECT_GT(CountPixels([&](int x, int y) { return In(masks.cloth, x, y) && differs(x, y); }), 11 * 200);
@@ -346,43 +339,30 @@ TEST_P(RunnerNumber, NumberRidesTheSaddleWhole)
 
 TEST(RunnerSprites, AreMadeForTheFieldAndReleased)
 {
-    const std::vector<std::uint32_t> colours = {0x00203E7A, 0x002A54A8, 0x00263A58, 0x00A0A6A8,
-                                                0x00201E22, 0x006096D6, 0x00E0E8EC, 0x00305070};
+    // Twelve runners in the coats of a stable: bays, chestnuts, browns,
+    // greys, a black, a palomino and a white.
+    const std::vector<std::uint32_t> coats = {0x00203E7A, 0x002A54A8, 0x00263A58, 0x00A0A6A8,
+                                              0x00201E22, 0x006096D6, 0x00E0E8EC, 0x001E3A76,
+                                              0x002C56AC, 0x00223650, 0x00989C9E, 0x00183070};
     RunnerSprites sprites;
     EXPECT_FALSE(sprites.Made());
     EXPECT_TRUE(sprites.Strip(0).isNull());
-    sprites.Build(colours);
+    sprites.Build(std::span(coats).first(8));
     ASSERT_TRUE(sprites.Made());
     ASSERT_EQ(sprites.Count(), 8);
-    for (int k = 0; k < 8; ++k)
-        EXPECT_EQ(sprites.Strip(k), BuildRunnerSprite(colours[k], k + 1)) << "runner " << k;
     EXPECT_TRUE(sprites.Strip(8).isNull());
     EXPECT_TRUE(sprites.Strip(-1).isNull());
 
     // A new race replaces the old field; never more than twelve runners.
-    const std::vector<std::uint32_t> crowd(14, kBay);
+    std::vector<std::uint32_t> crowd = coats;
+    crowd.insert(crowd.end(), {kBay, kBay});
     sprites.Build(crowd);
-    EXPECT_EQ(sprites.Count(), 12);
-    EXPECT_EQ(sprites.Strip(11), BuildRunnerSprite(kBay, 12));
+    ASSERT_EQ(sprites.Count(), 12);
+    for (int k = 0; k < 12; ++k)
+        EXPECT_EQ(sprites.Strip(k), BuildRunnerSprite(coats[k], k + 1)) << "runner " << k;
     EXPECT_TRUE(sprites.Strip(12).isNull());
 
-    sprites.Release();
-    EXPECT_FALSE(sprites.Made());
-    EXPECT_EQ(sprites.Count(), 0);
-    EXPECT_TRUE(sprites.Strip(0).isNull());
-}
-
-TEST(RunnerSprites, Screenshot)
-{
-    if (!ScreenshotsWanted())
-        GTEST_SKIP() << "GALLORIA_SCREENSHOT_DIR is not set";
-    // Twelve runners in the coats of a stable: bays, chestnuts, browns,
-    // greys, a black, a palomino and a white.
-    const std::array<std::uint32_t, 12> coats = {0x00203E7A, 0x002A54A8, 0x00263A58, 0x00A0A6A8,
-                                                 0x00201E22, 0x006096D6, 0x00E0E8EC, 0x001E3A76,
-                                                 0x002C56AC, 0x00223650, 0x00989C9E, 0x00183070};
-    RunnerSprites sprites;
-    sprites.Build(coats);
+    // The field on the course's dirt, for looking at.
     QImage sheet(kStripWidth, kSpriteHeight * 12, QImage::Format_RGB32);
     sheet.fill(QColor(0xAA, 0x5E, 0x00));
     QPainter painter(&sheet);
@@ -390,6 +370,11 @@ TEST(RunnerSprites, Screenshot)
         painter.drawImage(0, kSpriteHeight * k, sprites.Strip(k));
     painter.end();
     SaveScreenshot(sheet, QStringLiteral("sprites.png"));
+
+    sprites.Release();
+    EXPECT_FALSE(sprites.Made());
+    EXPECT_EQ(sprites.Count(), 0);
+    EXPECT_TRUE(sprites.Strip(0).isNull());
 }
 
 } // namespace

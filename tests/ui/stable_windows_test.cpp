@@ -1,18 +1,19 @@
 // The stable windows as a player uses them, offscreen: the new horse editor's
 // controls, the database's header clicks, deletion and entry, and the form
 // card. Horses entered running in the next race is a scenario's
-// (flow_entered_horses_run_next).
+// (flow_entered_horses_run_next). With GALLORIA_SCREENSHOT_DIR set, the
+// tests save pictures of the windows as they stand.
 
 // The game's headers before Qt's (see varn_view.h).
 #include "game/game.h"
 #include "stable/horse_database_model.h"
 
-#include "app/main_frame.h"
-#include "app/varn_view.h"
 #include "stable/horse_database_dlg.h"
 #include "stable/horse_form_card.h"
 #include "stable/new_horse_editor_dlg.h"
 
+#include "../core/halloffame/temp_folder.h"
+#include "../core/stable/six_horses.h"
 #include "window_test_helpers.h"
 
 #include <QComboBox>
@@ -20,52 +21,25 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QSlider>
 #include <QTimer>
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 namespace galloria {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string Bytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::ReadBytes;
 
-HorseRecord RecordAt(const std::string& bytes, std::size_t record)
+// A stable file as the game reads it.
+std::unique_ptr<Stable> Read(const fs::path& path)
 {
-    return DecodeHorseRecord(reinterpret_cast<const std::uint8_t*>(bytes.data() + record * kHorseRecordSize));
-}
-
-// The names of a stable file's last `count` horses.
-std::vector<std::string> LastNames(const fs::path& path, int count)
-{
-    const std::string bytes = Bytes(path);
-    std::vector<std::string> names;
-    const std::size_t records = bytes.size() / kHorseRecordSize;
-    for (std::size_t r = records - static_cast<std::size_t>(count); r < records; ++r)
-        names.emplace_back(HorseName(RecordAt(bytes, r)));
-    return names;
-}
-
-// Shows a window, saves its picture named for the screen, and hides it.
-void ShowAndSnap(QWidget& widget, const QString& name)
-{
-    widget.show();
-    QApplication::processEvents();
-    const QScreen* screen = widget.screen();
-    const QString size =
-        screen ? QStringLiteral("_%1x%2").arg(screen->geometry().width()).arg(screen->geometry().height())
-               : QString();
-    SaveScreenshot(widget.grab().toImage(), name + size + QStringLiteral(".png"));
-    widget.hide();
+    auto stable = std::make_unique<Stable>();
+    ReadStableFile(path, *stable);
+    return stable;
 }
 
 // Selects rows as a player does: a click, then Ctrl-clicks.
@@ -121,7 +95,7 @@ TEST_F(StableWindows, EditorAddsTwoHorsesThroughItsControlsToBothFiles)
     editor.chooseColour = [](const QColor&) { return std::optional<QColor>(QColor(20, 200, 60)); };
     OpenEditor(editor, false);
     editor.show();
-    const std::size_t horsesBefore = Bytes(StablePath()).size() / kHorseRecordSize;
+    const int horsesBefore = Read(StablePath())->count;
 
     // The colour box shows the chosen colour from its own inside.
     QTest::mouseClick(editor.ChangeButton(), Qt::LeftButton);
@@ -153,13 +127,15 @@ TEST_F(StableWindows, EditorAddsTwoHorsesThroughItsControlsToBothFiles)
     QTest::keyClick(editor.NameBox(), Qt::Key_Return); // OK is the default button
     EXPECT_EQ(messages.size(), 1u);
 
-    for (const fs::path& file : {StablePath(), BackupPath()})
-        EXPECT_EQ(LastNames(file, 2), (std::vector<std::string>{"Star", "Morning Glory"})) << file;
-    const std::string bytes = Bytes(StablePath());
-    ASSERT_EQ(bytes.size() / kHorseRecordSize, horsesBefore + 2);
-    const HorseRecord last = RecordAt(bytes, horsesBefore + 1);
-    EXPECT_EQ(last.stamina, 75);
-    EXPECT_EQ(ColourOfHorse(last.colour), QColor(20, 200, 60));
+    for (const fs::path& file : {StablePath(), BackupPath()}) {
+        const auto stable = Read(file);
+        ASSERT_EQ(stable->count, horsesBefore + 2) << file;
+        EXPECT_EQ(HorseName(stable->records[horsesBefore]), "Star");
+        const HorseRecord& last = stable->records[horsesBefore + 1];
+        EXPECT_EQ(HorseName(last), "Morning Glory");
+        EXPECT_EQ(last.stamina, 75);
+        EXPECT_EQ(ColourOfHorse(last.colour), QColor(20, 200, 60));
+    }
 
     QTest::mouseClick(editor.CancelButton(), Qt::LeftButton);
     EXPECT_FALSE(editor.isVisible());
@@ -178,12 +154,14 @@ TEST_F(StableWindows, EditorOffersTheOwnersAndTakesATypedOne)
     editor.NameBox()->setText(QStringLiteral("Owned Runner"));
     editor.OwnerBox()->setEditText(QStringLiteral("New Owner"));
     editor.Slider(1)->setValue(40);
+    editor.show();
+    SaveScreenshot(editor, QStringLiteral("new_horse_editor.png"));
     editor.OkButton()->click();
     EXPECT_EQ(editor.OwnerBox()->count(), 3) << "the typed owner joins the list";
     EXPECT_EQ(editor.OwnerBox()->currentText(), QStringLiteral("New Owner"))
         << "and stays for the next horse";
     editor.CancelButton()->click();
-    EXPECT_EQ(Bytes(folder_ / "data" / "relation.txt"), "        Owned Runner\tNew Owner\r\n");
+    EXPECT_EQ(ReadBytes(folder_ / "data" / "relation.txt"), "        Owned Runner\tNew Owner\r\n");
 
     editor.Model().Open(false);
     editor.ShowModel();
@@ -199,29 +177,7 @@ protected:
     void SetUp() override
     {
         StableWindows::SetUp();
-        stable->folder = folder_;
-        const struct {
-            const char* name;
-            int time;
-            std::uint32_t won;
-        } horses[] = {{"Bravo", 370, 9000}, {"Alpha", 0, 0},       {"Echo", 352, 10000},
-                      {"Delta", 0, 0},      {"Charlie", 401, 500}, {"Foxtrot", 365, 0}};
-        stable->count = 0;
-        for (const auto& h : horses) {
-            HorseRecord& horse = stable->records[stable->count++];
-            horse = HorseRecord{};
-            SetHorseName(horse, h.name);
-            horse.speed = 50;
-            if (h.time > 0) {
-                horse.timeHistory[0] = static_cast<std::uint16_t>(h.time);
-                horse.finishHistory[0] = 2;
-                horse.earningsHistory[0] = h.won;
-                horse.oddsHistory[0] = 5.0f;
-            }
-        }
-        WriteStableFile(stable->StablePath(), {stable->records, static_cast<std::size_t>(stable->count)});
-        GameRandom random;
-        stable->Load(random);
+        testing::LoadSixHorses(*stable, folder_);
         dialog = std::make_unique<CHorseDatabaseDlg>(&parent_, *stable);
         dialog->ask = Ask();
     }
@@ -257,6 +213,11 @@ TEST_F(DatabaseWindow, HeaderClicksSortThroughTheGamesComparison)
     EXPECT_EQ(dialog->Model().sortColumn, 6);
     EXPECT_LE(dialog->width(), 640);
     EXPECT_LE(dialog->height(), 480);
+    SaveScreenshot(*dialog, QStringLiteral("horse_database.png"));
+    std::ofstream(folder_ / "data" / "relation.txt", std::ios::binary)
+        << "                Echo\tMrs Peabody\r\n";
+    Open(true);
+    SaveScreenshot(*dialog, QStringLiteral("horse_database_owners.png"));
 }
 
 TEST_F(DatabaseWindow, DeletingASelectedHorseAsksFirstAndRenumbers)
@@ -279,7 +240,7 @@ TEST_F(DatabaseWindow, DeletingASelectedHorseAsksFirstAndRenumbers)
     EXPECT_EQ(table->model()->rowCount(), 5);
     EXPECT_EQ(ColumnTexts(*table, 0), (QStringList{"1", "2", "3", "4", "5"}));
     EXPECT_EQ(ColumnTexts(*table, 1), (QStringList{"Bravo", "Alpha", "Echo", "Delta", "Foxtrot"}));
-    EXPECT_EQ(Bytes(stable->StablePath()).size(), 5 * kHorseRecordSize);
+    EXPECT_EQ(Read(stable->StablePath())->count, 5);
 }
 
 TEST_F(DatabaseWindow, EnteringFifteenWarnsAndCancelEmptiesTheChoice)
@@ -313,6 +274,7 @@ TEST_F(DatabaseWindow, DoubleClickOpensTheFormCardOfThatHorse)
         CHorseFormCard* card = dialog->FormCard();
         shown = card->isVisible();
         EXPECT_TRUE(card->windowTitle().endsWith(QStringLiteral("Echo")));
+        SaveScreenshot(*card, QStringLiteral("form_card.png"));
         card->CloseButton()->click();
     });
     const QRect cell = table->visualRect(table->model()->index(2, 1));
@@ -321,61 +283,6 @@ TEST_F(DatabaseWindow, DoubleClickOpensTheFormCardOfThatHorse)
     QTest::mousePress(table->viewport(), Qt::LeftButton, {}, cell.center());
     QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
     EXPECT_TRUE(shown);
-}
-
-// Screens of the windows for the issue, on whatever screen the test runs:
-// run under xvfb-run at 1024 x 768 and 640 x 480 with GALLORIA_SCREENSHOT_DIR.
-TEST_F(StableWindows, ScreenshotsOfTheStableWindows)
-{
-    if (qEnvironmentVariable("GALLORIA_SCREENSHOT_DIR").isEmpty())
-        GTEST_SKIP() << "GALLORIA_SCREENSHOT_DIR is not set";
-    StoreSetting(QStringLiteral("Owner"), 0); // ownership on
-    std::ofstream(folder_ / "data" / "owner.txt", std::ios::binary) << "Hollow Oak Farm\r\nMrs Peabody\r\n";
-
-    CMainFrame frame(ScreenSizeClass());
-    frame.show();
-    CVarnView& view = frame.View();
-    Game& game = view.GameObject();
-    view.FirstUpdate();
-    const QSize screen = frame.screen()->availableGeometry().size();
-
-    CNewHorseEditorDlg& editor = view.HorseEditor();
-    game.OpenNewHorseEditor(editor.Model());
-    editor.Model().name = "Copper Comet";
-    editor.Model().values = {72, 55, 64, 30};
-    editor.Model().owner = "Hollow Oak Farm";
-    editor.ShowModel();
-    ShowAndSnap(editor, QStringLiteral("new_horse_editor"));
-
-    // Owners for every third horse of the stable.
-    {
-        GameRandom random;
-        game.stable.Load(random);
-        OwnerBook book;
-        const char* owners[] = {"Hollow Oak Farm", "Mrs Peabody", "Red Barn Stud"};
-        for (int h = 0; h < game.stable.count; h += 3)
-            book.AddRelation(HorseName(game.stable.records[h]), owners[(h / 3) % 3]);
-        book.WriteRelations();
-    }
-    CHorseDatabaseDlg& database = view.HorseDatabase();
-    for (const bool owners : {false, true}) {
-        game.settings.ownershipSetting = owners ? 0 : 1;
-        game.OpenHorseDatabase(database.Model());
-        database.FitScreen(screen);
-        if (owners)
-            ClickHeader(*database.Table(), 7); // Earning
-        ShowAndSnap(database,
-                    owners ? QStringLiteral("horse_database_owners") : QStringLiteral("horse_database"));
-    }
-
-    // The card of the horse with the longest history.
-    int best = 0;
-    for (int h = 0; h < game.stable.count; ++h)
-        if (FiguresOf(game.stable.records[h]).racesRun > FiguresOf(game.stable.records[best]).racesRun)
-            best = h;
-    CHorseFormCard* card = database.FormCard();
-    card->Fill(game.stable.records[best], best + 1, "Mrs Peabody");
-    ShowAndSnap(*card, QStringLiteral("form_card"));
 }
 
 } // namespace

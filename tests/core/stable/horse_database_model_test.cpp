@@ -1,7 +1,7 @@
 #include "stable/horse_database_model.h"
 
-#include "base/game_random.h"
 #include "halloffame/temp_folder.h"
+#include "stable/six_horses.h"
 
 #include <gtest/gtest.h>
 
@@ -14,43 +14,9 @@ namespace fs = std::filesystem;
 using testing::ReadBytes;
 using testing::WriteBytes;
 
-struct TestHorse {
-    const char* name;
-    int bestTime;           // fifths, 0 for a horse that has not run
-    std::uint32_t earnings; // won in one race
-    int speed;
-};
-
-// Six horses of known figures: numbers 1 to 6 in this order.
-constexpr TestHorse kHorses[] = {
-    {"Bravo", 370, 9000, 40}, {"Alpha", 0, 0, 60},       {"Echo", 352, 10000, 55},
-    {"Delta", 0, 0, 30},      {"Charlie", 401, 500, 70}, {"Foxtrot", 365, 0, 45},
-};
-
 class HorseDatabase : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        stable->folder = folder.Path();
-        stable->count = 0;
-        for (const TestHorse& test : kHorses) {
-            HorseRecord& horse = stable->records[stable->count++];
-            horse = HorseRecord{};
-            SetHorseName(horse, test.name);
-            horse.speed = static_cast<std::uint8_t>(test.speed);
-            if (test.bestTime > 0) {
-                horse.timeHistory[0] = static_cast<std::uint16_t>(test.bestTime);
-                horse.timeHistory[1] = static_cast<std::uint16_t>(test.bestTime + 20);
-                horse.finishHistory[0] = 1;
-                horse.finishHistory[1] = 3;
-                horse.earningsHistory[0] = test.earnings;
-                horse.oddsHistory[0] = 4.0f;
-            }
-        }
-        WriteStableFile(stable->StablePath(), {stable->records, static_cast<std::size_t>(stable->count)});
-        GameRandom random;
-        stable->Load(random);
-    }
+    void SetUp() override { testing::LoadSixHorses(*stable, folder.Path()); }
 
     std::vector<std::string> Column(int column) const
     {
@@ -89,22 +55,8 @@ TEST(DatabaseSortKey, ReplacesNoTimeAndDollarsAndPadsAllButTheName)
         EXPECT_EQ(DatabaseSortKey(c.text, c.column), c.key) << c.text << " in column " << c.column;
 }
 
-TEST(DatabaseQuestions, CountTheSelectionAndWarnAboveTwelve)
-{
-    EXPECT_EQ(
-        DeleteHorsesQuestion(2),
-        "You have selected 2 horse(s)\nto be permanently deleted.\n\nClick OK to delete the horse(s) \nfrom "
-        "the database.");
-    EXPECT_EQ(
-        EnterHorsesQuestion(12),
-        "You have selected 12 horse(s)\nfor the next race.\n\nClick OK to enter the horse(s) \nfrom the "
-        "database.");
-    EXPECT_EQ(
-        EnterHorsesQuestion(15),
-        "You have selected 15 horse(s)\nfor the next race.\nOnly 12 will be entered.\nClick OK to enter the "
-        "horse(s)");
-}
-
+// The questions of a deletion and an entry, word for word, are a
+// scenario's (dialogs_stable_questions).
 TEST_F(HorseDatabase, ColumnsAndCellsWithAndWithoutOwners)
 {
     database.Open(false);

@@ -126,6 +126,10 @@ TEST_F(NewHorseEditor, AnAcceptedHorseEndsBothFilesAndTheEditorIsReadyForTheNext
     EXPECT_EQ(editor->colour, kNewHorseColour);
 }
 
+// A name cleaned of other letters and added on the second OK is the editor
+// window's test (stable_windows_test); blanks around a name, the same name in
+// other case, 29 letters and ownership off are a scenario's
+// (dialogs_stable_questions).
 TEST_F(NewHorseEditor, EachRefusalShowsItsMessageAndAddsNothing)
 {
     struct Case {
@@ -153,19 +157,6 @@ TEST_F(NewHorseEditor, EachRefusalShowsItsMessageAndAddsNothing)
         EXPECT_EQ(editor->values, c.values) << "the sliders stay where they were";
     }
     EXPECT_EQ(ReadBytes(StablePath()), before);
-}
-
-// A name cleaned of other letters and added on the second OK is the editor
-// window's test (stable_windows_test).
-TEST_F(NewHorseEditor, SpacesGoSilentlyAndOnlyTheSameNameTwiceIsRefused)
-{
-    EXPECT_EQ(Outcome(Add("   Silver Arrow  ")), "added");
-    EXPECT_EQ(Outcome(Add("Silver Arrow")), Refused(kNameTakenMessage.source));
-    EXPECT_EQ(Outcome(Add("silver arrow")), "added");
-    EXPECT_EQ(Outcome(Add(std::string(29, 'q'))), "added") << "29 letters fit a record";
-    const Texts expected = {"Thunderbolt", "Blaze", "Silver Arrow", "silver arrow", std::string(29, 'q')};
-    EXPECT_EQ(NamesIn(StablePath()), expected);
-    EXPECT_EQ(NamesIn(BackupPath()), expected);
 }
 
 TEST_F(NewHorseEditor, HorseAddedByHandToTheFileMeanwhileIsStillFoundAsADuplicate)
@@ -206,15 +197,6 @@ TEST_F(NewHorseEditor, OwnersAndRelationsAreKeptOnlyForHorsesAdded)
     editor->Cancel();
     EXPECT_EQ(ReadBytes(RelationPath()), "          Quick Step\tBert Barns\r\n");
     EXPECT_EQ(ReadBytes(OwnerPath()), "Zoe Stables\r\nanna Farms\r\nBert Barns\r\n");
-}
-
-TEST_F(NewHorseEditor, WithOwnershipOffTheOwnerBoxIsIgnored)
-{
-    editor->owner = "Somebody";
-    EXPECT_EQ(Outcome(Add("Lone Rider")), "added");
-    editor->Cancel();
-    EXPECT_FALSE(fs::exists(OwnerPath()));
-    EXPECT_FALSE(fs::exists(RelationPath()));
 }
 
 TEST_F(NewHorseEditor, AFileThatCannotBeWrittenLeavesTheHorseOutWithAMessage)
