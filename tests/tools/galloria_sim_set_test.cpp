@@ -54,30 +54,6 @@ TEST(SimSet, TheSameCommandGivesTheSameOutputAndTheSameFiles)
         << "the races were recorded";
 }
 
-TEST(SimSet, BadCommandsAreRefusedWithAReason)
-{
-    TempFolder empty;
-    const SimRun noStable = Sim({"set", "--seed", "1", "--players", "Ann", "--dir", empty.Path().string()});
-    EXPECT_EQ(noStable.status, 1);
-    EXPECT_NE(noStable.err.find("--stable"), std::string::npos) << noStable.err;
-
-    const std::vector<std::vector<std::string>> refused = {
-        {"set", "--players", "Ann"},
-        {"set", "--seed", "1"},
-        {"set", "--seed", "1", "--players", "Ann Lee"},
-        {"set", "--seed", "1", "--players", "Ann,abcdefghijk"},
-        {"set", "--seed", "1", "--players", "A,B,C,D,E"},
-        {"set", "--seed", "1", "--players", "Ann", "--strategy", "lucky"},
-        {"set", "--seed", "1", "--players", "Ann", "--odds", "4"},
-        {"set", "--seed", "1", "--players", "Ann", "--stake", "0"},
-    };
-    for (const auto& words : refused) {
-        const SimRun run = Sim(words);
-        EXPECT_EQ(run.status, 2) << words.back();
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
-    }
-}
-
 TEST(SimSet, EveryBalanceIsItsMoneyBeforeTheRaceLessStakesPlusPayouts)
 {
     TempFolder folder;

@@ -109,6 +109,14 @@ TEST(GalloriaSimArguments, BadArgumentsGiveOneLineAndExitTwo)
         With({"odds", "--seed", "1", "--runs", "0"}, kThreeHorses),
         {"stable"},
         {"stable", "a.dat", "b.dat"},
+        {"set", "--players", "Ann"},
+        {"set", "--seed", "1"},
+        {"set", "--seed", "1", "--players", "Ann Lee"},
+        {"set", "--seed", "1", "--players", "Ann,abcdefghijk"},
+        {"set", "--seed", "1", "--players", "A,B,C,D,E"},
+        {"set", "--seed", "1", "--players", "Ann", "--strategy", "lucky"},
+        {"set", "--seed", "1", "--players", "Ann", "--odds", "4"},
+        {"set", "--seed", "1", "--players", "Ann", "--stake", "0"},
     };
     for (const auto& words : bad) {
         const SimRun run = Sim(words);
@@ -177,15 +185,11 @@ TEST_F(GalloriaSimStable, FieldFromTheStableRacesLikeTheSameHorsesGivenByHand)
     EXPECT_NE(table.out.find("Horse E"), std::string::npos);
 }
 
-TEST_F(GalloriaSimStable, FieldNumbersMustBeHorsesOfTheStableOnceEach)
+TEST_F(GalloriaSimStable, MissingOrMalformedFilesAndFieldsAreReportedNotCrashedOn)
 {
     const std::string path = WriteStable(5);
-    for (const char* field : {"6", "0", "2,2"})
+    for (const char* field : {"6", "0", "2,2"}) // horses of the stable, once each
         EXPECT_EQ(Sim({"race", "--seed", "1", "--stable", path, "--field", field}).status, 2) << field;
-}
-
-TEST_F(GalloriaSimStable, MissingOrMalformedFilesAreReportedNotCrashedOn)
-{
     const std::string missing = (folder.Path() / "none.dat").string();
     for (const auto& words : std::vector<std::vector<std::string>>{
              {"stable", missing}, {"race", "--seed", "1", "--stable", missing, "--field", "1"}}) {
@@ -193,6 +197,12 @@ TEST_F(GalloriaSimStable, MissingOrMalformedFilesAreReportedNotCrashedOn)
         EXPECT_EQ(run.status, 1);
         EXPECT_NE(run.err.find(missing), std::string::npos) << run.err;
     }
+    // A game folder without a stable asks for one to start from.
+    const SimRun noStable =
+        Sim({"set", "--seed", "1", "--players", "Ann", "--dir", (folder.Path() / "game").string()});
+    EXPECT_EQ(noStable.status, 1);
+    EXPECT_NE(noStable.err.find("--stable"), std::string::npos) << noStable.err;
+
     const std::string broken = WriteStable(0, 263);
     const SimRun run = Sim({"stable", broken});
     EXPECT_EQ(run.status, 1);

@@ -14,21 +14,27 @@
 namespace galloria {
 namespace {
 
-// A race of `runners` runners; runner index 5 (number 6) is the only long shot.
-std::unique_ptr<RaceSetState> MakeState(std::initializer_list<std::pair<int, int>> seatsAndBalances,
-                                        int runners = 8)
-{
-    auto state = std::make_unique<RaceSetState>();
-    for (auto [seat, balance] : seatsAndBalances) {
-        state->players[seat].name = "Player " + std::to_string(seat + 1);
-        state->players[seat].balance = balance;
+// The window opened on a race of `runners` runners with these seats and balances;
+// runner index 5 (number 6) is the only long shot.
+class BettingWindowTest : public ::testing::Test {
+protected:
+    BetActionResult Open(std::initializer_list<std::pair<int, int>> seatsAndBalances, int runners = 8)
+    {
+        state = std::make_unique<RaceSetState>();
+        for (auto [seat, balance] : seatsAndBalances) {
+            state->players[seat].name = "Player " + std::to_string(seat + 1);
+            state->players[seat].balance = balance;
+        }
+        state->raceIndex = 3;
+        state->program.runnerCount[3] = runners;
+        for (int k = 0; k < runners; ++k)
+            state->program.morningLineOdds[3][k] = k == 5 ? 25.0 : 3.0 + k; // index 7: exactly 10.0
+        return window.Open(*state);
     }
-    state->raceIndex = 3;
-    state->program.runnerCount[3] = runners;
-    for (int k = 0; k < runners; ++k)
-        state->program.morningLineOdds[3][k] = k == 5 ? 25.0 : 3.0 + k; // index 7: exactly 10.0, no long shot
-    return state;
-}
+
+    std::unique_ptr<RaceSetState> state;
+    BettingWindowModel window;
+};
 
 using testing::ComposeBet;
 using testing::TypeAmount;
@@ -56,11 +62,9 @@ std::string Enabled(const BettingWindowModel& w)
     return letters;
 }
 
-TEST(BettingWindowModelAmount, KeysReserveTheStakeAndRejectOverdraftsWithAClick)
+TEST_F(BettingWindowTest, AmountKeysReserveTheStakeAndRejectOverdraftsWithAClick)
 {
-    auto broke = MakeState({{0, 0}});
-    BettingWindowModel window;
-    window.Open(*broke);
+    Open({{0, 0}});
     for (int k = 0; k < 12; ++k) {
         const BetActionResult r = window.PressKey(static_cast<AmountKey>(k));
         EXPECT_FALSE(r.applied) << k;
@@ -71,8 +75,7 @@ TEST(BettingWindowModelAmount, KeysReserveTheStakeAndRejectOverdraftsWithAClick)
     EXPECT_EQ(window.AmountText(), "");
     EXPECT_FALSE(window.CanChooseType(BetType::Win, false));
 
-    auto state = MakeState({{0, 99}});
-    window.Open(*state);
+    Open({{0, 99}});
     window.PressKey(AmountKey::Zero); // never starts an amount
     for (AmountKey key : {AmountKey::One, AmountKey::Zero, AmountKey::Zero}) {
         window.PressKey(key);
@@ -86,11 +89,9 @@ TEST(BettingWindowModelAmount, KeysReserveTheStakeAndRejectOverdraftsWithAClick)
     EXPECT_EQ(window.AmountText(), "");
 }
 
-TEST(BettingWindowModelAmount, DoubleAndTripleZeroLockTheAmountUntilCleared)
+TEST_F(BettingWindowTest, AmountDoubleAndTripleZeroLockTheAmountUntilCleared)
 {
-    auto state = MakeState({{0, 6000}});
-    BettingWindowModel window;
-    window.Open(*state);
+    Open({{0, 6000}});
     window.PressKey(AmountKey::DoubleZero); // on an empty amount: no zeros, no lock
     EXPECT_FALSE(window.DigitsLocked());
     TypeAmount(window, "5");
@@ -116,11 +117,9 @@ TEST(BettingWindowModelAmount, DoubleAndTripleZeroLockTheAmountUntilCleared)
     EXPECT_EQ(window.Amount(), 70);
 }
 
-TEST(BettingWindowModelEnabling, OnePlayerWalksFromKeypadToBuyAndBack)
+TEST_F(BettingWindowTest, EnablingOnePlayerWalksFromKeypadToBuyAndBack)
 {
-    auto state = MakeState({{2, 500}});
-    BettingWindowModel window;
-    EXPECT_EQ(window.Open(*state).sound, SoundEffect::Pop);
+    EXPECT_EQ(Open({{2, 500}}).sound, SoundEffect::Pop);
     EXPECT_EQ(window.CurrentPlayer(), 2);
     EXPECT_EQ(Enabled(window), "K");
     EXPECT_FALSE(window.CanChoosePlayer(2));
@@ -145,11 +144,9 @@ TEST(BettingWindowModelEnabling, OnePlayerWalksFromKeypadToBuyAndBack)
     EXPECT_EQ(Enabled(window), "KV");
 }
 
-TEST(BettingWindowModelEnabling, SeveralPlayersWaitForAChoiceAndSwitchingGivesTheStakeBack)
+TEST_F(BettingWindowTest, EnablingSeveralPlayersWaitForAChoiceAndSwitchingGivesTheStakeBack)
 {
-    auto state = MakeState({{0, 100}, {1, 200}, {3, 300}});
-    BettingWindowModel window;
-    window.Open(*state);
+    Open({{0, 100}, {1, 200}, {3, 300}});
     EXPECT_EQ(window.CurrentPlayer(), -1);
     EXPECT_EQ(Enabled(window), "");
     EXPECT_FALSE(window.PressKey(AmountKey::One).applied);
@@ -171,11 +168,9 @@ TEST(BettingWindowModelEnabling, SeveralPlayersWaitForAChoiceAndSwitchingGivesTh
     EXPECT_EQ(window.BetLine().find_first_not_of(' ', 14), std::string::npos);
 }
 
-TEST(BettingWindowModelEnabling, ANewTypeRestartsTheRunnersAndDropsTheBox)
+TEST_F(BettingWindowTest, EnablingANewTypeRestartsTheRunnersAndDropsTheBox)
 {
-    auto state = MakeState({{0, 100}});
-    BettingWindowModel window;
-    window.Open(*state);
+    Open({{0, 100}});
     ComposeBet(window, "20", BetType::Exacta, {2, 6}, true);
     EXPECT_EQ(window.BetLine(), "Player 1      20      Exacta  Bx  3   7   ");
 
@@ -195,11 +190,9 @@ TEST(BettingWindowModelEnabling, ANewTypeRestartsTheRunnersAndDropsTheBox)
     EXPECT_FALSE(window.ChooseType(BetType::Show, true).applied); // only Exactas and Triactas box
 }
 
-TEST(BettingWindowModelRunners, ButtonsPastTheFieldAreHiddenAndWheelsFillOnlyTheLastLeg)
+TEST_F(BettingWindowTest, RunnersButtonsPastTheFieldAreHiddenAndWheelsFillOnlyTheLastLeg)
 {
-    auto state = MakeState({{0, 100}}, 8);
-    BettingWindowModel window;
-    window.Open(*state);
+    Open({{0, 100}}, 8);
     for (int k = 0; k < 12; ++k)
         EXPECT_EQ(window.IsRunnerShown(k), k < 8) << k;
     TypeAmount(window, "9");
@@ -219,17 +212,14 @@ TEST(BettingWindowModelRunners, ButtonsPastTheFieldAreHiddenAndWheelsFillOnlyThe
     window.ChooseType(BetType::Win, false);
     EXPECT_FALSE(window.CanChooseRunner(HorseAll) || window.CanChooseRunner(HorseLong));
 
-    auto small = MakeState({{0, 100}}, 6);
-    window.Open(*small);
+    Open({{0, 100}}, 6);
     EXPECT_TRUE(window.IsRunnerShown(5));
     EXPECT_FALSE(window.IsRunnerShown(6));
 }
 
-TEST(BettingWindowModelBuying, TheWholeBalanceCanBeStakedAndLeavesNothing)
+TEST_F(BettingWindowTest, BuyingTheWholeBalanceCanBeStakedAndLeavesNothing)
 {
-    auto state = MakeState({{0, 500}});
-    BettingWindowModel window;
-    window.Open(*state);
+    Open({{0, 500}});
     ComposeBet(window, "500", BetType::Win, {0});
     ASSERT_TRUE(window.Buy().applied);
     EXPECT_EQ(window.Balance(0), 0);
@@ -239,11 +229,9 @@ TEST(BettingWindowModelBuying, TheWholeBalanceCanBeStakedAndLeavesNothing)
     EXPECT_EQ(state->players[0].bets.count, 1);
 }
 
-TEST(BettingWindowModelBuying, TheTwentySixthBetIsRefusedAndClearAllStepsBack)
+TEST_F(BettingWindowTest, BuyingTheTwentySixthBetIsRefusedAndClearAllStepsBack)
 {
-    auto state = MakeState({{0, 1000}});
-    BettingWindowModel window;
-    window.Open(*state);
+    Open({{0, 1000}});
     for (int i = 0; i < kMaxBetsPerPlayer; ++i) {
         ComposeBet(window, "2", BetType::Place, {i % 8});
         const BetActionResult bought = window.Buy();
@@ -270,11 +258,9 @@ TEST(BettingWindowModelBuying, TheTwentySixthBetIsRefusedAndClearAllStepsBack)
     EXPECT_FALSE(window.Buy().applied);
 }
 
-TEST(BettingWindowModelClosing, WritesBackBoughtBetsAndMergesPoolsOnceAndNeverAHalfComposedBet)
+TEST_F(BettingWindowTest, ClosingWritesBackBoughtBetsAndMergesPoolsOnceAndNeverAHalfComposedBet)
 {
-    auto state = MakeState({{0, 300}, {1, 300}});
-    BettingWindowModel window;
-    window.Open(*state);
+    Open({{0, 300}, {1, 300}});
     window.ChoosePlayer(0);
     ComposeBet(window, "30", BetType::Across, {4});
     window.Buy();
@@ -300,11 +286,9 @@ TEST(BettingWindowModelClosing, WritesBackBoughtBetsAndMergesPoolsOnceAndNeverAH
     EXPECT_EQ(state->pools.typePool[4][4], 30.0);
 }
 
-TEST(BettingWindowModelReview, ViewDropsTheOpenBetAndTakesTheReviewBackOnce)
+TEST_F(BettingWindowTest, ReviewViewDropsTheOpenBetAndTakesTheReviewBackOnce)
 {
-    auto state = MakeState({{0, 100}});
-    BettingWindowModel window;
-    window.Open(*state);
+    Open({{0, 100}});
     ComposeBet(window, "40", BetType::Show, {2});
     window.Buy();
     TypeAmount(window, "25");

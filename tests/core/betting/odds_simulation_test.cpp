@@ -99,26 +99,25 @@ protected:
     RecordingProgress progress;
 };
 
-TEST_F(SimulateOddsTest, TenRacesMoveTheOddsByTheirResults)
+TEST_F(SimulateOddsTest, TheRacesMoveTheOddsByTheirResultsAndFillTheBar)
 {
     const std::vector<double> before = Odds();
-    const std::vector<double> expected = ReplayedOdds(10);
+    const std::vector<double> ten = ReplayedOdds(10);
+    const std::vector<double> five = ReplayedOdds(5);
     ASSERT_EQ(SimulateOdds(10, state, engine, *stable, random, &progress), OddsSimulationResult::Completed);
-    EXPECT_EQ(Odds(), expected);
+    EXPECT_EQ(Odds(), ten);
     EXPECT_NE(Odds(), before);
-    const std::vector<std::string> calls = {"open 10", "1", "2", "3", "4",  "5",
-                                            "6",       "7", "8", "9", "10", "close"};
-    EXPECT_EQ(progress.calls, calls);
+    EXPECT_EQ(progress.calls, (std::vector<std::string>{"open 10", "1", "2", "3", "4", "5", "6", "7", "8",
+                                                        "9", "10", "close"}));
     EXPECT_FALSE(state.oddsSimulationActive);
-}
 
-TEST_F(SimulateOddsTest, FiveRacesStillFillTheBar)
-{
-    const std::vector<double> expected = ReplayedOdds(5);
+    // Five races step the bar two at a time.
+    std::copy(before.begin(), before.end(), state.program.morningLineOdds[kRace]);
+    random.Seed(4242);
+    progress.calls.clear();
     SimulateOdds(5, state, engine, *stable, random, &progress);
-    EXPECT_EQ(Odds(), expected);
-    const std::vector<std::string> calls = {"open 10", "2", "4", "6", "8", "10", "close"};
-    EXPECT_EQ(progress.calls, calls);
+    EXPECT_EQ(Odds(), five);
+    EXPECT_EQ(progress.calls, (std::vector<std::string>{"open 10", "2", "4", "6", "8", "10", "close"}));
 }
 
 TEST_F(SimulateOddsTest, NoRunsMeansNoProgressAndNoDraws)

@@ -39,29 +39,17 @@ TEST(RaceMoneyBoard, RowsMatchWhatSettlementPaidEachPlayerInSeatOrder)
     const int annBefore = state.players[0].balance;
     SettleBets(state, Podium{2, 0, 1});
 
-    const std::vector<RaceMoneyRow> board = BuildRaceMoneyBoard(state);
-    ASSERT_EQ(board.size(), 3u);
-    EXPECT_EQ(board[0].name, "Ann");
-    EXPECT_EQ(board[1].name, "Cy");
-    EXPECT_EQ(board[2].name, "Dee");
-
-    EXPECT_EQ(board[0].staked, 150);
-    EXPECT_EQ(board[0].won, 375) << "100 on a $7.50 winner returns 375";
-    EXPECT_EQ(board[0].net, 225);
-    EXPECT_EQ(board[0].balance, state.players[0].balance);
-    EXPECT_EQ(board[0].balance - annBefore, board[0].won) << "the board's win is what the balance gained";
-    EXPECT_EQ(board[0].netText, "+$225");
-    EXPECT_EQ(board[0].balanceText, FormatDollars(state.players[0].balance));
-
-    EXPECT_EQ(board[1].staked, 20);
-    EXPECT_EQ(board[1].won, 0);
-    EXPECT_EQ(board[1].net, -20);
-    EXPECT_EQ(board[1].netText, "-$20");
-    EXPECT_EQ(board[1].balanceText, "$9,980");
-
-    EXPECT_EQ(board[2].staked, 0);
-    EXPECT_EQ(board[2].netText, "$0");
-    EXPECT_EQ(board[2].balanceText, "$10,000");
+    // Each row's name, staked, won, net, balance and their texts; 100 on a
+    // $7.50 winner returns 375, which is what Ann's balance gained.
+    std::vector<std::string> rows;
+    for (const RaceMoneyRow& r : BuildRaceMoneyBoard(state))
+        rows.push_back(r.name + " " + std::to_string(r.staked) + " " + std::to_string(r.won) + " " +
+                       std::to_string(r.net) + " " + std::to_string(r.balance) + " " + r.stakedText + " " +
+                       r.wonText + " " + r.netText + " " + r.balanceText);
+    EXPECT_EQ(rows, (std::vector<std::string>{"Ann 150 375 225 10225 $150 $375 +$225 $10,225",
+                                              "Cy 20 0 -20 9980 $20 $0 -$20 $9,980",
+                                              "Dee 0 0 0 10000 $0 $0 $0 $10,000"}));
+    EXPECT_EQ(state.players[0].balance - annBefore, 375);
 }
 
 TEST(RaceMoneyBoard, NoPlayersNoRowsAndHugeStakesDoNotWrap)
