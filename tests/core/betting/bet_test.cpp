@@ -43,7 +43,7 @@ TEST(BetValidity, AcceptsWhatTheWindowCanComposeAndNothingElse)
     EXPECT_FALSE(IsValidBet(MakeBet(BetType::Win, 10, 0), 13));
 }
 
-TEST(BetTable, HoldsTwentyFiveBetsInOrderAndClosesGapsOnRemoval)
+TEST(BetTable, HoldsTwentyFiveBetsInOrderClosesGapsAndSurvivesADamagedCount)
 {
     BetTable table;
     for (int i = 1; i <= kMaxBetsPerPlayer; ++i)
@@ -67,11 +67,8 @@ TEST(BetTable, HoldsTwentyFiveBetsInOrderAndClosesGapsOnRemoval)
     table.Clear();
     EXPECT_EQ(table.count, 0);
     EXPECT_EQ(table.slots[0].amount, 0);
-}
 
-TEST(BetTable, DamagedCountNeverReachesPastTheSlots)
-{
-    BetTable table;
+    // A damaged count never reaches past the slots.
     table.count = 40;
     EXPECT_EQ(table.Bought().size(), 25u);
     EXPECT_FALSE(table.Add(MakeBet(BetType::Win, 5, 0)));

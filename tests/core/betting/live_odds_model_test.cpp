@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cmath>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace galloria {
@@ -62,9 +63,10 @@ std::string Truncated(double amount)
     return std::to_string(static_cast<long long>(amount));
 }
 
-TEST(LiveOddsModel, BeforeAnyBetTheLinesShowTheSeededPoolsAndATotalsLine)
+TEST(LiveOddsModel, BeforeAnyBetTheLinesShowACopyOfTheSeededPoolsAndATotalsLine)
 {
-    const PoolBook pools = Seeded(8, 11);
+    PoolBook pools = Seeded(8, 11);
+    pools.typeTotal[1] -= std::exchange(pools.typePool[1][5], 0.0); // a runner without money has no price
     const M model = Filled(pools, 8);
     ASSERT_EQ(model.LineCount(), 9);
     for (int h = 0; h < 8; ++h) {
@@ -78,6 +80,7 @@ TEST(LiveOddsModel, BeforeAnyBetTheLinesShowTheSeededPoolsAndATotalsLine)
         EXPECT_GT(pools.exactaByRunner[h], 0.0) << "the seeded public money";
         EXPECT_EQ(model.Cell(h, M::kChance), "-");
     }
+    EXPECT_EQ(model.Cell(5, M::kWinOdds), "-");
     EXPECT_EQ(model.Cell(8, M::kNumber), "-");
     EXPECT_EQ(model.Cell(8, M::kName), "Totals");
     EXPECT_EQ(model.Cell(8, M::kWin), Truncated(pools.typeTotal[1]));
@@ -85,6 +88,11 @@ TEST(LiveOddsModel, BeforeAnyBetTheLinesShowTheSeededPoolsAndATotalsLine)
     for (int column : {M::kWinOdds, M::kPlaceOdds, M::kShowOdds, M::kChance})
         EXPECT_EQ(model.Cell(8, column), "-");
     EXPECT_EQ(model.RunnerOfLine(8), -1);
+
+    // The model keeps its own copy of the figures.
+    const std::string win = model.Cell(0, M::kWin);
+    pools.typePool[1][0] += 5000;
+    EXPECT_EQ(model.Cell(0, M::kWin), win);
 }
 
 TEST(LiveOddsModel, AnAcrossBetAddsAThirdToEachOfItsRunnersPoolsOnceTheWindowCloses)
@@ -119,17 +127,6 @@ TEST(LiveOddsModel, WinOddsComeFromThePoolFigure)
     const M model = Filled(WithMoney({100, 100}, {100, 500}, {100, 800}), 2);
     EXPECT_EQ(model.Cell(0, M::kPlaceOdds), "2:1");
     EXPECT_EQ(model.Cell(0, M::kShowOdds), "2:1");
-}
-
-TEST(LiveOddsModel, TheModelKeepsItsCopyAndARunnerWithoutMoneyHasNoPrice)
-{
-    PoolBook pools = Seeded(6, 8);
-    pools.typePool[1][5] = 0.0;
-    const M model = Filled(pools, 6);
-    const std::string win = model.Cell(0, M::kWin);
-    pools.typePool[1][0] += 5000;
-    EXPECT_EQ(model.Cell(0, M::kWin), win);
-    EXPECT_EQ(model.Cell(5, M::kWinOdds), "-");
 }
 
 TEST(LiveOddsModel, HeaderClicksSortTheRunnersAndKeepTheTotalsLast)

@@ -70,27 +70,44 @@ TEST(ApplyFinishToOdds, AnAlwaysWinnerEndsAtTheFloorAndTheRestLengthen)
     EXPECT_EQ(partial[1], 3.0);
 }
 
-TEST(FormatOdds, EveryThresholdOnBothSides)
+TEST(FormatOdds, EveryThresholdOnBothSidesAndAbsurdFigures)
 {
     struct Case {
         double x;
         const char* text;
     };
     const Case cases[] = {
-        {1000.0, "999:1"}, {6.5, "6:1"},  {6.49, "5:1"},   {6.0, "5:1"},   {5.7501, "5:1"}, {5.75, "9:2"},
-        {5.2501, "9:2"},   {5.25, "4:1"}, {4.7501, "4:1"}, {4.75, "7:2"},  {4.2501, "7:2"}, {4.25, "3:1"},
-        {3.7501, "3:1"},   {3.75, "5:2"}, {3.2501, "5:2"}, {3.25, "2:1"},  {2.9001, "2:1"}, {2.9, "9:5"},
-        {2.7001, "9:5"},   {2.7, "8:5"},  {2.5, "8:5"},    {11.0, "10:1"}, {10.44, "9:1"},  {10.5, "10:1"},
+        {1000.0, "999:1"},
+        {6.5, "6:1"},
+        {6.49, "5:1"},
+        {6.0, "5:1"},
+        {5.7501, "5:1"},
+        {5.75, "9:2"},
+        {5.2501, "9:2"},
+        {5.25, "4:1"},
+        {4.7501, "4:1"},
+        {4.75, "7:2"},
+        {4.2501, "7:2"},
+        {4.25, "3:1"},
+        {3.7501, "3:1"},
+        {3.75, "5:2"},
+        {3.2501, "5:2"},
+        {3.25, "2:1"},
+        {2.9001, "2:1"},
+        {2.9, "9:5"},
+        {2.7001, "9:5"},
+        {2.7, "8:5"},
+        {2.5, "8:5"},
+        {11.0, "10:1"},
+        {10.44, "9:1"},
+        {10.5, "10:1"},
+        // Absurd figures give text, not an overflow.
+        {4e9, "3999999999:1"},
+        {std::numeric_limits<double>::infinity(), "100000000000000:1"},
+        {std::numeric_limits<double>::quiet_NaN(), "8:5"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(FormatOdds(c.x), c.text) << c.x;
-}
-
-TEST(FormatOdds, AbsurdFiguresGiveTextNotOverflow)
-{
-    EXPECT_EQ(FormatOdds(4e9), "3999999999:1");
-    EXPECT_EQ(FormatOdds(std::numeric_limits<double>::infinity()), "100000000000000:1");
-    EXPECT_EQ(FormatOdds(std::numeric_limits<double>::quiet_NaN()), "8:5");
 }
 
 } // namespace

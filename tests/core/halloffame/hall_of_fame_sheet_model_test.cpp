@@ -101,8 +101,15 @@ TEST_F(HallOfFameSheet, APlayerEnteringTopAtRowThreeMarksThatRowOnly)
     EXPECT_TRUE(model.Rows(kWinBetsList).selected.empty());
 }
 
-TEST_F(HallOfFameSheet, TwoIdenticalPlayersMarkTwoRows)
+TEST_F(HallOfFameSheet, NothingIsMarkedBeforeASetEndsAndTwoIdenticalPlayersMarkTwoRows)
 {
+    Entry(0, kTopList, "Max", "0");
+    Entry(1, kTopList, "", "");
+    model.Fill(hallOfFame);
+    for (int page = 0; page < M::kPageCount; ++page)
+        EXPECT_TRUE(model.Rows(page).selected.empty()) << page;
+
+    hallOfFame.table = VacantScoreTable();
     Player(0, "Max", 2500);
     Player(2, "Max", 2500);
     hallOfFame.RecordEndOfSet(set);
@@ -126,15 +133,6 @@ TEST_F(HallOfFameSheet, TheTeamPageSelectsTheLatestTeamWithoutAnArrow)
     EXPECT_EQ(team.name[1], " Ann Bob  ");
     EXPECT_EQ(team.value[1], "          4000");
     EXPECT_EQ(team.races[1], "");
-}
-
-TEST_F(HallOfFameSheet, BeforeAnySetEndsNothingIsMarked)
-{
-    Entry(0, kTopList, "Ann", "0");
-    Entry(1, kTopList, "", "");
-    model.Fill(hallOfFame);
-    for (int page = 0; page < M::kPageCount; ++page)
-        EXPECT_TRUE(model.Rows(page).selected.empty()) << page;
 }
 
 } // namespace
