@@ -126,6 +126,7 @@ TEST_F(HallOfFameUpdate, EqualResultsPutTheNewestAboveAndDropTheLast)
     EXPECT_EQ(table[2][kTopList].name.View(), "Old0");
     EXPECT_EQ(table[19][kTopList].name.View(), "Old17"); // Old18 and Old19 are gone
     EXPECT_EQ(table[0][kTopList].date.View(), "3-14-2003");
+    EXPECT_EQ(table[0][kTeamList].date.View(), "3-14-2003");
     EXPECT_EQ(table[0][kTopList].races.View(), "10");
     EXPECT_EQ(Values(kDayList), (Texts{"5000", "5000"}));
 }
@@ -151,28 +152,6 @@ TEST_F(HallOfFameUpdate, DayAndMonthListsAge)
     hallOfFame.RecordEndOfSet(set);
     EXPECT_EQ(Values(kMonthList).size(), 1u);
     EXPECT_EQ(Values(kTopList).size(), 5u); // the other lists never age
-}
-
-TEST_F(HallOfFameUpdate, TeamJoinsNamesOfEverySlotAndNeedsTwoPlayers)
-{
-    Player(0, "Firstplayer", 1500);
-    Player(1, "Two", -500);
-    hallOfFame.RecordEndOfSet(set);
-    const ScoreEntry& team = hallOfFame.table[0][kTeamList];
-    EXPECT_EQ(team.name.View(), "Firstplay Two  ");
-    EXPECT_EQ(team.value.View(), "1000");
-    EXPECT_EQ(team.date.View(), "3-14-2003");
-
-    set.slots[1] = {};
-    set.playerCount = 1;
-    hallOfFame.RecordEndOfSet(set);
-    EXPECT_EQ(Values(kTeamList).size(), 1u);
-    EXPECT_EQ(Values(kTopList).size(), 2u);
-
-    HallOfFame reader; // every merge wrote the score file
-    reader.folder = folder.Path();
-    reader.Load();
-    EXPECT_EQ(reader.table, hallOfFame.table);
 }
 
 TEST_F(HallOfFameUpdate, OnlyANewWebTenBestOverTenThousandCallsTheExport)
