@@ -43,7 +43,7 @@ TEST(ComputePayouts, TheEightFiguresFromThePools)
     EXPECT_DOUBLE_EQ(board.triactaPay, 1002.0);
 }
 
-TEST(ComputePayouts, RoundsHalfUpToTenCents)
+TEST(ComputePayouts, RoundsHalfUpToTenCentsAndAnEmptyPlacePaysNothing)
 {
     auto pools = std::make_unique<PoolBook>();
     pools->typeTotal[kWin] = 21250;
@@ -56,6 +56,11 @@ TEST(ComputePayouts, RoundsHalfUpToTenCents)
     const PayoutBoard board = ComputePayouts(*pools, {.first = 0, .second = 1, .third = 2});
     EXPECT_DOUBLE_EQ(board.winPay, 6.3);
     EXPECT_DOUBLE_EQ(board.exactaPay, 6.2);
+
+    // A podium with an empty place pays nothing.
+    const PayoutBoard empty = ComputePayouts(*pools, {.first = 0, .second = 1, .third = 20});
+    EXPECT_EQ(empty.winPay, 0.0);
+    EXPECT_EQ(empty.triactaPay, 0.0);
 }
 
 TEST(ComputePayouts, SeededPoolsNeverPayLessThanTheStake)
@@ -76,14 +81,6 @@ TEST(ComputePayouts, SeededPoolsNeverPayLessThanTheStake)
                               b.showPayThird, b.exactaPay, b.triactaPay})
             ASSERT_GE(figure, 2.0) << "seed " << seed;
     }
-}
-
-TEST(ComputePayouts, APodiumWithAnEmptyPlacePaysNothing)
-{
-    auto pools = std::make_unique<PoolBook>();
-    const PayoutBoard board = ComputePayouts(*pools, {.first = 0, .second = 1, .third = 20});
-    EXPECT_EQ(board.winPay, 0.0);
-    EXPECT_EQ(board.triactaPay, 0.0);
 }
 
 } // namespace

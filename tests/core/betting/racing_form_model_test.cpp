@@ -89,7 +89,7 @@ TEST_F(RacingFormTest, HeadingAndRowTextsOfARaceWithHistory)
     EXPECT_EQ(form.Cell(6, FormColumn::Post), "");
 }
 
-TEST_F(RacingFormTest, AHorseWithoutHistoryShowsNoPlaceAndNoTime)
+TEST_F(RacingFormTest, AHorseWithoutHistoryShowsNoPlaceAndNoTimeAndARaceOutsideTheSetNoRows)
 {
     MakeField(6);
     Horse(2) = HorseStatistics{};
@@ -113,6 +113,13 @@ TEST_F(RacingFormTest, AHorseWithoutHistoryShowsNoPlaceAndNoTime)
             EXPECT_FALSE(r.odds.empty());
         }
     }
+
+    // A race outside the set has no rows at all.
+    state->raceIndex = 10;
+    const RacingFormModel outside = BuildRacingForm(*state, *stable, SortOrder::Odds, 2);
+    EXPECT_EQ(outside.rowCount, 0);
+    EXPECT_EQ(outside.tippedRow, -1);
+    EXPECT_EQ(outside.purse, "$0");
 }
 
 TEST_F(RacingFormTest, EachSortOrderPutsTheBestFirst)
@@ -216,16 +223,6 @@ TEST_F(RacingFormTest, TheTipstersHorseIsMarkedWhereverItIsSorted)
         for (int i = 0; i < form.rowCount; ++i)
             EXPECT_FALSE(form.rows[i].tipped);
     }
-}
-
-TEST_F(RacingFormTest, ARaceOutsideTheSetHasNoRows)
-{
-    MakeField(8);
-    state->raceIndex = 10;
-    const RacingFormModel form = BuildRacingForm(*state, *stable, SortOrder::Odds, 2);
-    EXPECT_EQ(form.rowCount, 0);
-    EXPECT_EQ(form.tippedRow, -1);
-    EXPECT_EQ(form.purse, "$0");
 }
 
 } // namespace
