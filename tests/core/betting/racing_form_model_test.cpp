@@ -116,6 +116,7 @@ TEST_F(RacingFormTest, AHorseWithoutHistoryShowsNoPlaceAndNoTimeAndARaceOutsideT
 
     // A race outside the set has no rows at all.
     state->raceIndex = 10;
+    state->program.runnerCount[9] = 6; // not to be mistaken for the last race's field
     const RacingFormModel outside = BuildRacingForm(*state, *stable, SortOrder::Odds, 2);
     EXPECT_EQ(outside.rowCount, 0);
     EXPECT_EQ(outside.tippedRow, -1);
