@@ -33,7 +33,7 @@ public:
     static constexpr int kLaneCount = 23; // lanes 0 (the rail) .. 22, in half-lane units
     static constexpr int kStrideFrames = 11;
     static constexpr int kNoRunner = 20;        // finishOrder entry of a place not yet taken
-    static constexpr int kNoGap = 20000;        // gapAhead / gapBehind with nobody in the lane
+    static constexpr int kNoGap = 20000;        // gapAhead with nobody ahead in the lane
     static constexpr int kStillRunning = 20000; // lastFinishTick while runners are still out
 
     // A new engine is Idle: in the state StartRace resets to, no race run.
@@ -110,16 +110,16 @@ public:
 private:
     // What the runner being stepped sees around it and has settled so far in its step.
     struct Sighting {
-        int draftLevel;    // 0..3: how closely it follows the runner ahead in its lane (slipstream)
-        int behindLeader;  // leaderPosition - own position
-        int outwardStep;   // lane units it may move outward now; 0 = blocked
-        int inwardStep;    // lane units it may move inward now; 0 = blocked
-        int closingLevel;  // 0..3: how fast it is closing on a slower runner ahead in its lane
-        bool speedHandled; // this step's pace decision already settled the speed
-        int laneStep;      // 2 below position 7000 (whole lanes), 1 from there on
-        int gapAhead;      // distance to the nearest runner ahead in the lane; kNoGap = none
-        int gapBehind;     // distance to the nearest runner behind in the lane; kNoGap = none
-        double aheadSpeed; // speed of the nearest runner ahead; 0 = none
+        int draftLevel;         // 0..3: how closely it follows the runner ahead in its lane (slipstream)
+        int behindLeader;       // leaderPosition - own position
+        int outwardStep;        // lane units it may move outward now; 0 = blocked
+        int inwardStep;         // lane units it may move inward now; 0 = blocked
+        int closingLevel;       // 0..3: how fast it is closing on a slower runner ahead in its lane
+        bool speedHandled;      // this step's pace decision already settled the speed
+        int laneStep;           // 2 below position 7000 (whole lanes), 1 from there on
+        int gapAhead;           // distance to the nearest runner ahead in the lane; kNoGap = none
+        bool pressedFromBehind; // a runner less than 100 behind in the lane
+        double aheadSpeed;      // speed of the nearest runner ahead; 0 = none
     };
     void StepField(GameRandom& random); // every runner's step, in runner order
     void StepRunner(int r, GameRandom& random);

@@ -20,17 +20,19 @@ constexpr int kHalfLanesFrom = 7000;  // from here lane changes go half a lane a
 constexpr int kLaneClearance = 60;    // a runner this close along the course blocks a lane change
 constexpr int kOutermostLane = CRaceEngine::kLaneCount - 1;
 
-// A set of lanes as a mask, bit L for lane L (lanes 0 to 22 need 23 bits).
-using LaneMask = std::uint64_t;
-constexpr int kLastMaskLane = 62;
+// The nearest runner ahead is found as the smallest gap * kAheadKeyScale +
+// runner: the smallest gap, and among equal gaps the lowest runner number.
+constexpr int kAheadKeyScale = 16; // more than the highest runner number
+constexpr int kNoAheadKey = CRaceEngine::kNoGap * kAheadKeyScale;
 
-// The lanes first..last, as far as lanes exist.
-LaneMask LaneRange(int first, int last)
-{
-    const LaneMask upToLast = (LaneMask{2} << std::min(last, kLastMaskLane)) - 1;
-    const LaneMask belowFirst = (LaneMask{1} << std::max(first, 0)) - 1;
-    return upToLast & ~belowFirst;
-}
+// A runner this close behind in the same lane presses the one ahead.
+constexpr int kPressingGap = 100;
+
+// What a look around found, as flags: a runner alongside in the lanes a move
+// inward or outward would cross, a runner pressing from behind.
+constexpr int kFoundInside = 1;
+constexpr int kFoundOutside = 2;
+constexpr int kFoundPressing = 4;
 
 int Draw(GameRandom& random, int n)
 {
@@ -91,10 +93,11 @@ void CRaceEngine::StepRunner(int r, GameRandom& random)
     leaderPosition = std::max(leaderPosition, position[r]);
 }
 
-// One pass over the others: the nearest runners ahead and behind in the same
-// lane (level runners count neither way), and whether a runner alongside,
-// within kLaneClearance along the course, occupies the lanes a move inward or
-// outward would cross. This is the engine's hot loop.
+// One pass over the others: the nearest runner ahead in the same lane and
+// whether one presses from behind in it (level runners count neither way),
+// and whether a runner alongside, within kLaneClearance along the course,
+// occupies the lanes a move inward or outward would cross. This is the
+// engine's hot loop.
 CRaceEngine::Sighting CRaceEngine::LookAround(int r)
 {
     Sighting seen{};
@@ -104,31 +107,29 @@ CRaceEngine::Sighting CRaceEngine::LookAround(int r)
     // keeps a winner running on far past the line (from 21000) on the course.
     const int step = std::max(0, 2 - here / kHalfLanesFrom);
 
-    int ahead = kNoGap;
-    int behind = kNoGap;
-    int nearestAhead = -1;
-    // The lanes of the runners alongside: one branch-free bit per runner
-    // instead of two lane-range tests, then one test for each side.
-    LaneMask alongsideLanes = 0;
-    for (int j = 0; j < fieldSize; ++j) {
-        if (j == r)
-            continue;
+    // Every slot of the field, the runner itself and the empty slots masked
+    // out, without a branch: the compiler then compares several runners at
+    // once. What the runners alongside and behind show is gathered as flags.
+    int aheadKey = kNoAheadKey;
+    int found = 0;
+    for (int j = 0; j < kMaxRunners; ++j) {
         const int gap = position[j] - here;
-        if (lane[j] == ownLane) {
-            if (gap > 0 && gap < ahead) {
-                ahead = gap;
-                nearestAhead = j;
-            } else if (gap < 0 && -gap < behind) {
-                behind = -gap;
-            }
-        }
-        alongsideLanes |= LaneMask{std::abs(gap) <= kLaneClearance} << (lane[j] & 63);
+        const int other = (j != r) & (j < fieldSize);
+        const int sameLane = other & (lane[j] == ownLane);
+        const int aheadMask = -(sameLane & (gap > 0));
+        aheadKey = std::min(aheadKey, ((gap * kAheadKeyScale + j) & aheadMask) | (kNoAheadKey & ~aheadMask));
+        const int alongside = other & (gap >= -kLaneClearance) & (gap <= kLaneClearance);
+        found |= (alongside & (lane[j] >= ownLane - step) & (lane[j] <= ownLane)) * kFoundInside |
+                 (alongside & (lane[j] >= ownLane) & (lane[j] <= ownLane + step)) * kFoundOutside |
+                 (sameLane & (gap < 0) & (gap > -kPressingGap)) * kFoundPressing;
     }
-    const bool insideTaken = (alongsideLanes & LaneRange(ownLane - step, ownLane)) != 0;
-    const bool outsideTaken = (alongsideLanes & LaneRange(ownLane, ownLane + step)) != 0;
+    const int ahead = aheadKey / kAheadKeyScale;
+    const int nearestAhead = ahead < kNoGap ? aheadKey % kAheadKeyScale : -1;
+    const bool insideTaken = (found & kFoundInside) != 0;
+    const bool outsideTaken = (found & kFoundOutside) != 0;
     seen.laneStep = step;
     seen.gapAhead = ahead;
-    seen.gapBehind = behind;
+    seen.pressedFromBehind = (found & kFoundPressing) != 0;
     seen.aheadSpeed = nearestAhead >= 0 ? speed[nearestAhead] : 0.0;
 
     seen.draftLevel = 0;
@@ -215,8 +216,8 @@ void CRaceEngine::FollowUpReevaluation(int r, const Sighting& seen, GameRandom& 
         return;
     reevaluate[r] = false;
 
-    if (seen.gapBehind < 100)
-        ++effort[r]; // pressed from behind
+    if (seen.pressedFromBehind)
+        ++effort[r];
     targetSpeed[r] = baseSpeed[r] - (effort[r] < 4 ? effortOffset[effort[r]] : 0.0);
 
     if (position[r] > kHalfLanesFrom && seen.gapAhead < 120 && seen.behindLeader > 300) {
