@@ -110,16 +110,16 @@ public:
 private:
     // What the runner being stepped sees around it and has settled so far in its step.
     struct Sighting {
-        int draftLevel;         // 0..3: how closely it follows the runner ahead in its lane (slipstream)
-        int behindLeader;       // leaderPosition - own position
-        int outwardStep;        // lane units it may move outward now; 0 = blocked
-        int inwardStep;         // lane units it may move inward now; 0 = blocked
-        int closingLevel;       // 0..3: how fast it is closing on a slower runner ahead in its lane
-        bool speedHandled;      // this step's pace decision already settled the speed
-        int laneStep;           // 2 below position 7000 (whole lanes), 1 from there on
-        int gapAhead;           // distance to the nearest runner ahead in the lane; kNoGap = none
+        int draftLevel;    // 0..3: how closely it follows the runner ahead in its lane (slipstream)
+        int behindLeader;  // leaderPosition - own position
+        int outwardStep;   // lane units it may move outward now; 0 = blocked
+        int inwardStep;    // lane units it may move inward now; 0 = blocked
+        int closingLevel;  // 0..3: how fast it is closing on a slower runner ahead in its lane
+        bool speedHandled; // this step's pace decision already settled the speed
+        int laneStep;      // 2 below position 7000 (whole lanes), 1 from there on
+        int gapAhead; // to the nearest runner ahead in the lane: exact below 140, else 140; kNoGap = none
         bool pressedFromBehind; // a runner less than 100 behind in the lane
-        double aheadSpeed;      // speed of the nearest runner ahead; 0 = none
+        double aheadSpeed;      // speed of the nearest runner ahead when less than 140 ahead, else 0
     };
     void StepField(GameRandom& random); // every runner's step, in runner order
     void StepRunner(int r, GameRandom& random);

@@ -7,6 +7,8 @@
 #include "base/game_random.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstdint>
 #include <cstdlib>
 
@@ -20,19 +22,28 @@ constexpr int kHalfLanesFrom = 7000;  // from here lane changes go half a lane a
 constexpr int kLaneClearance = 60;    // a runner this close along the course blocks a lane change
 constexpr int kOutermostLane = CRaceEngine::kLaneCount - 1;
 
-// The nearest runner ahead is found as the smallest gap * kAheadKeyScale +
-// runner: the smallest gap, and among equal gaps the lowest runner number.
-constexpr int kAheadKeyScale = 16; // more than the highest runner number
-constexpr int kNoAheadKey = CRaceEngine::kNoGap * kAheadKeyScale;
-
 // A runner this close behind in the same lane presses the one ahead.
 constexpr int kPressingGap = 100;
+// How far ahead a runner's gap to the next in its lane matters: every decision
+// on it compares it with less than this, or asks whether there is anybody
+// ahead at all.
+constexpr int kSightRange = 140;
 
 // What a look around found, as flags: a runner alongside in the lanes a move
-// inward or outward would cross, a runner pressing from behind.
+// inward or outward would cross, a runner pressing from behind, anybody ahead
+// in the lane, and from kFoundNear on one flag for each runner less than
+// kSightRange ahead in the lane.
 constexpr int kFoundInside = 1;
 constexpr int kFoundOutside = 2;
 constexpr int kFoundPressing = 4;
+constexpr int kFoundAhead = 8;
+constexpr int kFoundNearShift = 4;
+constexpr std::array<int, CRaceEngine::kMaxRunners> kFoundNear = [] {
+    std::array<int, CRaceEngine::kMaxRunners> flags{};
+    for (int j = 0; j < CRaceEngine::kMaxRunners; ++j)
+        flags[j] = 1 << (kFoundNearShift + j);
+    return flags;
+}();
 
 int Draw(GameRandom& random, int n)
 {
@@ -93,11 +104,11 @@ void CRaceEngine::StepRunner(int r, GameRandom& random)
     leaderPosition = std::max(leaderPosition, position[r]);
 }
 
-// One pass over the others: the nearest runner ahead in the same lane and
-// whether one presses from behind in it (level runners count neither way),
-// and whether a runner alongside, within kLaneClearance along the course,
-// occupies the lanes a move inward or outward would cross. This is the
-// engine's hot loop.
+// One pass over the others: the nearest runner ahead in the same lane (its
+// gap as far as it matters) and whether one presses from behind in it (level
+// runners count neither way), and whether a runner alongside, within
+// kLaneClearance along the course, occupies the lanes a move inward or
+// outward would cross. This is the engine's hot loop.
 CRaceEngine::Sighting CRaceEngine::LookAround(int r)
 {
     Sighting seen{};
@@ -109,28 +120,34 @@ CRaceEngine::Sighting CRaceEngine::LookAround(int r)
 
     // Every slot of the field, the runner itself and the empty slots masked
     // out, without a branch: the compiler then compares several runners at
-    // once. What the runners alongside and behind show is gathered as flags.
-    int aheadKey = kNoAheadKey;
+    // once. What the look finds is gathered as flags.
     int found = 0;
     for (int j = 0; j < kMaxRunners; ++j) {
         const int gap = position[j] - here;
         const int other = (j != r) & (j < fieldSize);
         const int sameLane = other & (lane[j] == ownLane);
-        const int aheadMask = -(sameLane & (gap > 0));
-        aheadKey = std::min(aheadKey, ((gap * kAheadKeyScale + j) & aheadMask) | (kNoAheadKey & ~aheadMask));
         const int alongside = other & (gap >= -kLaneClearance) & (gap <= kLaneClearance);
         found |= (alongside & (lane[j] >= ownLane - step) & (lane[j] <= ownLane)) * kFoundInside |
                  (alongside & (lane[j] >= ownLane) & (lane[j] <= ownLane + step)) * kFoundOutside |
-                 (sameLane & (gap < 0) & (gap > -kPressingGap)) * kFoundPressing;
+                 (sameLane & (gap < 0) & (gap > -kPressingGap)) * kFoundPressing |
+                 (sameLane & (gap > 0) & (gap < kNoGap)) * kFoundAhead |
+                 (-(sameLane & (gap > 0) & (gap < kSightRange)) & kFoundNear[j]);
     }
-    const int ahead = aheadKey / kAheadKeyScale;
-    const int nearestAhead = ahead < kNoGap ? aheadKey % kAheadKeyScale : -1;
+    // The nearest of the runners close ahead (seldom more than one); the
+    // lowest number among equally near ones.
+    seen.gapAhead = found & kFoundAhead ? kSightRange : kNoGap;
+    seen.aheadSpeed = 0.0;
+    for (int near = found >> kFoundNearShift; near != 0; near &= near - 1) {
+        const int j = std::countr_zero(static_cast<unsigned>(near));
+        if (position[j] - here < seen.gapAhead) {
+            seen.gapAhead = position[j] - here;
+            seen.aheadSpeed = speed[j];
+        }
+    }
     const bool insideTaken = (found & kFoundInside) != 0;
     const bool outsideTaken = (found & kFoundOutside) != 0;
     seen.laneStep = step;
-    seen.gapAhead = ahead;
     seen.pressedFromBehind = (found & kFoundPressing) != 0;
-    seen.aheadSpeed = nearestAhead >= 0 ? speed[nearestAhead] : 0.0;
 
     seen.draftLevel = 0;
     if (here >= kSlipstreamFrom)
