@@ -100,7 +100,11 @@ void CRaceEngine::StepRunner(int r, GameRandom& random)
     savedFloatPosition[r] = floatPosition[r];
 
     SpendEnergy(r, seen, random);
-    nosePosition[r] = position[r] + gaitOffset[(gaitPhase[r] + tickCount) % kStrideFrames];
+    // The stride frame: the phase (0..10) plus the ticks, wrapped once, so
+    // that the remainder of the tick count is the same for the whole field.
+    int frame = gaitPhase[r] + tickCount % kStrideFrames;
+    frame -= frame >= kStrideFrames ? kStrideFrames : 0;
+    nosePosition[r] = position[r] + gaitOffset[frame];
     leaderPosition = std::max(leaderPosition, position[r]);
 }
 
