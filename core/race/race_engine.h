@@ -33,7 +33,7 @@ public:
     static constexpr int kLaneCount = 23; // lanes 0 (the rail) .. 22, in half-lane units
     static constexpr int kStrideFrames = 11;
     static constexpr int kNoRunner = 20;        // finishOrder entry of a place not yet taken
-    static constexpr int kNoGap = 20000;        // gapAhead / gapBehind with nobody in the lane
+    static constexpr int kNoGap = 20000;        // gapAhead with nobody ahead in the lane
     static constexpr int kStillRunning = 20000; // lastFinishTick while runners are still out
 
     // A new engine is Idle: in the state StartRace resets to, no race run.
@@ -117,9 +117,9 @@ private:
         int closingLevel;  // 0..3: how fast it is closing on a slower runner ahead in its lane
         bool speedHandled; // this step's pace decision already settled the speed
         int laneStep;      // 2 below position 7000 (whole lanes), 1 from there on
-        int gapAhead;      // distance to the nearest runner ahead in the lane; kNoGap = none
-        int gapBehind;     // distance to the nearest runner behind in the lane; kNoGap = none
-        double aheadSpeed; // speed of the nearest runner ahead; 0 = none
+        int gapAhead; // to the nearest runner ahead in the lane: exact below 140, else 140; kNoGap = none
+        bool pressedFromBehind; // a runner less than 100 behind in the lane
+        double aheadSpeed;      // speed of the nearest runner ahead when less than 140 ahead, else 0
     };
     void StepField(GameRandom& random); // every runner's step, in runner order
     void StepRunner(int r, GameRandom& random);

@@ -7,6 +7,8 @@
 #include "base/game_random.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstdint>
 #include <cstdlib>
 
@@ -20,17 +22,28 @@ constexpr int kHalfLanesFrom = 7000;  // from here lane changes go half a lane a
 constexpr int kLaneClearance = 60;    // a runner this close along the course blocks a lane change
 constexpr int kOutermostLane = CRaceEngine::kLaneCount - 1;
 
-// A set of lanes as a mask, bit L for lane L (lanes 0 to 22 need 23 bits).
-using LaneMask = std::uint64_t;
-constexpr int kLastMaskLane = 62;
+// A runner this close behind in the same lane presses the one ahead.
+constexpr int kPressingGap = 100;
+// How far ahead a runner's gap to the next in its lane matters: every decision
+// on it compares it with less than this, or asks whether there is anybody
+// ahead at all.
+constexpr int kSightRange = 140;
 
-// The lanes first..last, as far as lanes exist.
-LaneMask LaneRange(int first, int last)
-{
-    const LaneMask upToLast = (LaneMask{2} << std::min(last, kLastMaskLane)) - 1;
-    const LaneMask belowFirst = (LaneMask{1} << std::max(first, 0)) - 1;
-    return upToLast & ~belowFirst;
-}
+// What a look around found, as flags: a runner alongside in the lanes a move
+// inward or outward would cross, a runner pressing from behind, anybody ahead
+// in the lane, and from kFoundNear on one flag for each runner less than
+// kSightRange ahead in the lane.
+constexpr int kFoundInside = 1;
+constexpr int kFoundOutside = 2;
+constexpr int kFoundPressing = 4;
+constexpr int kFoundAhead = 8;
+constexpr int kFoundNearShift = 4;
+constexpr std::array<int, CRaceEngine::kMaxRunners> kFoundNear = [] {
+    std::array<int, CRaceEngine::kMaxRunners> flags{};
+    for (int j = 0; j < CRaceEngine::kMaxRunners; ++j)
+        flags[j] = 1 << (kFoundNearShift + j);
+    return flags;
+}();
 
 int Draw(GameRandom& random, int n)
 {
@@ -87,13 +100,18 @@ void CRaceEngine::StepRunner(int r, GameRandom& random)
     savedFloatPosition[r] = floatPosition[r];
 
     SpendEnergy(r, seen, random);
-    nosePosition[r] = position[r] + gaitOffset[(gaitPhase[r] + tickCount) % kStrideFrames];
+    // The stride frame: the phase (0..10) plus the ticks, wrapped once, so
+    // that the remainder of the tick count is the same for the whole field.
+    int frame = gaitPhase[r] + tickCount % kStrideFrames;
+    frame -= frame >= kStrideFrames ? kStrideFrames : 0;
+    nosePosition[r] = position[r] + gaitOffset[frame];
     leaderPosition = std::max(leaderPosition, position[r]);
 }
 
-// One pass over the others: the nearest runners ahead and behind in the same
-// lane (level runners count neither way), and whether a runner alongside,
-// within kLaneClearance along the course, occupies the lanes a move inward or
+// One pass over the others: the nearest runner ahead in the same lane (its
+// gap as far as it matters) and whether one presses from behind in it (level
+// runners count neither way), and whether a runner alongside, within
+// kLaneClearance along the course, occupies the lanes a move inward or
 // outward would cross. This is the engine's hot loop.
 CRaceEngine::Sighting CRaceEngine::LookAround(int r)
 {
@@ -104,32 +122,36 @@ CRaceEngine::Sighting CRaceEngine::LookAround(int r)
     // keeps a winner running on far past the line (from 21000) on the course.
     const int step = std::max(0, 2 - here / kHalfLanesFrom);
 
-    int ahead = kNoGap;
-    int behind = kNoGap;
-    int nearestAhead = -1;
-    // The lanes of the runners alongside: one branch-free bit per runner
-    // instead of two lane-range tests, then one test for each side.
-    LaneMask alongsideLanes = 0;
-    for (int j = 0; j < fieldSize; ++j) {
-        if (j == r)
-            continue;
+    // Every slot of the field, the runner itself and the empty slots masked
+    // out, without a branch: the compiler then compares several runners at
+    // once. What the look finds is gathered as flags.
+    int found = 0;
+    for (int j = 0; j < kMaxRunners; ++j) {
         const int gap = position[j] - here;
-        if (lane[j] == ownLane) {
-            if (gap > 0 && gap < ahead) {
-                ahead = gap;
-                nearestAhead = j;
-            } else if (gap < 0 && -gap < behind) {
-                behind = -gap;
-            }
-        }
-        alongsideLanes |= LaneMask{std::abs(gap) <= kLaneClearance} << (lane[j] & 63);
+        const int other = (j != r) & (j < fieldSize);
+        const int sameLane = other & (lane[j] == ownLane);
+        const int alongside = other & (gap >= -kLaneClearance) & (gap <= kLaneClearance);
+        found |= (alongside & (lane[j] >= ownLane - step) & (lane[j] <= ownLane)) * kFoundInside |
+                 (alongside & (lane[j] >= ownLane) & (lane[j] <= ownLane + step)) * kFoundOutside |
+                 (sameLane & (gap < 0) & (gap > -kPressingGap)) * kFoundPressing |
+                 (sameLane & (gap > 0) & (gap < kNoGap)) * kFoundAhead |
+                 (-(sameLane & (gap > 0) & (gap < kSightRange)) & kFoundNear[j]);
     }
-    const bool insideTaken = (alongsideLanes & LaneRange(ownLane - step, ownLane)) != 0;
-    const bool outsideTaken = (alongsideLanes & LaneRange(ownLane, ownLane + step)) != 0;
+    // The nearest of the runners close ahead (seldom more than one); the
+    // lowest number among equally near ones.
+    seen.gapAhead = found & kFoundAhead ? kSightRange : kNoGap;
+    seen.aheadSpeed = 0.0;
+    for (int near = found >> kFoundNearShift; near != 0; near &= near - 1) {
+        const int j = std::countr_zero(static_cast<unsigned>(near));
+        if (position[j] - here < seen.gapAhead) {
+            seen.gapAhead = position[j] - here;
+            seen.aheadSpeed = speed[j];
+        }
+    }
+    const bool insideTaken = (found & kFoundInside) != 0;
+    const bool outsideTaken = (found & kFoundOutside) != 0;
     seen.laneStep = step;
-    seen.gapAhead = ahead;
-    seen.gapBehind = behind;
-    seen.aheadSpeed = nearestAhead >= 0 ? speed[nearestAhead] : 0.0;
+    seen.pressedFromBehind = (found & kFoundPressing) != 0;
 
     seen.draftLevel = 0;
     if (here >= kSlipstreamFrom)
@@ -215,8 +237,8 @@ void CRaceEngine::FollowUpReevaluation(int r, const Sighting& seen, GameRandom& 
         return;
     reevaluate[r] = false;
 
-    if (seen.gapBehind < 100)
-        ++effort[r]; // pressed from behind
+    if (seen.pressedFromBehind)
+        ++effort[r];
     targetSpeed[r] = baseSpeed[r] - (effort[r] < 4 ? effortOffset[effort[r]] : 0.0);
 
     if (position[r] > kHalfLanesFrom && seen.gapAhead < 120 && seen.behindLeader > 300) {

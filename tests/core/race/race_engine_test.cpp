@@ -341,6 +341,23 @@ TEST(RaceEngineRace, RunnersFarPastTheLineKeepToTheCourse)
     EXPECT_EQ(engine.targetLane[0], 0);
 }
 
+// A runner closing fast on its lane checks up to the pace of the nearest
+// runner ahead in it; of two equally near, the lower numbered one.
+TEST(RaceEngineRace, ChecksUpBehindTheNearestRunnerAheadInItsLane)
+{
+    GameRandom random;
+    CRaceEngine engine;
+    StartOnStretch(engine, random, {{}, {}, {}, {}}, {5000.0, 5070.0, 5050.0, 5050.0});
+    const double aheadSpeeds[] = {8.0, 9.0, 9.5};
+    for (int k = 0; k < 4; ++k) {
+        engine.lane[k] = engine.targetLane[k] = engine.drawnLane[k] = 0;
+        if (k > 0)
+            engine.speed[k] = engine.targetSpeed[k] = aheadSpeeds[k - 1];
+    }
+    engine.AdvanceTick(random);
+    EXPECT_EQ(engine.targetSpeed[0], 9.0 - 0.5);
+}
+
 TEST(RaceEngineFinish, NosesLevelAfterTheShiftDeadHeatInRunnerOrder)
 {
     GameRandom random;
