@@ -6,16 +6,11 @@
 #include "app/back_buffer.h"
 #include "app/dialog_placement.h"
 #include "app/game_message_box.h"
-#include "base/game_random.h"
 #include "betting/betting_window_dlg.h"
-#include "betting/betting_window_model.h"
-#include "betting/race_set_state.h"
 #include "betting/racing_form_model.h"
 #include "betting/racing_form_painter.h"
 #include "betting/review_bets_dlg.h"
-#include "game/race_program_draw.h"
 #include "game/sound_player.h"
-#include "stable/stable.h"
 
 #include "screenshot.h"
 
@@ -28,7 +23,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -123,81 +117,6 @@ TEST_F(GameLook, TheBettingWindowKeepsItsRoomyArrangementWithRoomToSpare)
     CBettingWindowDlg roomy(nullptr, sounds);
     roomy.Arrange(QPoint(0, 0), 0, QRect(0, 0, 1024, 768));
     EXPECT_FALSE(roomy.IsCompact());
-}
-
-// Paints `window` into a picture of the screen where it stands in `frame`,
-// under a plain title bar.
-void PaintWindow(QPainter& painter, QWidget& window, const QRect& frame)
-{
-    const QImage inside = window.grab().toImage();
-    const QRect titleBar(frame.topLeft(), QSize(frame.width(), frame.height() - inside.height()));
-    painter.fillRect(titleBar, QColor(0x12, 0x3d, 0x27));
-    painter.setPen(Qt::white);
-    painter.drawText(titleBar, Qt::AlignCenter, window.windowTitle());
-    painter.drawImage(frame.topLeft() + QPoint(0, titleBar.height()), inside);
-}
-
-// The screen as a player sees it: the menu bar, the racing form of a full
-// field and the betting window where it opens. (Where the review opens over
-// it is TheReviewAndEveryCentredBoxStayWhollyOnTheScreen's; the review's
-// picture is the betting window test's.)
-TEST_F(GameLook, PicturesOfTheBettingWindowOverAFullForm)
-{
-    auto stable = std::make_unique<Stable>();
-    ReadStableFile(GALLORIA_STARTING_STABLE, *stable);
-    ASSERT_GE(stable->count, 12);
-    GameRandom random;
-    random.Seed(5);
-    stable->ComputeStatistics(random);
-    auto state = std::make_unique<RaceSetState>();
-    DrawRaceProgram(state->program, *stable, random);
-    state->raceIndex = 0;
-    state->program.runnerCount[0] = 12;
-    for (int k = 0; k < 12; ++k) {
-        state->program.runners[0][k] = k;
-        state->program.morningLineOdds[0][k] = 3.0 + 1.7 * k;
-    }
-    state->players[0].name = "Ann";
-    state->players[0].balance = 10000;
-    state->players[1].name = "Bob";
-    state->players[1].balance = 10000;
-    const RacingFormModel form = BuildRacingForm(*state, *stable, SortOrder::None, 3);
-    ASSERT_EQ(form.rowCount, 12);
-
-    for (const QSize screen : {QSize(640, 480), QSize(800, 600), QSize(1024, 768)}) {
-        const SizeClass size = SizeClassForScreenWidth(screen.width());
-        BackBuffer buffer(size);
-        const QSize view(screen.width(), screen.height() - kMenuBar);
-        buffer.Resize(view, 1.0);
-        buffer.gameScreenShown = true;
-        buffer.tilesWanted = true;
-        buffer.racingFormWanted = true;
-        buffer.Update([&](QPainter& painter) { PaintRacingForm(painter, form, size); });
-
-        QImage shot(screen, QImage::Format_RGB32);
-        shot.fill(Qt::black);
-        QPainter painter(&shot);
-        painter.fillRect(QRect(0, 0, screen.width(), kMenuBar), QColor(255, 255, 240));
-        painter.translate(0, kMenuBar);
-        buffer.Present(painter, view);
-        painter.resetTransform();
-
-        BettingWindowModel model;
-        model.Open(*state);
-        CBettingWindowDlg dialog(nullptr, sounds);
-        const FormOnScreen placed = FormOfField(screen);
-        const QRect frame =
-            dialog.Arrange(placed.bettingTopLeft, placed.bettingTopLeft.y(), QRect(QPoint(0, 0), screen));
-        QTimer::singleShot(0, &dialog, [&] {
-            PaintWindow(painter, dialog, frame);
-            dialog.reject();
-        });
-        dialog.Run(model, placed.bettingTopLeft, placed.bettingTopLeft.y(), QRect(QPoint(0, 0), screen));
-        painter.end();
-        SaveScreenshot(
-            shot, QStringLiteral("betting_over_form_%1x%2.png").arg(screen.width()).arg(screen.height()));
-        model.Close(*state);
-    }
 }
 
 TEST_P(GameLookOnScreen, TheReviewAndEveryCentredBoxStayWhollyOnTheScreen)
