@@ -117,11 +117,6 @@ bool Activate(CMainFrame& frame)
     return QApplication::activeWindow() == &frame;
 }
 
-bool Enabled(const CMainFrame& frame, MenuCommand command)
-{
-    return frame.Action(command)->isEnabled();
-}
-
 // Pixels of a colour close to yellow inside `rect`.
 int YellowPixels(const QImage& image, const QRect& rect)
 {
@@ -268,9 +263,6 @@ TEST_F(MainWindowTest, MenusFollowTheGameInEveryPhase)
         view.ApplyMenus(menus);
         ExpectMenusFollow(*frame, menus);
     }
-    menus.Enter(GamePhase::Betting);
-    view.ApplyMenus(menus);
-    EXPECT_EQ(frame->Action(MenuCommand::RaceOrNextRace)->text(), QStringLiteral("   &RACE!   "));
     menus.Enter(GamePhase::Result);
     menus.ShowRacingForm();
     view.ApplyMenus(menus);
@@ -498,8 +490,6 @@ TEST_F(MainWindowTest, AReplayRunsUntilAKeyAndLeavesTheResultsAsTheyWere)
     const Game& game = view.GameObject();
     frame->Action(MenuCommand::RaceOrNextRace)->trigger();
     ASSERT_EQ(game.menus.Phase(), GamePhase::Result);
-    ExpectMenusFollow(*frame, game.menus);
-    ASSERT_TRUE(Enabled(*frame, MenuCommand::ReplayRace));
     frame->Action(MenuCommand::RaceOrNextRace)->trigger(); // betting on race 2
     frame->Action(MenuCommand::RaceOrNextRace)->trigger(); // race 2 run; race 1 is replayed
     const std::uint32_t generator = game.random.state;
@@ -651,20 +641,6 @@ TEST_F(MainWindowTest, TheFormReSortsAtOnceWhenItsOrderChangesAndStaysSharpWhenE
     const QImage panel = view.Buffer().LayoutPart(layout.panel);
     EXPECT_EQ(panel.pixel(layout.panel.width() / 2, 3),
               formAs(other).pixel(layout.panel.center().x(), layout.panel.top() + 3));
-}
-
-// The frame keeps its settings in the platform's store: what one window
-// saves the next one reads (what is saved is flow_options_survive_restart's).
-TEST_F(MainWindowTest, TheNextWindowReadsWhatTheLastOneSaved)
-{
-    OpenFrame();
-    GameSettings chosen = frame->View().GameObject().settings;
-    chosen.sortOrder = SortOrder::Earnings;
-    chosen.slowMotionFinish = false;
-    frame->View().GameObject().ApplyOptions(chosen);
-    OpenFrame();
-    EXPECT_EQ(frame->View().GameObject().settings.sortOrder, SortOrder::Earnings);
-    EXPECT_FALSE(frame->View().GameObject().settings.slowMotionFinish);
 }
 
 // The file dialogs of SAVE and OPEN (Ctrl+O); what the saved game holds is
