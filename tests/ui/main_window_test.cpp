@@ -23,6 +23,7 @@
 #include "race/replay_list_dlg.h"
 
 #include "modal_answerer.h"
+#include "pixel_count.h"
 #include "window_test_helpers.h"
 
 #include <QElapsedTimer>
@@ -120,15 +121,8 @@ bool Activate(CMainFrame& frame)
 // Pixels of a colour close to yellow inside `rect`.
 int YellowPixels(const QImage& image, const QRect& rect)
 {
-    int count = 0;
-    const QRect inside = rect.intersected(image.rect());
-    for (int y = inside.top(); y <= inside.bottom(); ++y) {
-        for (int x = inside.left(); x <= inside.right(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            count += c.red() > 180 && c.green() > 180 && c.blue() < 100 ? 1 : 0;
-        }
-    }
-    return count;
+    return CountPixels(image, rect,
+                       [](QRgb c) { return qRed(c) > 180 && qGreen(c) > 180 && qBlue(c) < 100; });
 }
 
 // The share of pixels in `rect` that differ between two pictures.
@@ -241,11 +235,8 @@ TEST_F(MainWindowTest, PopupsHaveTheirWidthsHeightsAndColours)
     EXPECT_EQ(barPicture.pixelColor(barPicture.width() - 4, barPicture.height() / 3),
               SkinMenuStyle::ItemColour());
     const QRect gameTitle = bar->actionGeometry(game->menuAction());
-    int ink = 0;
-    for (int x = gameTitle.left(); x <= gameTitle.right(); ++x)
-        for (int y = gameTitle.top(); y <= gameTitle.bottom(); ++y)
-            ink += barPicture.pixelColor(x, y).value() < 100;
-    EXPECT_GT(ink, 10) << "the GAME title is written";
+    const auto dark = [](QRgb c) { return std::max({qRed(c), qGreen(c), qBlue(c)}) < 100; };
+    EXPECT_GT(CountPixels(barPicture, gameTitle, dark), 10) << "the GAME title is written";
     EXPECT_EQ(game->title(), QStringLiteral("&GAME")) << "Alt+G still opens it";
 }
 

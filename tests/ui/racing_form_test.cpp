@@ -5,6 +5,7 @@
 #include "race/runner_livery.h"
 #include "stable/stable.h"
 
+#include "pixel_count.h"
 #include "screenshot.h"
 
 #include <QFontMetrics>
@@ -83,17 +84,6 @@ struct Ink {
     static bool ExactYellow(QRgb c) { return (c & 0xFFFFFF) == 0xFFFF00; }
     static bool Background(QRgb c) { return c == kBackground; }
 };
-
-int CountPixels(const QImage& image, const QRect& area, bool (*test)(QRgb))
-{
-    int n = 0;
-    const QRect box = area.intersected(image.rect());
-    for (int y = box.top(); y <= box.bottom(); ++y) {
-        for (int x = box.left(); x <= box.right(); ++x)
-            n += test(image.pixel(x, y));
-    }
-    return n;
-}
 
 // A field of a number of runners drawn at one layout size: each pair is a
 // case of its own.
