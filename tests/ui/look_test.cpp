@@ -111,13 +111,11 @@ TEST_P(GameLookOnScreen, TheBettingWindowOpensUnderEveryRowOfAnyFormWithItsKeysI
     if (screen.height() <= 768) {
         EXPECT_TRUE(dialog.IsCompact()) << "only the compact window fits under twelve rows";
     }
-}
-
-TEST_F(GameLook, TheBettingWindowKeepsItsRoomyArrangementWithRoomToSpare)
-{
-    CBettingWindowDlg roomy(nullptr, sounds);
-    roomy.Arrange(QPoint(0, 0), 0, QRect(0, 0, 1024, 768));
-    EXPECT_FALSE(roomy.IsCompact());
+    // With the whole of a large screen below it, it keeps its roomy arrangement.
+    if (screen.height() >= 768) {
+        dialog.Arrange(QPoint(0, 0), 0, area);
+        EXPECT_FALSE(dialog.IsCompact());
+    }
 }
 
 TEST_P(GameLookOnScreen, TheReviewAndEveryCentredBoxStayWhollyOnTheScreen)
