@@ -631,7 +631,7 @@ TEST_F(MainWindowTest, TheFormReSortsAtOnceWhenItsOrderChangesAndStaysSharpWhenE
 
 // The file dialogs of SAVE and OPEN (Ctrl+O); what the saved game holds is
 // the flow_saved_game_reopens scenario's.
-TEST_F(MainWindowTest, SaveAndOpenAskForAGameFileInTheirDialogs)
+TEST_F(MainWindowTest, SaveAndOpenAskForAGameFileAndClosingAsksFirst)
 {
     ViewRacesAs(ViewRaceMode::None);
     ASSERT_TRUE(OpenSet());
@@ -668,12 +668,8 @@ TEST_F(MainWindowTest, SaveAndOpenAskForAGameFileInTheirDialogs)
     ASSERT_TRUE(Activate(*frame));
     QTest::keyClick(frame.get(), Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(game.menus.Phase(), GamePhase::Betting);
-}
 
-TEST_F(MainWindowTest, ClosingTheWindowBetweenRacesAsksFirst)
-{
-    ViewRacesAs(ViewRaceMode::None);
-    ASSERT_TRUE(OpenSet());
+    // Closing the window between races asks first.
     QString asked;
     player->messageAnswer = [&](const QMessageBox& box) {
         asked = box.text();
