@@ -221,13 +221,11 @@ TEST(BettingWindowDlgKeys, EnterBuysTheTableHoldsTwentyFiveRaceClosesAndAClosedM
         }
         openAfterEnter = f.dialog.isVisible();
         EXPECT_EQ(f.model.Bets(0).count, kMaxBetsPerPlayer);
-        EXPECT_EQ(f.Label(1091), QStringLiteral("975"));
         // (The 26th bet refused is the model's test.) Escape closes, no race.
         QTest::keyClick(&f.dialog, Qt::Key_Escape);
         EXPECT_FALSE(f.dialog.isVisible());
     });
     EXPECT_TRUE(openAfterEnter);
-    EXPECT_EQ(f.sink.Count(SoundEffect::Buy), kMaxBetsPerPlayer);
     EXPECT_FALSE(f.model.StartRaceRequested());
 
     // RACE closes the window and asks for the race.
