@@ -202,7 +202,7 @@ TEST(BettingWindowDlgBinding, ButtonsFollowTheModelWhileBetsAreComposedAndBought
     EXPECT_TRUE(f.model.IsOpen()); // the opener closes the model, never the dialog
 }
 
-TEST(BettingWindowDlgKeys, EnterBuysWithoutClosingTheTableHoldsTwentyFiveAndRaceCloses)
+TEST(BettingWindowDlgKeys, EnterBuysTheTableHoldsTwentyFiveRaceClosesAndAClosedModelStaysHidden)
 {
     Fixture f({{0, "Player 1"}}, 1000);
     bool openAfterEnter = false;
@@ -221,13 +221,11 @@ TEST(BettingWindowDlgKeys, EnterBuysWithoutClosingTheTableHoldsTwentyFiveAndRace
         }
         openAfterEnter = f.dialog.isVisible();
         EXPECT_EQ(f.model.Bets(0).count, kMaxBetsPerPlayer);
-        EXPECT_EQ(f.Label(1091), QStringLiteral("975"));
         // (The 26th bet refused is the model's test.) Escape closes, no race.
         QTest::keyClick(&f.dialog, Qt::Key_Escape);
         EXPECT_FALSE(f.dialog.isVisible());
     });
     EXPECT_TRUE(openAfterEnter);
-    EXPECT_EQ(f.sink.Count(SoundEffect::Buy), kMaxBetsPerPlayer);
     EXPECT_FALSE(f.model.StartRaceRequested());
 
     // RACE closes the window and asks for the race.
@@ -238,6 +236,13 @@ TEST(BettingWindowDlgKeys, EnterBuysWithoutClosingTheTableHoldsTwentyFiveAndRace
     });
     EXPECT_TRUE(closedByRace);
     EXPECT_TRUE(f.model.StartRaceRequested());
+
+    // Once its model is closed, the window is not shown.
+    f.model.Close(*f.state);
+    bool shownClosed = false;
+    f.RunWith([&] { shownClosed = f.dialog.isVisible(); });
+    QApplication::processEvents();
+    EXPECT_FALSE(shownClosed);
 }
 
 // Opens the review with "View" and runs body on it while it is shown.
@@ -347,21 +352,6 @@ TEST(BettingWindowDlgLook, CaptionFontPlacementAndSizeFitTheScreen)
         },
         area.bottomRight());
     EXPECT_TRUE(area.contains(QRect(placed, size)));
-}
-
-TEST(BettingWindowDlgLook, AClosedModelIsNotShown)
-{
-    Fixture f({{0, "Maggie"}, {1, "Tom"}}, 2500);
-    BettingWindowModel closed;
-    bool shown = false;
-    QTimer::singleShot(0, &f.dialog, [&] {
-        shown = f.dialog.isVisible();
-        if (shown)
-            f.dialog.reject();
-    });
-    f.dialog.Run(closed, {0, 0}, 0);
-    QApplication::processEvents();
-    EXPECT_FALSE(shown);
 }
 
 } // namespace

@@ -132,25 +132,18 @@ TEST_F(BetweenRaces, EachWindowOpensFromItsMenuInItsPhasesAndSortsOnAHeaderClick
     QAction* liveOdds = frame.Action(MenuCommand::LiveOdds);
     QAction* howDidIDo = frame.Action(MenuCommand::HowDidIDo);
 
-    // No set: the hall of fame, with no score file twelve empty pages. (The
-    // phases that offer each window are the window_menus_by_phase scenario's.)
+    // No set: the hall of fame, twelve pages of twenty rows. (The phases that
+    // offer each window are the window_menus_by_phase scenario's; the tabs'
+    // names, the vacant rows and the score file written are the sheet model's.)
     ASSERT_EQ(game.menus.Phase(), GamePhase::NoSet);
-    QFile::remove(QStringLiteral("GXscores.gxs"));
     OpenFromMenu<CScoreSheet>(answerer, hallOfFame, [](CScoreSheet& sheet) {
         EXPECT_EQ(sheet.windowTitle(), "High Scores");
         ASSERT_EQ(sheet.Tabs()->count(), 12);
-        const char* tabs[] = {"Top",      "Win Bets", "Place Bets", "Show Bets", "Across", "Exactas",
-                              "Triactas", "Team",     "% Won",      "Day",       "Month",  "Web Ten"};
-        for (int tab = 0; tab < 12; ++tab)
-            EXPECT_EQ(sheet.Tabs()->tabText(tab), tabs[tab]);
-        for (int page : {0, 7, 11}) {
-            QListWidget* names = sheet.Page(page)->Column(1);
-            ASSERT_EQ(names->count(), 20);
-            EXPECT_TRUE(names->item(19)->text().endsWith(QStringLiteral("~~~~~~")));
-        }
-        EXPECT_EQ(sheet.Page(7)->Column(3), nullptr) << "the Team page has no races column";
+        EXPECT_EQ(sheet.Tabs()->tabText(kTeamList), "Team");
+        for (int page : {0, 7, 11})
+            ASSERT_EQ(sheet.Page(page)->Column(1)->count(), 20);
+        EXPECT_EQ(sheet.Page(kTeamList)->Column(3), nullptr) << "the Team page has no races column";
     });
-    EXPECT_TRUE(QFile::exists(QStringLiteral("GXscores.gxs")));
 
     // Betting: the live odds, read back from the table, sorted by a click.
     frame.Action(MenuCommand::StartNewRaceSet)->trigger();
@@ -163,7 +156,6 @@ TEST_F(BetweenRaces, EachWindowOpensFromItsMenuInItsPhasesAndSortsOnAHeaderClick
         ASSERT_EQ(table.rowCount(), field + 1);
         ASSERT_EQ(table.columnCount(), LiveOddsModel::kColumnCount);
         EXPECT_EQ(table.horizontalHeaderItem(LiveOddsModel::kChance)->text(), "Chance");
-        EXPECT_EQ(table.item(field, LiveOddsModel::kName)->text(), "Totals");
         EXPECT_EQ(table.item(0, LiveOddsModel::kWin)->text().toStdString(),
                   std::to_string(static_cast<long long>(game.state.pools.typePool[1][0])));
         const QString chance = table.item(0, LiveOddsModel::kChance)->text();
@@ -176,10 +168,9 @@ TEST_F(BetweenRaces, EachWindowOpensFromItsMenuInItsPhasesAndSortsOnAHeaderClick
 
         ClickHeader(table, LiveOddsModel::kWin);
         QStringList win = ColumnTexts(table, LiveOddsModel::kWin);
-        win.removeLast(); // the totals stay last
+        win.removeLast(); // the totals, kept last as the live odds model's test shows
         for (int row = 1; row < win.size(); ++row)
             EXPECT_GE(win[row - 1].toLongLong(), win[row].toLongLong());
-        EXPECT_EQ(table.item(field, LiveOddsModel::kName)->text(), "Totals");
     });
     // The window keeps what it showed, the chances measured: its pictures, fitting either screen.
     auto* live = frame.findChild<CLiveOddsDlg*>();
@@ -197,11 +188,9 @@ TEST_F(BetweenRaces, EachWindowOpensFromItsMenuInItsPhasesAndSortsOnAHeaderClick
         ASSERT_EQ(table.rowCount(), 3);
         EXPECT_EQ(ColumnTexts(table, BetResultsModel::kName), (QStringList{"Ann", "Bob", "Cy"}));
         EXPECT_EQ(ColumnTexts(table, BetResultsModel::kBet), (QStringList{"$10", "$20", "$500"}));
-        EXPECT_EQ(table.item(0, BetResultsModel::kType)->text(), "Win");
-        EXPECT_EQ(table.item(0, BetResultsModel::kHorse2)->text(), " ");
+        // (What each cell and summary says is the bet results model's test.)
         EXPECT_EQ(bets.SummaryLabel(1, 0)->text(), "Bob:");
         EXPECT_EQ(bets.SummaryLabel(1, 1)->text(), "$20");
-        EXPECT_EQ(bets.SummaryLabel(3, 0)->text(), "");
         EXPECT_EQ(bets.SummaryLabel(0, 4)->text().toStdString(),
                   "$" + std::to_string(game.state.players[0].balance));
         // "Bet" first click: the padded texts from the top down; then reversed.
@@ -249,9 +238,9 @@ TEST_F(BetweenRaces, TheSheetRightAfterASetMarksTheNewEntry)
     model.Fill(hallOfFame);
     CScoreSheet sheet(nullptr);
     sheet.Fill(model);
-    // Ann's 9250 entered Top at row 3; her older entries stay unmarked.
+    // Ann's 9250 entered Top at row 3 (its arrow is the sheet model's); her
+    // older entries stay unmarked.
     QListWidget* names = sheet.Page(kTopList)->Column(1);
-    EXPECT_EQ(names->item(3)->text(), "    ----> Ann");
     EXPECT_TRUE(names->item(3)->isSelected());
     EXPECT_FALSE(names->item(1)->isSelected());
     EXPECT_EQ(sheet.Page(kTeamList)->Column(1)->selectedItems().size(), 1);
@@ -322,7 +311,6 @@ TEST_F(BetweenRaces, BetResultsOfSeveralPlayers)
     model.Fill(state);
     CBetResultsDlg dialog(nullptr);
     dialog.Fill(model);
-    EXPECT_EQ(dialog.Table()->rowCount(), 7);
     EXPECT_EQ(dialog.SummaryLabel(1, 3)->text(), "$-700");
     for (const Screen& screen : kScreens)
         SnapOnScreen(dialog, screen, QStringLiteral("bet_results"));

@@ -56,7 +56,6 @@ public:
     // Sees every window before it is answered.
     std::function<void(QWidget&)> onEveryWindow;
 
-    std::vector<std::string> messages;
     std::vector<std::string> windows; // what was answered, by kind
     int bettingWindows = 0;
     int setResults = 0;
@@ -82,7 +81,6 @@ private:
         if (onEveryWindow)
             onEveryWindow(*modal);
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            messages.push_back(box->text().toStdString());
             windows.emplace_back("message");
             QMessageBox::StandardButton button = QMessageBox::NoButton;
             if (messageAnswer)

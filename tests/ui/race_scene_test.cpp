@@ -15,6 +15,7 @@
 #include "race/race_engine.h"
 #include "race/race_scene_layout.h"
 
+#include "pixel_count.h"
 #include "screenshot.h"
 
 #include <QImage>
@@ -100,19 +101,17 @@ bool IsRed(QRgb pixel)
     return qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) < 60;
 }
 
-TEST(RaceScene, TheFinishLineStandsAt870OnceTheLeaderIsPastTheLine)
+TEST(RaceScene, TheFinishLineStandsAt870AndTheNearRailJustAbove285)
 {
-    const QImage image = LargeFrame(RaceUntil(kCourseFinish + 40), 0);
+    // The finish line once the leader is past it.
+    const QImage finish = LargeFrame(RaceUntil(kCourseFinish + 40), 0);
     int redColumn = -1;
     for (int x = 860; x < 890 && redColumn < 0; ++x)
-        if (IsRed(image.pixel(x, 150)))
+        if (IsRed(finish.pixel(x, 150)))
             redColumn = x;
     ASSERT_GE(redColumn, 0);
     EXPECT_NEAR(redColumn, 870 + 4, 1);
-}
 
-TEST(RaceScene, TheNearRailLiesJustAbove285AndGrassBelowIt)
-{
     const QImage image = LargeFrame(RaceUntil(3000), 0);
     const QRgb rail = image.pixel(500, 285 - 12);
     EXPECT_EQ(qRed(rail), qGreen(rail)) << "a grey rail line";
@@ -149,17 +148,12 @@ TEST(RaceScene, LowQualityHasNoMapAndHighHasItWithTheClock)
     EXPECT_EQ(grassInMap(low), 0);
     EXPECT_GT(grassInMap(high), 10);
     // The clock's pale yellow figures stand in the middle of the map.
-    const auto clockInk = [&](const QImage& image) {
-        int ink = 0;
-        for (int y = map.center().y() - 25; y < map.center().y() + 25; ++y)
-            for (int x = map.center().x() - 80; x < map.center().x() + 80; ++x) {
-                const QRgb pixel = image.pixel(x, y);
-                ink += qRed(pixel) > 220 && qGreen(pixel) > 220 && qBlue(pixel) > 100 && qBlue(pixel) < 190;
-            }
-        return ink;
+    const QRect clock(map.center() - QPoint(80, 25), QSize(160, 50));
+    const auto paleYellow = [](QRgb c) {
+        return qRed(c) > 220 && qGreen(c) > 220 && qBlue(c) > 100 && qBlue(c) < 190;
     };
-    EXPECT_EQ(clockInk(low), 0);
-    EXPECT_GT(clockInk(high), 30);
+    EXPECT_EQ(CountPixels(low, clock, paleYellow), 0);
+    EXPECT_GT(CountPixels(high, clock, paleYellow), 30);
 }
 
 TEST(RaceScene, HighTexturesTheCourseInItsColoursWhileMediumStaysPlain)
@@ -263,11 +257,8 @@ TEST_P(RaceSceneAtSize, TheCallLineFitsUnderTheBoxes)
         call.Draw(painter, "Into the home turn: Kingfisher Thunder leads by three-quarters of a length from "
                            "Marble Rhapsody, Nell's Wanderer a length and a half further back.");
     }
-    int yellow = 0;
-    for (int y = strip.top(); y <= strip.bottom(); ++y)
-        for (int x = strip.left(); x <= strip.right(); ++x)
-            yellow += scene.image.pixelColor(x, y).blue() < 200 && scene.image.pixelColor(x, y).red() > 200;
-    EXPECT_GT(yellow, 200) << "the call's letters";
+    EXPECT_GT(CountPixels(scene.image, strip, [](QRgb c) { return qBlue(c) < 200 && qRed(c) > 200; }), 200)
+        << "the call's letters";
     SaveScreenshot(scene.image, QString("race_call_%1.png").arg(LayoutWidth(size)));
 }
 
@@ -284,11 +275,7 @@ TEST(RaceScene, PhotosAreCutFromTheBackBufferAndLabelledInFinishingOrder)
     ASSERT_EQ(win.size(), QSize(480, 294));
     EXPECT_EQ(win.pixel(200, 100), qRgb(1, 2, 3)) << "cut at the source corner";
     const auto whiteIn = [](const QImage& photo, QRect area) {
-        int white = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                white += photo.pixel(x, y) == qRgb(255, 255, 255);
-        return white;
+        return CountPixels(photo, area, [](QRgb c) { return c == qRgb(255, 255, 255); });
     };
     EXPECT_GT(whiteIn(win, QRect(4, 4, 40, 20)), 10) << "the WIN label";
     EXPECT_GT(whiteIn(album.Photo(1), QRect(4, 4, 60, 20)), whiteIn(win, QRect(4, 4, 60, 20)))

@@ -41,17 +41,12 @@ inline void ClickHeader(const QTableView& table, int column)
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
 }
 
-inline QString CellText(const QTableView& table, int row, int column)
-{
-    return table.model()->data(table.model()->index(row, column)).toString();
-}
-
 // The texts of one column, top to bottom, as shown.
 inline QStringList ColumnTexts(const QTableView& table, int column)
 {
     QStringList texts;
     for (int row = 0; row < table.model()->rowCount(); ++row)
-        texts << CellText(table, row, column);
+        texts << table.model()->data(table.model()->index(row, column)).toString();
     return texts;
 }
 
