@@ -248,27 +248,6 @@ TEST(RaceEngineRace, HoldsItsInvariantsThroughManyRaces)
     }
 }
 
-TEST(RaceEngineRace, ExhaustedRunnersSlowToTheFloorAndNoFurther)
-{
-    GameRandom random;
-    random.Seed(12);
-    CRaceEngine engine;
-    LoadField(engine, {{0, 0, 0, 0, 0}, {100, 100, 0, 100, 5}, {40, 20, 0, 90, 9}});
-    engine.StartRace(random);
-    for (int k = 0; k < 3; ++k)
-        engine.energy[k] = -1e12;
-    while (!engine.raceOver) {
-        engine.AdvanceTick(random);
-        for (int k = 0; k < 3; ++k) {
-            ASSERT_GE(engine.maxSpeed[k], engine.baseSpeed[k] - 6.0);
-            ASSERT_GE(engine.speed[k], 7.0);
-        }
-    }
-    for (int k = 0; k < 3; ++k)
-        EXPECT_EQ(engine.maxSpeed[k], engine.baseSpeed[k] - 6.0);
-    EXPECT_EQ(engine.finishedCount, 3);
-}
-
 // A winner that runs on long after its finish must not step off the course:
 // from position 21000 the lane step would otherwise turn negative.
 TEST(RaceEngineRace, RunnersFarPastTheLineKeepToTheCourse)
