@@ -122,12 +122,14 @@ TEST(ReviewBetsModel, BuyingThenDeletingThroughTheWindowLeavesEveryPoolCellAndBa
     buy("77", BetType::Triacta, true, {0, 4, HorseLong});
     buy("13", BetType::Triacta, false, {9, 1, 6});
     buy("5", BetType::Exacta, false, {8, HorseLong});
+    buy("23", BetType::Exacta, true, {6, 2});
+    buy("41", BetType::Triacta, false, {2, 8, HorseAll});
 
     // Two visits of the review: each starts from zero, so nothing is taken out twice.
     for (int visit = 0; visit < 2; ++visit) {
         window->View();
         EXPECT_EQ(window->Review().Refund(), 0);
-        for (int i = visit == 0 ? 2 : 3; i > 0; --i) {
+        for (int i = visit == 0 ? 3 : 4; i > 0; --i) {
             window->Review().Select(0);
             window->Review().DeleteBet();
         }

@@ -153,41 +153,6 @@ std::unique_ptr<Stable> StartingStable(int count = Stable::kMaxHorses)
     return stable;
 }
 
-// FNV-1a over every purse, field size and post of the programs of seeds
-// 1..50, and the generator's next value after each draw, so a change in the
-// number of draws taken shows too. Pinned, it also holds a seed to one program.
-std::uint64_t ProgramsChecksum(const Stable& stable)
-{
-    std::uint64_t hash = 14695981039346656037ull;
-    const auto mix = [&hash](std::int64_t value) {
-        for (int byte = 0; byte < 8; ++byte) {
-            hash ^= static_cast<std::uint64_t>(value >> (8 * byte)) & 0xFFu;
-            hash *= 1099511628211ull;
-        }
-    };
-    GameRandom random;
-    RaceProgram program;
-    for (int seed = 1; seed <= 50; ++seed) {
-        random.Seed(static_cast<std::uint32_t>(seed));
-        EXPECT_TRUE(DrawRaceProgram(program, stable, random));
-        for (int race = 0; race < kRacesPerSet; ++race) {
-            mix(program.purse[race]);
-            mix(program.runnerCount[race]);
-            for (int post = 0; post < kMaxFieldSize; ++post)
-                mix(program.runners[race][post]);
-        }
-        mix(random.Next());
-    }
-    return hash;
-}
-
-TEST(RaceProgramDraw, TheStartingStablesSeededProgramsStayAsTheyAre)
-{
-    const auto stable = StartingStable();
-    ASSERT_EQ(stable->count, 400);
-    EXPECT_EQ(ProgramsChecksum(*stable), 10613922727971442433ull);
-}
-
 TEST(RaceProgramDraw, SmallStablesEndQuicklyWithEveryHorseOnce)
 {
     // Cut to its first 120 to 200 horses, the starting stable runs out of
