@@ -100,7 +100,7 @@ TEST(RaceSetResultsModel, LabelsAndTheReasonForTheEnd)
 
     EXPECT_EQ(SetEndReasonOf(true, 9), SetEndReason::Quit);
     EXPECT_EQ(SetEndReasonOf(false, 9), SetEndReason::TenRacesRun);
-    EXPECT_EQ(SetEndReasonOf(false, 4), SetEndReason::NoMoneyLeft);
+    EXPECT_EQ(SetEndReasonOf(false, 8), SetEndReason::NoMoneyLeft) << "broke in the ninth race";
 }
 
 } // namespace
