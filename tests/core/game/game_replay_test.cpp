@@ -78,6 +78,12 @@ TEST_F(GameReplay, ReplaysEveryRaceOfTheSetFrameForFrame)
         EXPECT_GT(record.winPrice, 0);
         EXPECT_EQ(Replayed(record, game->sounds), live[race]) << "race " << race + 1;
     }
+    // A tip is rare, and its extra reserve shows only if its runner tires: the record carries it anyway.
+    CRaceEngine tipped = game->engine;
+    tipped.tippedRunner = 2;
+    EXPECT_EQ(
+        RaceReplayShow(RaceRecord::Of(tipped, game->random, 3), 5, true, game->sounds).engine.tippedRunner,
+        2);
 
     game->QuitRaceSet();
     EXPECT_EQ(game->menus.Phase(), GamePhase::NoSet);
