@@ -408,12 +408,10 @@ Run ParseExpect(const LineParser& line)
     }
     if (Run shown = ParseShownExpect(line))
         return shown;
-    line.Fail(
-        "balance, race, phase, message, menu, file, hall, horses, payout, set-end, shown, sound, played, "
-        "title, "
-        "set-result, setting, players, runner, field, odds, board, horse, names-shown or file-line after "
-        "expect, not \"" +
-        what + "\"");
+    line.Fail("balance, race, phase, message, menu, file, hall, horses, payout, set-end, shown, "
+              "sound, played, title, set-result, setting, players, runner, field, odds, board, "
+              "horse, names-shown or file-line after expect, not \"" +
+              what + "\"");
 }
 
 PlayStep ParseLine(int number, const SplitLine& split)
